@@ -1,0 +1,60 @@
+#pragma once
+
+#include <string>
+
+#include "ErrorScope.h"
+#include "LogBox.h"
+#include "LogWriter.h"
+#include "ModMain.h"
+#include "Runtime.h"
+
+namespace velkorin {
+
+// The database self-test behind "Start Test": opens test.mdb through DAO, then through ADO, runs
+// one query through each, closes everything and logs every step.
+class TestRun {
+public:
+    TestRun(Runtime& runtime, LogBox& text1, LogWriter& log, ModMain& slots)
+        : runtime_(runtime), text1_(text1), log_(log), slots_(slots) {}
+
+    // Runs to its end inside the click. A click that arrives while a run is yielding is ignored:
+    // a nested run would interleave two transcripts in log.txt and share the object slots.
+    void Command1_Click();
+
+    bool Running() const { return running_; }
+    bool HasDaoEngine() const { return daoEngine_ != nullptr; }
+
+private:
+    void Header(ErrorScope& err);
+    void DaoStage(ErrorScope& err);
+    void DaoCleanUp(ErrorScope& err);
+    void AdoStage(ErrorScope& err);
+    void AdoCleanUp(ErrorScope& err);
+    void ReportFailure(ErrorScope& err);
+
+    // Logging a line is one statement; the log writer leaves nothing pending, so whatever failed
+    // before it (a close on the success path) is no longer the pending error afterwards.
+    template <class MakeLine>
+    void LogLine(ErrorScope& err, MakeLine makeLine) {
+        err.Step([&] {
+            std::string line = makeLine();
+            log_.AddToLogs(line);
+            err.Clear();
+        });
+        YieldToEvents(err);
+    }
+    void LogLine(ErrorScope& err, const char* line) {
+        LogLine(err, [line] { return std::string(line); });
+    }
+    void YieldToEvents(ErrorScope& err);
+    std::string DatabasePath();
+
+    Runtime& runtime_;
+    LogBox& text1_;
+    LogWriter& log_;
+    ModMain& slots_;
+    ObjectRef daoEngine_;  // created at the first run, kept for the life of the process
+    bool running_ = false;
+};
+
+}  // namespace velkorin

@@ -1,0 +1,80 @@
+#pragma once
+
+#include <functional>
+#include <map>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "Failure.h"
+#include "LogBox.h"
+#include "Runtime.h"
+
+namespace velkorin::fakes {
+
+// Counts yields; a test can make something happen during the Nth one, as a click would.
+class FakeEventLoop : public EventLoop {
+public:
+    void Yield() override {
+        ++yields;
+        if (onYield) onYield(yields);
+    }
+    int yields = 0;
+    std::function<void(int)> onYield;
+};
+
+class FakeProgramFolder : public ProgramFolder {
+public:
+    std::string Path() override { return path; }
+    std::string path = "C:\\Program Files\\Velkorin";
+};
+
+class FakeDateTime : public DateTimeText {
+public:
+    std::string DateText() override {
+        reads.push_back("date");
+        return date;
+    }
+    std::string TimeText() override {
+        reads.push_back("time");
+        return time;
+    }
+    std::string date = "07/12/2026";
+    std::string time = "09:41:07";
+    std::vector<std::string> reads;
+};
+
+// Files as bytes in memory. A folder listed as read-only refuses to create or append.
+class FakeTextFiles : public TextFileAppender {
+public:
+    void AppendLine(const std::string& path, const std::string& line) override {
+        appendedPaths.push_back(path);
+        std::string folder = path.substr(0, path.find_last_of('\\'));
+        if (readOnlyFolders.count(folder) || lockedFiles.count(path)) throw Failure(75, "Path/File access error");
+        files[path] += line + "\r\n";
+    }
+    std::map<std::string, std::string> files;
+    std::set<std::string> readOnlyFolders;
+    std::set<std::string> lockedFiles;
+    std::vector<std::string> appendedPaths;
+};
+
+class FakeLogBox : public LogBox {
+public:
+    std::string Text() override {
+        if (failReads) throw Failure(380, "Invalid property value");
+        return text;
+    }
+    void SetText(const std::string& newText) override {
+        ++writes;
+        text = newText;
+    }
+    void SetSelStart(int32_t position) override { selStart = position; }
+
+    std::string text;
+    int32_t selStart = 0;
+    int writes = 0;
+    bool failReads = false;
+};
+
+}  // namespace velkorin::fakes

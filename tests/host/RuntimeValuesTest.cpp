@@ -1,0 +1,101 @@
+// The runtime's neutral pieces: values and their conversions, failure numbers, folders, lengths.
+#include <gtest/gtest.h>
+
+#include "ComErrors.h"
+#include "ErrorScope.h"
+#include "ProgramFolder.h"
+#include "Rounding.h"
+#include "Utf16.h"
+#include "Value.h"
+
+namespace velkorin {
+namespace {
+
+TEST(Values, ConvertAsAutomationClientsDo) {
+    EXPECT_EQ(Value(true).AsInteger(), -1);
+    EXPECT_EQ(Value(false).AsInteger(), 0);
+    EXPECT_EQ(Value(2.5).AsInteger(), 2);
+    EXPECT_EQ(Value(3.5).AsInteger(), 4);
+    EXPECT_EQ(Value(-2.5).AsInteger(), -2);
+    EXPECT_EQ(Value("12").AsInteger(), 12);
+    EXPECT_TRUE(Value(int32_t{7}).AsBoolean());
+    EXPECT_TRUE(Value("True").AsBoolean());
+    EXPECT_EQ(Value(int32_t{-5}).AsText(), "-5");
+    EXPECT_EQ(Value(true).AsText(), "True");
+    EXPECT_EQ(Value().AsObject(), nullptr);
+    EXPECT_EQ(Value().AsText(), "");
+}
+
+TEST(Values, ImpossibleConversionsAreTypeMismatchOrOverflow) {
+    auto numberOf = [](auto&& convert) {
+        try {
+            convert();
+        } catch (const Failure& f) {
+            return f.Number();
+        }
+        return 0;
+    };
+    EXPECT_EQ(numberOf([] { Value("abc").AsInteger(); }), 13);
+    EXPECT_EQ(numberOf([] { Value::NotGiven().AsText(); }), 13);
+    EXPECT_EQ(numberOf([] { Value(int32_t{1}).AsObject(); }), 13);
+    EXPECT_EQ(numberOf([] { Value(3e10).AsInteger(); }), 6);
+    EXPECT_EQ(numberOf([] { RoundHalfEvenToInt32(2147483647.5); }), 6);
+    EXPECT_EQ(RoundHalfEvenToInt32(-2147483648.4), INT32_MIN);
+}
+
+TEST(Values, KindsAreKeptApartForComponents) {
+    EXPECT_EQ(Value::NotGiven().GetKind(), Value::Kind::NotGiven);
+    EXPECT_EQ(Value().GetKind(), Value::Kind::Empty);
+    EXPECT_FALSE(Value(int32_t{0}) == Value(false));
+    EXPECT_EQ(Describe(Value("a")), "Text \"a\"");
+    EXPECT_EQ(Describe(Value(int32_t{-1})), "Integer -1");
+    EXPECT_EQ(Describe(Value(false)), "Boolean false");
+    EXPECT_EQ(Describe(Value(0.5)), "Double 0.5");
+}
+
+TEST(ErrorScopeRule, FailedStepIsAbandonedAndTheNextRuns) {
+    ErrorScope err;
+    std::vector<int> ran;
+    err.Step([&] {
+        ran.push_back(1);
+        throw Failure(3024, "first");
+        ran.push_back(99);
+    });
+    err.Step([&] { ran.push_back(2); });
+    EXPECT_EQ(ran, (std::vector<int>{1, 2}));
+    EXPECT_EQ(err.Number(), 3024);  // a step that succeeds leaves the pending error as it was
+    err.Step([] { throw Failure(-1, "second"); });
+    EXPECT_EQ(err.Number(), -1);
+    EXPECT_EQ(err.Description(), "second");
+    err.ClearNumber();
+    EXPECT_FALSE(err.Failed());
+    err.Step([] { throw std::runtime_error("bug"); });
+    EXPECT_EQ(err.Number(), 51);
+}
+
+TEST(FailureNumbers, ControlFacilityCodesShowTheirLowWord) {
+    EXPECT_EQ(FailureNumberFromCode(0x800A0BD0u), 3024);
+    EXPECT_EQ(FailureNumberFromCode(0x80040154u), -2147221164);
+    EXPECT_EQ(FailureNumberFromCode(0x80004005u), -2147467259);
+    EXPECT_EQ(FailureNumberFromCode(0x000A0001u), 0x000A0001);
+    EXPECT_EQ(FallbackComErrorText(0x80040154u), "Class not registered");
+    EXPECT_EQ(FallbackComErrorText(0x8002801Du), "Library not registered.");
+    EXPECT_EQ(FallbackComErrorText(0x80041234u), "Automation error 0x80041234");
+}
+
+TEST(ProgramFolderPath, TrailingBackslashOnlyAtADriveRoot) {
+    EXPECT_EQ(FolderOfModulePath("C:\\app\\Velkorin.exe"), "C:\\app");
+    EXPECT_EQ(FolderOfModulePath("C:\\Velkorin.exe"), "C:\\");
+    EXPECT_EQ(FolderOfModulePath("\\\\server\\share\\tools\\Velkorin.exe"), "\\\\server\\share\\tools");
+    EXPECT_EQ(FolderOfModulePath("Velkorin.exe"), "");
+}
+
+TEST(Utf16Units, CountSurrogatePairsAsTwo) {
+    EXPECT_EQ(Utf16Length(""), 0u);
+    EXPECT_EQ(Utf16Length("abc"), 3u);
+    EXPECT_EQ(Utf16Length("\xC3\xA9\xE2\x82\xAC"), 2u);  // é€
+    EXPECT_EQ(Utf16Length("\xF0\x9F\x98\x80"), 2u);
+}
+
+}  // namespace
+}  // namespace velkorin

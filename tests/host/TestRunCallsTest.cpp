@@ -1,0 +1,85 @@
+// The exact operations, arguments and value kinds the test run sends to DAO and ADO.
+#include <gtest/gtest.h>
+
+#include "SelfTestHarness.h"
+
+namespace velkorin {
+namespace {
+
+using fakes::SelfTestHarness;
+using Records = std::vector<std::string>;
+
+const std::string kQuery = "Text \"SELECT * FROM test ORDER BY [ID]\"";
+
+TEST(TestRunCalls, SuccessfulRunSendsEachOperationOnceInOrder) {
+    SelfTestHarness h;
+    h.folder.path = "D:\\tools";
+    h.run.Command1_Click();
+    const Records expected = {
+        "create DAO.DBEngine",
+        "DAO.DBEngine.OpenDatabase(Text \"D:\\tools\\test.mdb\", Boolean false, Boolean false, NotGiven)",
+        "new DAO.Database",
+        "DAO.Database.OpenRecordset(" + kQuery + ", NotGiven, NotGiven, NotGiven)",
+        "new DAO.Recordset",
+        "DAO.Recordset.Close()",
+        "DAO.Database.Close()",
+        "release DAO.Recordset",
+        "release DAO.Database",
+        "create ADO.Connection",
+        "ADO.Connection.CursorLocation = Integer 3",
+        "ADO.Connection.ConnectionString = Text \"Provider=Microsoft.Jet.OLEDB.4.0;Data Source=D:\\tools\\test.mdb;\"",
+        "ADO.Connection.Open(Text \"\", Text \"\", Text \"\", Integer -1)",
+        "create ADO.Recordset",
+        "ADO.Recordset.Open(" + kQuery + ", Object ADO.Connection, Integer 2, Integer 3, Integer -1)",
+        "ADO.Recordset.Close()",
+        "ADO.Connection.Close()",
+        "release ADO.Recordset",
+        "release ADO.Connection",
+    };
+    EXPECT_EQ(h.components.records, expected);
+}
+
+TEST(TestRunCalls, FailedOpenClosesOnlyWhatExists) {
+    SelfTestHarness h;
+    h.components.FailStep("DAO.DBEngine.OpenDatabase", Failure(3024, "not found"));
+    h.components.FailStep("ADO.Connection.Open", Failure(-2147467259, "not found"));
+    h.run.Command1_Click();
+    const Records expected = {
+        "create DAO.DBEngine",
+        "DAO.DBEngine.OpenDatabase(Text \"C:\\Program Files\\Velkorin\\test.mdb\", Boolean false, Boolean false, "
+        "NotGiven)",
+        // the DAO slots are empty: both closes fail without reaching a component
+        "create ADO.Connection",
+        "ADO.Connection.CursorLocation = Integer 3",
+        "ADO.Connection.ConnectionString = Text \"Provider=Microsoft.Jet.OLEDB.4.0;Data Source=C:\\Program "
+        "Files\\Velkorin\\test.mdb;\"",
+        "ADO.Connection.Open(Text \"\", Text \"\", Text \"\", Integer -1)",
+        "ADO.Connection.Close()",
+        "release ADO.Connection",
+    };
+    EXPECT_EQ(h.components.records, expected);
+}
+
+TEST(TestRunCalls, FailedQueryClosesTheDatabaseStill) {
+    SelfTestHarness h;
+    h.components.FailStep("DAO.Database.OpenRecordset", Failure(3078, "no table"));
+    h.run.Command1_Click();
+    Records dao(h.components.records.begin(), h.components.records.begin() + 6);
+    EXPECT_EQ(dao, (Records{"create DAO.DBEngine", dao[1], "new DAO.Database",
+                            "DAO.Database.OpenRecordset(" + kQuery + ", NotGiven, NotGiven, NotGiven)",
+                            "DAO.Database.Close()", "release DAO.Database"}));
+}
+
+TEST(TestRunCalls, SecondRunReusesTheEngine) {
+    SelfTestHarness h;
+    h.run.Command1_Click();
+    h.components.records.clear();
+    h.run.Command1_Click();
+    EXPECT_EQ(h.components.records.front(),
+              "DAO.DBEngine.OpenDatabase(Text \"C:\\Program Files\\Velkorin\\test.mdb\", Boolean false, "
+              "Boolean false, NotGiven)");
+    EXPECT_EQ(h.components.liveObjects, 1);  // the engine lives on
+}
+
+}  // namespace
+}  // namespace velkorin

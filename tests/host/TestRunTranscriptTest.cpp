@@ -1,0 +1,186 @@
+// The self-test's transcripts, in the box and in log.txt, for every way a run can go.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "SelfTestHarness.h"
+
+namespace velkorin {
+namespace {
+
+using fakes::BoxText;
+using fakes::LogText;
+using fakes::SelfTestHarness;
+using fakes::SplitBox;
+using Lines = std::vector<std::string>;
+
+const std::string kSep(56, '\'');
+const std::string kDate = "Date: 07/12/2026 Time: 09:41:07";
+const std::string kDaoDb = "C:\\Program Files\\Velkorin\\test.mdb";
+
+const Lines kHeader = {"Starting Test.", kDate, kSep};
+const Lines kDaoSuccess = {"Connecting To Test.mdb using DAO...", "--Successful", "Opening Table...", "--Successful",
+                           "Closing connection to the database.", "--Successful", kSep};
+const Lines kAdoSuccess = {"Connecting To Test.mdb using ADO...", "--Successful", "Opening Table...", "--Successful",
+                           "Closing connection to the database.", "--Successful", kSep};
+const Lines kEnd = {"Done, Test Complete.", kSep};
+
+Lines Concat(std::initializer_list<Lines> parts) {
+    Lines all;
+    for (const Lines& part : parts) all.insert(all.end(), part.begin(), part.end());
+    return all;
+}
+
+Lines OpenFailed(const char* stage, const std::string& error) {
+    return {std::string("Connecting To Test.mdb using ") + stage + "...", error, kSep};
+}
+
+Lines QueryFailed(const char* stage, const std::string& error) {
+    return {std::string("Connecting To Test.mdb using ") + stage + "...", "--Successful", "Opening Table...", error,
+            kSep};
+}
+
+class TestRunTranscript : public ::testing::Test {
+protected:
+    void ExpectTranscript(const Lines& lines) {
+        EXPECT_EQ(SplitBox(h.text1.text), lines);
+        EXPECT_EQ(h.text1.text, BoxText(lines));
+        EXPECT_EQ(h.LogFile(), LogText(lines));
+        EXPECT_EQ(h.text1.selStart, static_cast<int32_t>(h.text1.text.size()));
+        EXPECT_TRUE(h.SlotsEmpty());
+    }
+    SelfTestHarness h;
+};
+
+TEST_F(TestRunTranscript, FullSuccessWritesNineteenLines) {
+    h.run.Command1_Click();
+    Lines expected = Concat({kHeader, kDaoSuccess, kAdoSuccess, kEnd});
+    ASSERT_EQ(expected.size(), 19u);
+    ExpectTranscript(expected);
+    // One yield after each line, after the DAO query and after both ADO open steps; three inside each line.
+    EXPECT_EQ(h.loop.yields, 22 + 19 * 3);
+    EXPECT_EQ((Lines{"date", "time"}), h.dateTime.reads);
+}
+
+TEST_F(TestRunTranscript, DatabaseAbsentFailsBothOpenSteps) {
+    h.components.FailStep("DAO.DBEngine.OpenDatabase", Failure(3024, "Could not find file '" + kDaoDb + "'."));
+    h.components.FailStep("ADO.Connection.Open", Failure(-2147467259, "Could not find file '" + kDaoDb + "'."));
+    h.run.Command1_Click();
+    Lines expected = Concat({kHeader, OpenFailed("DAO", "ERROR!: 3024 - Could not find file '" + kDaoDb + "'."),
+                             OpenFailed("ADO", "ERROR!: -2147467259 - Could not find file '" + kDaoDb + "'."), kEnd});
+    ASSERT_EQ(expected.size(), 11u);
+    ExpectTranscript(expected);
+}
+
+TEST_F(TestRunTranscript, MissingTableFailsBothQuerySteps) {
+    h.components.FailStep("DAO.Database.OpenRecordset", Failure(3078, "cannot find the input table 'test'"));
+    h.components.FailStep("ADO.Recordset.Open", Failure(-2147217865, "cannot find the input table 'test'"));
+    h.run.Command1_Click();
+    ExpectTranscript(Concat({kHeader, QueryFailed("DAO", "ERROR!: 3078 - cannot find the input table 'test'"),
+                             QueryFailed("ADO", "ERROR!: -2147217865 - cannot find the input table 'test'"), kEnd}));
+}
+
+TEST_F(TestRunTranscript, MissingDaoEngineStillRunsAdoInFull) {
+    h.components.FailStep("create DAO.DBEngine", Failure(-2147221164, "Class not registered"));
+    h.run.Command1_Click();
+    ExpectTranscript(Concat({kHeader, OpenFailed("DAO", "ERROR!: -2147221164 - Class not registered"), kAdoSuccess,
+                             kEnd}));
+    EXPECT_FALSE(h.run.HasDaoEngine());
+}
+
+TEST_F(TestRunTranscript, FailedObjectCreationsShowAsTheFailureOfTheStepThatUsesThem) {
+    h.components.FailStep("create ADO.Connection", Failure(-2147221164, "Class not registered"));
+    h.run.Command1_Click();
+    const std::string notSet = "ERROR!: 91 - Object variable or With block variable not set";
+    ExpectTranscript(Concat({kHeader, kDaoSuccess, OpenFailed("ADO", notSet), kEnd}));
+
+    SelfTestHarness again;
+    again.components.FailStep("create ADO.Recordset", Failure(-2147221164, "Class not registered"));
+    again.run.Command1_Click();
+    EXPECT_EQ(SplitBox(again.text1.text), Concat({kHeader, kDaoSuccess, QueryFailed("ADO", notSet), kEnd}));
+}
+
+TEST_F(TestRunTranscript, NumbersPrintSignedAndDescriptionsAsGiven) {
+    h.components.FailStep("DAO.DBEngine.OpenDatabase", Failure(-2147467259, ""));
+    h.components.FailStep("ADO.Recordset.Open", Failure(2147483647, "a - b"));
+    h.run.Command1_Click();
+    ExpectTranscript(Concat({kHeader, OpenFailed("DAO", "ERROR!: -2147467259 - "),
+                             QueryFailed("ADO", "ERROR!: 2147483647 - a - b"), kEnd}));
+}
+
+TEST_F(TestRunTranscript, CloseFailuresOnTheSuccessPathAreNotReported) {
+    h.components.FailStep("DAO.Recordset.Close", Failure(3420, "Object invalid or no longer set."));
+    h.components.FailStep("DAO.Database.Close", Failure(3420, "Object invalid or no longer set."));
+    h.components.FailStep("ADO.Connection.Close", Failure(3704, "Operation is not allowed when the object is closed."));
+    h.run.Command1_Click();
+    ExpectTranscript(Concat({kHeader, kDaoSuccess, kAdoSuccess, kEnd}));
+}
+
+TEST_F(TestRunTranscript, SecondRunShowsOnlyItselfButTheLogKeepsBoth) {
+    h.run.Command1_Click();
+    h.components.FailStep("ADO.Connection.Open", Failure(-2147467259, "Unspecified error"));
+    h.run.Command1_Click();
+    Lines second = Concat({kHeader, kDaoSuccess, OpenFailed("ADO", "ERROR!: -2147467259 - Unspecified error"), kEnd});
+    EXPECT_EQ(h.text1.text, BoxText(second));
+    EXPECT_EQ(h.LogFile(), LogText(Concat({kHeader, kDaoSuccess, kAdoSuccess, kEnd, second})));
+    EXPECT_EQ(std::count(h.components.records.begin(), h.components.records.end(), "create DAO.DBEngine"), 1);
+    EXPECT_TRUE(h.SlotsEmpty());
+}
+
+TEST_F(TestRunTranscript, EngineThatCouldNotBeCreatedIsTriedAgainNextRun) {
+    h.components.FailStep("create DAO.DBEngine", Failure(-2147221164, "Class not registered"));
+    h.run.Command1_Click();
+    h.components.FailStep("create DAO.DBEngine", Failure(-2147024770, "The specified module could not be found."));
+    h.run.Command1_Click();
+    EXPECT_EQ(SplitBox(h.text1.text)[4], "ERROR!: -2147024770 - The specified module could not be found.");
+    EXPECT_EQ(std::count(h.components.records.begin(), h.components.records.end(), "create DAO.DBEngine"), 2);
+}
+
+TEST_F(TestRunTranscript, UnwritableLogIsNotReportedAsAStageFailure) {
+    h.files.readOnlyFolders.insert(h.folder.path);
+    h.run.Command1_Click();
+    EXPECT_EQ(h.text1.text, BoxText(Concat({kHeader, kDaoSuccess, kAdoSuccess, kEnd})));
+    EXPECT_EQ(h.files.files.count(h.LogPath()), 0u);
+}
+
+TEST_F(TestRunTranscript, ClickDuringARunIsIgnoredAndTheRunFinishesUndisturbed) {
+    h.components.FailStep("DAO.Database.OpenRecordset", Failure(3078, "no table"));
+    int nestedClicks = 0;
+    h.loop.onYield = [&](int) {
+        ++nestedClicks;
+        h.run.Command1_Click();  // a click on "Start Test" delivered during this yield
+    };
+    h.run.Command1_Click();
+    EXPECT_EQ(nestedClicks, 17 * 4 + 3);  // every yield of the 17-line run served the click
+    ExpectTranscript(Concat({kHeader, QueryFailed("DAO", "ERROR!: 3078 - no table"), kAdoSuccess, kEnd}));
+    EXPECT_EQ(std::count(h.components.records.begin(), h.components.records.end(), "create ADO.Connection"), 1);
+    EXPECT_FALSE(h.run.Running());
+
+    h.loop.onYield = nullptr;
+    h.run.Command1_Click();  // and the next click after the run starts a run as usual
+    EXPECT_EQ(SplitBox(h.text1.text).size(), 17u);
+}
+
+// Whichever step fails, the run ends with the end line, and all four slots are empty again.
+class EveryFailingStep : public ::testing::TestWithParam<const char*> {};
+
+TEST_P(EveryFailingStep, LeavesSlotsEmptyAndReleasesAllButTheEngine) {
+    SelfTestHarness h;
+    h.components.FailStep(GetParam(), Failure(-2147467259, "injected"));
+    h.run.Command1_Click();
+    Lines box = SplitBox(h.text1.text);
+    ASSERT_GE(box.size(), 2u);
+    EXPECT_EQ(box[box.size() - 2], "Done, Test Complete.");
+    EXPECT_TRUE(h.SlotsEmpty());
+    EXPECT_EQ(h.components.liveObjects, h.run.HasDaoEngine() ? 1 : 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Steps, EveryFailingStep,
+    ::testing::Values("create DAO.DBEngine", "DAO.DBEngine.OpenDatabase", "DAO.Database.OpenRecordset",
+                      "DAO.Recordset.Close", "DAO.Database.Close", "create ADO.Connection",
+                      "ADO.Connection.CursorLocation", "ADO.Connection.ConnectionString", "ADO.Connection.Open",
+                      "create ADO.Recordset", "ADO.Recordset.Open", "ADO.Recordset.Close", "ADO.Connection.Close"));
+
+}  // namespace
+}  // namespace velkorin
