@@ -6,7 +6,7 @@ namespace velkorin {
 class EventLoop {
 public:
     virtual ~EventLoop() = default;
-    virtual void Yield() = 0;
+    virtual void DoEvents() = 0;
 };
 
 }  // namespace velkorin

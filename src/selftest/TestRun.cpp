@@ -146,7 +146,7 @@ void TestRun::ReportFailure(ErrorScope& err) {
 }
 
 void TestRun::YieldToEvents(ErrorScope& err) {
-    err.Step([&] { runtime_.eventLoop.Yield(); });
+    err.Step([&] { runtime_.eventLoop.DoEvents(); });
 }
 
 std::string TestRun::DatabasePath() { return runtime_.programFolder.Path() + kDatabaseFile; }

@@ -15,7 +15,7 @@ namespace velkorin::fakes {
 // Counts yields; a test can make something happen during the Nth one, as a click would.
 class FakeEventLoop : public EventLoop {
 public:
-    void Yield() override {
+    void DoEvents() override {
         ++yields;
         if (onYield) onYield(yields);
     }

@@ -1,0 +1,12 @@
+#pragma once
+
+#include <cstdint>
+
+#include "Failure.h"
+
+namespace velkorin {
+
+// A file operation's system error code as the runtime's file failure ("Permission denied", ...).
+Failure FileFailure(uint32_t systemErrorCode);
+
+}  // namespace velkorin

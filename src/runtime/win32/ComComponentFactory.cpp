@@ -1,0 +1,25 @@
+#include "ComComponentFactory.h"
+
+#include <windows.h>
+#include <objbase.h>
+
+#include "ComFailure.h"
+#include "ComPtr.h"
+#include "DispatchObject.h"
+#include "TextConversion.h"
+
+namespace velkorin::win32 {
+
+ObjectRef ComComponentFactory::Create(const std::string& classId) {
+    std::wstring wide = Utf8ToWide(classId);
+    CLSID clsid = {};
+    HRESULT hr = CLSIDFromString(wide.c_str(), &clsid);
+    if (FAILED(hr)) throw FailureFromHresult(hr);
+
+    ComPtr<IUnknown> unknown;
+    hr = CoCreateInstance(clsid, nullptr, CLSCTX_SERVER, IID_IUnknown, unknown.PutVoid());
+    if (FAILED(hr)) throw FailureFromHresult(hr);
+    return ObjectValue(unknown.Get()).AsObject();
+}
+
+}  // namespace velkorin::win32

@@ -1,0 +1,49 @@
+#include "ComFailure.h"
+
+#include "ComErrors.h"
+#include "ComVariant.h"
+#include "TextConversion.h"
+
+namespace velkorin::win32 {
+
+std::string SystemMessageText(DWORD code) {
+    wchar_t* buffer = nullptr;
+    DWORD length = FormatMessageW(
+        FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, code,
+        0, reinterpret_cast<wchar_t*>(&buffer), 0, nullptr);
+    std::wstring text;
+    if (length && buffer) text.assign(buffer, length);
+    if (buffer) LocalFree(buffer);
+    while (!text.empty() && (text.back() == L'\r' || text.back() == L'\n' || text.back() == L' ')) text.pop_back();
+    return WideToUtf8(text);
+}
+
+Failure FailureFromHresult(HRESULT hr) {
+    const uint32_t code = static_cast<uint32_t>(hr);
+    // What an object lacks is the runtime's own failure, whatever code the component used for it.
+    if (hr == DISP_E_UNKNOWNNAME || hr == DISP_E_MEMBERNOTFOUND) return Failure::NoSuchMember();
+    std::string text = SystemMessageText(code);
+    if (text.empty()) text = FallbackComErrorText(code);
+    return Failure(static_cast<int32_t>(code), text);
+}
+
+Failure FailureFromException(EXCEPINFO& info) {
+    if (info.pfnDeferredFillIn) info.pfnDeferredFillIn(&info);
+    Bstr source(info.bstrSource);
+    Bstr description(info.bstrDescription);
+    Bstr helpFile(info.bstrHelpFile);
+    info.bstrSource = info.bstrDescription = info.bstrHelpFile = nullptr;
+
+    int32_t number = info.wCode ? info.wCode : FailureNumberFromCode(static_cast<uint32_t>(info.scode));
+    // A component that reports a failure without any code still failed: never let it read as success.
+    if (number == 0) number = FailureNumberFromCode(static_cast<uint32_t>(DISP_E_EXCEPTION));
+    const BSTR text = description.Get();
+    return Failure(number, text ? WideToUtf8(text, static_cast<int>(SysStringLen(text))) : std::string());
+}
+
+Failure FailureFromLastError() {
+    DWORD error = GetLastError();
+    return FailureFromHresult(HRESULT_FROM_WIN32(error ? error : ERROR_GEN_FAILURE));
+}
+
+}  // namespace velkorin::win32

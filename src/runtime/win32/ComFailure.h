@@ -1,0 +1,26 @@
+#pragma once
+
+#include <windows.h>
+#include <oaidl.h>
+
+#include <string>
+
+#include "Failure.h"
+
+namespace velkorin::win32 {
+
+// The system's own message text for a code, trailing line ends removed; empty when it has none.
+std::string SystemMessageText(DWORD code);
+
+// A failing HRESULT that no component explained: its signed value and the system's text for it,
+// or our own short text where the system has none.
+Failure FailureFromHresult(HRESULT hr);
+
+// A component's own failure (DISP_E_EXCEPTION): its number and its text as it gave them.
+// Frees the strings the EXCEPINFO holds.
+Failure FailureFromException(EXCEPINFO& info);
+
+// A failed Win32 call, from GetLastError.
+Failure FailureFromLastError();
+
+}  // namespace velkorin::win32

@@ -1,0 +1,52 @@
+#pragma once
+
+#include <cassert>
+#include <utility>
+
+namespace velkorin::win32 {
+
+// Owns one COM reference; move-only, so a careless copy cannot release twice.
+template <class T>
+class ComPtr {
+public:
+    ComPtr() = default;
+    ComPtr(ComPtr&& other) noexcept : p_(std::exchange(other.p_, nullptr)) {}
+    ComPtr& operator=(ComPtr&& other) noexcept {
+        if (this != &other) {
+            Reset();
+            p_ = std::exchange(other.p_, nullptr);
+        }
+        return *this;
+    }
+    ComPtr(const ComPtr&) = delete;
+    ComPtr& operator=(const ComPtr&) = delete;
+    ~ComPtr() { Reset(); }
+
+    // Takes a reference of our own to an object we were only lent.
+    static ComPtr AddRefFrom(T* p) {
+        ComPtr result;
+        result.p_ = p;
+        if (p) p->AddRef();
+        return result;
+    }
+
+    T* Get() const { return p_; }
+    T* operator->() const { return p_; }
+    explicit operator bool() const { return p_ != nullptr; }
+
+    // Out-parameter for a creating call; the pointer must be empty.
+    T** Put() {
+        assert(!p_ && "ComPtr::Put into a live reference");
+        return &p_;
+    }
+    void** PutVoid() { return reinterpret_cast<void**>(Put()); }
+
+    void Reset() {
+        if (p_) std::exchange(p_, nullptr)->Release();
+    }
+
+private:
+    T* p_ = nullptr;
+};
+
+}  // namespace velkorin::win32

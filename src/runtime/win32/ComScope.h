@@ -1,0 +1,25 @@
+#pragma once
+
+#include <windows.h>
+#include <objbase.h>
+
+namespace velkorin::win32 {
+
+// COM for the one user-interface thread (single-threaded apartment); uninitialised only after a
+// successful initialise.
+class ComScope {
+public:
+    ComScope() : hr_(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED)) {}
+    ~ComScope() {
+        if (SUCCEEDED(hr_)) CoUninitialize();
+    }
+    ComScope(const ComScope&) = delete;
+    ComScope& operator=(const ComScope&) = delete;
+
+    HRESULT Result() const { return hr_; }
+
+private:
+    HRESULT hr_;
+};
+
+}  // namespace velkorin::win32

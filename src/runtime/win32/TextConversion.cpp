@@ -1,0 +1,34 @@
+#include "TextConversion.h"
+
+#include <windows.h>
+
+namespace velkorin::win32 {
+
+std::wstring Utf8ToWide(const std::string& utf8) {
+    if (utf8.empty()) return std::wstring();
+    int length = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), nullptr, 0);
+    std::wstring wide(static_cast<size_t>(length), L'\0');
+    MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), wide.data(), length);
+    return wide;
+}
+
+std::string WideToUtf8(const wchar_t* wide, int length) {
+    if (!wide || length <= 0) return std::string();
+    int size = WideCharToMultiByte(CP_UTF8, 0, wide, length, nullptr, 0, nullptr, nullptr);
+    std::string utf8(static_cast<size_t>(size), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, wide, length, utf8.data(), size, nullptr, nullptr);
+    return utf8;
+}
+
+std::string WideToUtf8(const std::wstring& wide) { return WideToUtf8(wide.data(), static_cast<int>(wide.size())); }
+
+std::string Utf8ToAnsi(const std::string& utf8) {
+    std::wstring wide = Utf8ToWide(utf8);
+    if (wide.empty()) return std::string();
+    int size = WideCharToMultiByte(CP_ACP, 0, wide.data(), static_cast<int>(wide.size()), nullptr, 0, nullptr, nullptr);
+    std::string ansi(static_cast<size_t>(size), '\0');
+    WideCharToMultiByte(CP_ACP, 0, wide.data(), static_cast<int>(wide.size()), ansi.data(), size, nullptr, nullptr);
+    return ansi;
+}
+
+}  // namespace velkorin::win32

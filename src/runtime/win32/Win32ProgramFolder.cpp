@@ -1,0 +1,23 @@
+#include "Win32ProgramFolder.h"
+
+#include <windows.h>
+
+#include <vector>
+
+#include "ComFailure.h"
+#include "TextConversion.h"
+
+namespace velkorin::win32 {
+
+std::string Win32ProgramFolder::Path() {
+    std::vector<wchar_t> buffer(MAX_PATH);
+    for (;;) {
+        DWORD length = GetModuleFileNameW(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
+        if (length == 0) throw FailureFromLastError();
+        if (length < buffer.size()) return FolderOfModulePath(WideToUtf8(buffer.data(), static_cast<int>(length)));
+        if (buffer.size() >= 32768) throw FailureFromHresult(HRESULT_FROM_WIN32(ERROR_FILENAME_EXCED_RANGE));
+        buffer.resize(buffer.size() * 2);  // truncated: the path is longer than the buffer
+    }
+}
+
+}  // namespace velkorin::win32

@@ -1,0 +1,13 @@
+#pragma once
+
+#include "ProgramFolder.h"
+
+namespace velkorin::win32 {
+
+// The folder of the running executable, read through the wide API so any folder name survives.
+class Win32ProgramFolder : public ProgramFolder {
+public:
+    std::string Path() override;
+};
+
+}  // namespace velkorin::win32
