@@ -1,0 +1,94 @@
+// The Win32 side of the runtime, on the real system: the log file, the program folder, failures.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <functional>
+
+#include "ComFailure.h"
+#include "TextConversion.h"
+#include "Win32TextFileAppender.h"
+#include "WineTestSupport.h"
+
+namespace velkorin::wine {
+namespace {
+
+int32_t NumberOf(const std::function<void()>& action) {
+    try {
+        action();
+    } catch (const Failure& failure) {
+        return failure.Number();
+    }
+    return 0;
+}
+
+TEST(Win32Services, ProgramFolderHasNoTrailingBackslash) {
+    std::wstring folder = AppFolder();
+    ASSERT_GT(folder.size(), 3u);
+    EXPECT_NE(folder.back(), L'\\');
+    EXPECT_NE(GetFileAttributesW((folder + L"\\fixtures\\test.mdb").c_str()), INVALID_FILE_ATTRIBUTES);
+}
+
+TEST(Win32Services, LogLinesGoInTheAnsiCodePageWithCrLfEvenUnderAFolderItCannotName) {
+    // The test runs from a folder whose name the ANSI code page cannot hold.
+    BOOL lossy = FALSE;
+    std::wstring folder = AppFolder();
+    WideCharToMultiByte(CP_ACP, 0, folder.c_str(), -1, nullptr, 0, nullptr, &lossy);
+    EXPECT_TRUE(lossy) << "the folder name should need more than the ANSI code page";
+    ASSERT_EQ(GetACP(), 1252u);
+
+    const std::wstring path = AppFile(L"ansi.txt");
+    RemoveFile(path);
+    win32::Win32TextFileAppender files;
+    files.AppendLine(win32::WideToUtf8(path), "caf\xC3\xA9");
+    files.AppendLine(win32::WideToUtf8(path), "");
+    files.AppendLine(win32::WideToUtf8(path), "\xE2\x82\xAC \xE6\x97\xA5");  // € and a character 1252 lacks
+    EXPECT_EQ(ReadBytes(path), "caf\xE9\r\n\r\n\x80 ?\r\n");
+    RemoveFile(path);
+}
+
+TEST(Win32Services, LogFileThatCannotBeOpenedIsAFailureOfThatCallOnly) {
+    win32::Win32TextFileAppender files;
+    EXPECT_EQ(NumberOf([&] { files.AppendLine(win32::WideToUtf8(AppFolder()) + "\\no such folder\\log.txt", "x"); }),
+              76);
+
+    const std::wstring path = AppFile(L"held.txt");
+    RemoveFile(path);
+    HANDLE held = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+    EXPECT_EQ(NumberOf([&] { files.AppendLine(win32::WideToUtf8(path), "x"); }), 70);
+    CloseHandle(held);
+    files.AppendLine(win32::WideToUtf8(path), "after");
+    EXPECT_EQ(ReadBytes(path), "after\r\n");
+    RemoveFile(path);
+}
+
+TEST(Win32Services, LogHeldByAnotherWriterStillReachesTheBox) {
+    PlaceDatabase(L"test.mdb");
+    const std::wstring log = AppFile(L"log.txt");
+    RemoveFile(log);
+    HANDLE held = CreateFileW(log.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+    RealSelfTest self;
+    self.log.AddToLogs("first");
+    CloseHandle(held);
+    self.log.AddToLogs("second");
+    EXPECT_EQ(self.text1.text, "first\r\nsecond");
+    EXPECT_EQ(ReadBytes(log), "second\r\n");
+    RemoveFile(log);
+}
+
+TEST(Win32Services, ComFailuresCarryTheSignedCodeAndAText) {
+    Failure notRegistered = win32::FailureFromHresult(REGDB_E_CLASSNOTREG);
+    EXPECT_EQ(notRegistered.Number(), -2147221164);
+    EXPECT_EQ(notRegistered.Description(), "Class not registered");
+    Failure unknownName = win32::FailureFromHresult(DISP_E_UNKNOWNNAME);
+    EXPECT_EQ(unknownName.Number(), 438);
+    Failure accessDenied = win32::FailureFromHresult(E_ACCESSDENIED);
+    EXPECT_EQ(accessDenied.Number(), -2147024891);
+    EXPECT_FALSE(accessDenied.Description().empty());
+    EXPECT_NE(accessDenied.Description().back(), '\n');
+}
+
+}  // namespace
+}  // namespace velkorin::wine

@@ -1,0 +1,69 @@
+#include "WineTestSupport.h"
+
+#include <windows.h>
+
+#include <fstream>
+#include <iterator>
+
+#include "TextConversion.h"
+
+namespace velkorin::wine {
+
+std::wstring AppFolder() { return win32::Utf8ToWide(win32::Win32ProgramFolder().Path()); }
+
+std::wstring AppFile(const wchar_t* name) { return AppFolder() + L"\\" + name; }
+
+void RemoveFile(const std::wstring& path) {
+    SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+    DeleteFileW(path.c_str());
+}
+
+void PlaceDatabase(const wchar_t* fixture) {
+    RemoveFile(AppFile(L"test.mdb"));
+    if (fixture) CopyFileW((AppFolder() + L"\\fixtures\\" + fixture).c_str(), AppFile(L"test.mdb").c_str(), FALSE);
+}
+
+std::string ReadBytes(const std::wstring& path) {
+    HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                              nullptr, OPEN_EXISTING, 0, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return std::string();
+    std::string bytes;
+    char buffer[4096];
+    DWORD read = 0;
+    while (ReadFile(file, buffer, sizeof buffer, &read, nullptr) && read) bytes.append(buffer, read);
+    CloseHandle(file);
+    return bytes;
+}
+
+std::vector<std::string> SplitLines(const std::string& text, const std::string& separator) {
+    std::vector<std::string> lines;
+    std::string::size_type start = 0;
+    while (start < text.size()) {
+        std::string::size_type end = text.find(separator, start);
+        if (end == std::string::npos) end = text.size();
+        lines.push_back(text.substr(start, end - start));
+        start = end + separator.size();
+    }
+    return lines;
+}
+
+StandIn::StandIn() : recordPath_(AppFile(L"standin-record.txt")) {
+    RemoveFile(recordPath_);
+    SetEnvironmentVariableW(L"STANDIN_RECORD", recordPath_.c_str());
+    SetEnvironmentVariableW(L"STANDIN_FAIL", nullptr);
+}
+
+StandIn::~StandIn() {
+    SetEnvironmentVariableW(L"STANDIN_RECORD", nullptr);
+    SetEnvironmentVariableW(L"STANDIN_FAIL", nullptr);
+}
+
+void StandIn::Fail(const std::wstring& step, const std::wstring& code, const std::wstring& description) {
+    SetEnvironmentVariableW(L"STANDIN_FAIL", (step + L"|" + code + L"|" + description).c_str());
+}
+
+std::vector<std::string> StandIn::Records() const { return SplitLines(ReadBytes(recordPath_), "\r\n"); }
+
+void StandIn::ClearRecords() { RemoveFile(recordPath_); }
+
+}  // namespace velkorin::wine

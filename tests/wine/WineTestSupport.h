@@ -1,0 +1,54 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "ComComponentFactory.h"
+#include "FakeRuntime.h"
+#include "LogWriter.h"
+#include "ModMain.h"
+#include "TestRun.h"
+#include "Win32DateTimeText.h"
+#include "Win32EventLoop.h"
+#include "Win32ProgramFolder.h"
+#include "Win32TextFileAppender.h"
+
+namespace velkorin::wine {
+
+// The self-test on the real Win32 services and real COM; only the log box is kept in memory.
+struct RealSelfTest {
+    win32::Win32EventLoop loop;
+    win32::Win32ProgramFolder folder;
+    win32::Win32DateTimeText dateTime;
+    win32::Win32TextFileAppender files;
+    win32::ComComponentFactory components;
+    fakes::FakeLogBox text1;
+    Runtime runtime{loop, folder, dateTime, files, components};
+    LogWriter log{runtime, text1};
+    ModMain slots;
+    TestRun run{runtime, text1, log, slots};
+};
+
+// The folder of this test program: it plays the program folder, holding test.mdb and log.txt.
+std::wstring AppFolder();
+std::wstring AppFile(const wchar_t* name);
+// Puts a copy of fixtures\<fixture> in place as test.mdb, or removes test.mdb when fixture is null.
+void PlaceDatabase(const wchar_t* fixture);
+void RemoveFile(const std::wstring& path);
+std::string ReadBytes(const std::wstring& path);
+std::vector<std::string> SplitLines(const std::string& text, const std::string& separator);
+
+// The stand-in components' call record and failure switch, both read by them at every call.
+class StandIn {
+public:
+    StandIn();
+    ~StandIn();
+    void Fail(const std::wstring& step, const std::wstring& code, const std::wstring& description);
+    std::vector<std::string> Records() const;
+    void ClearRecords();
+
+private:
+    std::wstring recordPath_;
+};
+
+}  // namespace velkorin::wine

@@ -1,0 +1,31 @@
+#!/usr/bin/env bash
+# Runs the Windows checks under Wine, in a prefix of their own under the build folder.
+# First against Wine's own components, then with the stand-in components registered machine-wide.
+# usage: run-wine-checks.sh <build-dir> <wine_checks.exe> <standin_components.dll> <fixtures-dir>
+set -euo pipefail
+
+if [ -z "${DISPLAY:-}" ] && [ -z "${VELKORIN_UNDER_XVFB:-}" ]; then
+    export VELKORIN_UNDER_XVFB=1
+    exec xvfb-run -a "$0" "$@"
+fi
+
+build=$(realpath "$1") exe=$2 standin=$3 fixtures=$4
+source "$(dirname "$0")/wine-env.sh"
+wine_prefix_init "$build/wineprefix"
+
+# The program folder of the checks: its name holds characters the ANSI code page cannot.
+app="$build/wine-app/Velkorin Prüfung 日本"
+rm -rf "$build/wine-app"
+mkdir -p "$app/fixtures"
+cp "$exe" "$app/wine_checks.exe"
+cp "$fixtures"/*.mdb "$app/fixtures/"
+cp "$standin" "$build/wine-app/standin_components.dll"
+
+status=0
+standin_unregister
+"$WINE" "$app/wine_checks.exe" --gtest_filter='WineOwnComponents.*:Win32Services.*' || status=$?
+standin_register "$build/wine-app/standin_components.dll"
+"$WINE" "$app/wine_checks.exe" --gtest_filter='StandInComponents.*' || status=$?
+standin_unregister
+"$WINESERVER" -w || true
+exit $status

@@ -1,0 +1,7 @@
+#pragma once
+#include "DispatchObject.h"
+
+// Each returns a new object holding one reference (the class factory's).
+DispatchObject* CreateDaoEngine();
+DispatchObject* CreateAdoConnection();
+DispatchObject* CreateAdoRecordset();

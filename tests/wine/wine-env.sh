@@ -1,0 +1,42 @@
+# Shared by the scripts that run our programs under Wine (sourced, not run).
+export WINEDEBUG=${WINEDEBUG:--all}
+export WINEARCH=win64
+# No Mono or Gecko installer dialogs while a prefix is made.
+export WINEDLLOVERRIDES="mscoree,mshtml="
+WINE=/usr/lib/wine/wine64
+[ -x "$WINE" ] || WINE=$(command -v wine64 || command -v wine)
+WINESERVER=/usr/lib/wine/wineserver64
+[ -x "$WINESERVER" ] || WINESERVER=$(command -v wineserver64 || command -v wineserver)
+
+readonly STANDIN_CLASSES=(
+    "{00000100-0000-0010-8000-00AA006D2EA4}"  # DAO DBEngine
+    "{00000514-0000-0010-8000-00AA006D2EA4}"  # ADO Connection
+    "{00000535-0000-0010-8000-00AA006D2EA4}"  # ADO Recordset
+)
+
+wine_prefix_init() {
+    export WINEPREFIX=$1
+    if [ ! -f "$WINEPREFIX/system.reg" ]; then
+        mkdir -p "$WINEPREFIX"
+        "$WINE" wineboot --init >/dev/null 2>&1
+        "$WINESERVER" -w
+    fi
+}
+
+# Machine-wide registration: Wine's own msado15 is registered there too, and only HKLM wins over it.
+standin_register() {
+    local dll
+    dll=$("$WINE" winepath -w "$1" 2>/dev/null)
+    for clsid in "${STANDIN_CLASSES[@]}"; do
+        "$WINE" reg add "HKLM\\Software\\Classes\\CLSID\\$clsid\\InprocServer32" /ve /d "$dll" /f >/dev/null 2>&1
+        "$WINE" reg add "HKLM\\Software\\Classes\\CLSID\\$clsid\\InprocServer32" /v ThreadingModel /d Apartment /f >/dev/null 2>&1
+    done
+}
+
+# Back to Wine's own components: its ADO registration is restored from its own DLL.
+standin_unregister() {
+    for clsid in "${STANDIN_CLASSES[@]}"; do
+        "$WINE" reg delete "HKLM\\Software\\Classes\\CLSID\\$clsid" /f >/dev/null 2>&1 || true
+    done
+    "$WINE" regsvr32 /s "C:\\Program Files\\Common Files\\System\\ADO\\msado15.dll" >/dev/null 2>&1 || true
+}
