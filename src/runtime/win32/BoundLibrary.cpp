@@ -1,0 +1,19 @@
+#include "BoundLibrary.h"
+
+#include <string>
+
+namespace velkorin::win32 {
+
+FARPROC BoundLibrary::Resolve(const char* function) {
+    if (!tried_) {
+        tried_ = true;
+        std::string name(name_);
+        module_ = LoadLibraryW(std::wstring(name.begin(), name.end()).c_str());
+    }
+    if (!module_) throw Failure::LibraryNotFound(name_);
+    FARPROC proc = GetProcAddress(module_, function);
+    if (!proc) throw Failure::EntryPointNotFound(function, name_);
+    return proc;
+}
+
+}  // namespace velkorin::win32

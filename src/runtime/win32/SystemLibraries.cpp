@@ -1,0 +1,25 @@
+#include "SystemLibraries.h"
+
+namespace velkorin::win32 {
+
+Kernel32Library& Kernel32() {
+    static Kernel32Library table;
+    return table;
+}
+
+Shell32Library& Shell32() {
+    static Shell32Library table;
+    return table;
+}
+
+Comctl32Library& Comctl32() {
+    static Comctl32Library table;
+    return table;
+}
+
+UxthemeLibrary& Uxtheme() {
+    static UxthemeLibrary table;
+    return table;
+}
+
+}  // namespace velkorin::win32

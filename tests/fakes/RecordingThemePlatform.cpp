@@ -1,0 +1,58 @@
+#include "RecordingThemePlatform.h"
+
+#include <cstdio>
+
+#include "Failure.h"
+
+namespace velkorin::fakes {
+
+void RecordingThemePlatform::Enter(const std::string& function, const char* library, const std::string& arguments) {
+    calls.push_back(function + "(" + arguments + ")");
+    if (missing.count(function)) throw Failure::EntryPointNotFound(function, library);
+}
+
+int32_t RecordingThemePlatform::DllGetVersion(DllVersionInfo& info) {
+    Enter("DllGetVersion", "comctl32.dll",
+          std::to_string(info.cbSize) + "," + std::to_string(info.dwMajorVersion) + "," +
+              std::to_string(info.dwMinorVersion) + "," + std::to_string(info.dwBuildNumber) + "," +
+              std::to_string(info.dwPlatformID));
+    if (!versionCallFills) return static_cast<int32_t>(0x80004005u);
+    info.dwMajorVersion = comctlMajor;
+    info.dwMinorVersion = 81;
+    return 0;
+}
+
+bool RecordingThemePlatform::InitCommonControlsEx(const InitCommonControlsRecord& record) {
+    char arguments[32];
+    std::snprintf(arguments, sizeof arguments, "%u,0x%X", static_cast<unsigned>(record.dwSize),
+                  static_cast<unsigned>(record.dwICC));
+    Enter("InitCommonControlsEx", "comctl32.dll", arguments);
+    return true;
+}
+
+NativeHandle RecordingThemePlatform::LoadLibraryA(const std::string& fileName) {
+    Enter("LoadLibraryA", "kernel32", fileName);
+    return 0x10000;
+}
+
+void RecordingThemePlatform::OutputDebugStringA(const std::string& text) {
+    if (missing.count("OutputDebugStringA")) throw Failure::EntryPointNotFound("OutputDebugStringA", "kernel32");
+    traces.push_back(text);
+}
+
+int32_t RecordingThemePlatform::IsAppThemed() {
+    Enter("IsAppThemed", "uxtheme", "");
+    return appThemed;
+}
+
+int32_t RecordingThemePlatform::IsThemeActive() {
+    Enter("IsThemeActive", "uxtheme", "");
+    return themeActive;
+}
+
+uint32_t RecordingThemePlatform::GetThemeAppProperties() {
+    Enter("GetThemeAppProperties", "uxtheme", "");
+    return appProperties;
+}
+
+}  // namespace velkorin::fakes
