@@ -11,9 +11,24 @@ void Win32EventLoop::DoEvents() {
             PostQuitMessage(static_cast<int>(msg.wParam));
             return;
         }
-        TranslateMessage(&msg);
-        DispatchMessageW(&msg);
+        Dispatch(msg);
     }
+}
+
+int Win32EventLoop::RunUntilQuit() {
+    MSG msg;
+    for (;;) {
+        BOOL got = GetMessageW(&msg, nullptr, 0, 0);
+        if (got == 0) return static_cast<int>(msg.wParam);
+        if (got == -1) return 1;
+        Dispatch(msg);
+    }
+}
+
+void Win32EventLoop::Dispatch(MSG& msg) {
+    if (dialogWindow_ && IsWindow(dialogWindow_) && IsDialogMessageW(dialogWindow_, &msg)) return;
+    TranslateMessage(&msg);
+    DispatchMessageW(&msg);
 }
 
 }  // namespace velkorin::win32

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <windows.h>
+
 #include "EventLoop.h"
 
 namespace velkorin::win32 {
@@ -9,6 +11,14 @@ namespace velkorin::win32 {
 class Win32EventLoop : public EventLoop {
 public:
     void DoEvents() override;
+    // Dispatches until the quit request; returns its exit code.
+    int RunUntilQuit();
+    // Keyboard navigation (Tab, arrows) between the controls of this window, in both loops.
+    void SetDialogWindow(HWND window) { dialogWindow_ = window; }
+
+private:
+    void Dispatch(MSG& msg);
+    HWND dialogWindow_ = nullptr;
 };
 
 }  // namespace velkorin::win32

@@ -1,0 +1,59 @@
+// The process entry: the runtime's start routine. It sets up the one user-interface thread, calls
+// Main once, and dispatches messages until the last window is gone.
+#include <windows.h>
+#include <ole2.h>
+
+#include "ComComponentFactory.h"
+#include "Win32DateTimeText.h"
+#include "Win32ProgramFolder.h"
+#include "Win32TextFileAppender.h"
+#include "Win32ThemePlatform.h"
+#include "mdStartup.h"
+
+namespace {
+
+// OLE (and with it COM) for this thread, for the components and the pictures.
+class OleScope {
+public:
+    OleScope() : hr_(OleInitialize(nullptr)) {}
+    ~OleScope() {
+        if (SUCCEEDED(hr_)) OleUninitialize();
+    }
+    OleScope(const OleScope&) = delete;
+    OleScope& operator=(const OleScope&) = delete;
+
+private:
+    HRESULT hr_;
+};
+
+int RunProgram(HINSTANCE instance) {
+    using namespace velkorin;
+    using namespace velkorin::win32;
+    OleScope ole;
+    Win32EventLoop eventLoop;
+    Win32ProgramFolder programFolder;
+    Win32DateTimeText dateTime;
+    Win32TextFileAppender textFiles;
+    ComComponentFactory components;
+    Runtime runtime{eventLoop, programFolder, dateTime, textFiles, components};
+    Win32ThemePlatform themePlatform;
+    mdXpThemeSupport theme(themePlatform);
+    ModMain slots;
+
+    Application app{instance, runtime, eventLoop, theme, slots, nullptr};
+    Main(app);
+    if (!app.frmMain || !IsWindow(app.frmMain->Hwnd())) return 0;  // no window: nothing to wait for
+    int exitCode = eventLoop.RunUntilQuit();
+    app.frmMain.reset();  // the engine and every object go before OLE does
+    return exitCode;
+}
+
+}  // namespace
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
+    try {
+        return RunProgram(instance);
+    } catch (...) {
+        return 1;  // no dialog, ever
+    }
+}

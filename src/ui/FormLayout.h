@@ -1,0 +1,62 @@
+#pragma once
+
+#include <cstdint>
+
+namespace velkorin {
+
+// FrmMain's layout as designed, in twips from the top-left corner of the client area.
+enum class ControlKind { TextBox, CommandButton, Image, Label };
+
+struct ControlLayout {
+    const char* name;
+    ControlKind kind;
+    int32_t left, top, width, height;  // twips
+    int32_t tabIndex;                  // -1: the control takes no part in tabbing
+    const char* caption;               // UTF-8; nullptr for none
+    int32_t controlId;
+};
+
+struct PixelRect {
+    int32_t left, top, width, height;
+    bool operator==(const PixelRect& o) const {
+        return left == o.left && top == o.top && width == o.width && height == o.height;
+    }
+};
+
+namespace frm_main {
+constexpr int32_t kClientWidthTwips = 4905;
+constexpr int32_t kClientHeightTwips = 4935;
+constexpr const char kCaption[] = "Velkorin";
+constexpr const char kMakerPage[] = "https://www.facebook.com/Orlaquist";
+constexpr const char kFontFace[] = "Verdana";
+constexpr double kFontPoints = 6.75;
+constexpr int32_t kFontWeight = 700;
+
+constexpr int32_t kText1Id = 1001;
+constexpr int32_t kCommand1Id = 1002;
+constexpr int32_t kImage2Id = 1003;
+constexpr int32_t kLabel4Id = 1004;
+constexpr int32_t kImage1Id = 1005;
+constexpr int32_t kLabel1Id = 1006;
+
+// The controls in creation order, which is also the order of the window's collection of controls.
+constexpr ControlLayout kControls[] = {
+    {"Text1", ControlKind::TextBox, 60, 690, 4785, 3585, 2, nullptr, kText1Id},
+    {"Command1", ControlKind::CommandButton, 3600, 4350, 1245, 525, 1, "Start Test", kCommand1Id},
+    {"Image2", ControlKind::Image, 750, 4500, 240, 240, -1, nullptr, kImage2Id},
+    {"Label4", ControlKind::Label, 1020, 4530, 2340, 180, 3, "Follow Orlaquist on Facebook", kLabel4Id},
+    {"Image1", ControlKind::Image, 60, 4380, 480, 480, -1, nullptr, kImage1Id},
+    {"Label1", ControlKind::Label, 60, 90, 4785, 525, 0,
+     "This program will attempt to connect to test.mdb and log any problems it might have.", kLabel1Id},
+};
+}  // namespace frm_main
+
+// Twips to pixels at the screen's twips per pixel, to the nearest pixel.
+int32_t TwipsToPixels(int32_t twips, double twipsPerPixel);
+PixelRect ToPixels(const ControlLayout& control, double twipsPerPixel);
+// The screen's twips per pixel for its pixels per inch (1440 twips to the inch).
+double TwipsPerPixel(int32_t pixelsPerInch);
+// The font's height in pixels for the screen: negative, so it is the character height.
+int32_t FontHeightPixels(double points, int32_t pixelsPerInch);
+
+}  // namespace velkorin
