@@ -1,0 +1,62 @@
+#!/usr/bin/env bash
+# Checks the product's PE header, imports and resources.
+# usage: check-pe.sh <Velkorin.exe> <i686|x86_64>
+set -uo pipefail
+exe=$1 arch=$2
+objdump=$arch-w64-mingw32-objdump
+windres=$arch-w64-mingw32-windres
+passed=0 failed=0
+
+check() {  # description, then a command that must succeed
+    local what=$1
+    shift
+    if "$@"; then
+        passed=$((passed + 1))
+    else
+        failed=$((failed + 1))
+        echo "FAILED: $what"
+    fi
+}
+
+headers=$("$objdump" -p "$exe")
+resources=$("$windres" -i "$exe" -J coff -O rc 2>/dev/null)
+has() { grep -qE -- "$1" <<<"$2"; }
+
+if [ "$arch" = i686 ]; then
+    check "machine i386, PE32" has 'architecture: i386' "$("$objdump" -f "$exe")"
+    check "PE32 magic" has '^Magic[[:space:]]+010b' "$headers"
+else
+    check "machine x86-64, PE32+" has '^Magic[[:space:]]+020b' "$headers"
+fi
+check "GUI subsystem" has '^Subsystem[[:space:]]+00000002' "$headers"
+# Neither NX compatible (0x100) nor dynamic base (0x40), nor high-entropy addresses (0x20).
+check "DllCharacteristics empty" has '^DllCharacteristics[[:space:]]+00000000' "$headers"
+check "no relocation section" bash -c "! '$objdump' -h '$exe' | grep -q '\.reloc'"
+
+imports=$(grep 'DLL Name:' <<<"$headers" | awk '{print tolower($3)}')
+for dll in $imports; do
+    case $dll in
+    kernel32.dll | user32.dll | gdi32.dll | ole32.dll | oleaut32.dll | msvcrt.dll) ;;
+    *) check "import $dll is a system DLL" false ;;
+    esac
+done
+check "imports present" test -n "$imports"
+
+check "file version 1.0.0.3" has 'FILEVERSION 1, 0, 0, 3' "$resources"
+check "product version 1.0.0.3" has 'PRODUCTVERSION 1, 0, 0, 3' "$resources"
+check "application, 32-bit Windows" has 'FILEOS 0x4' "$resources"
+check "file type application" has 'FILETYPE 0x1' "$resources"
+check "string block 0409 04B0" has 'BLOCK "040904B0"' "$resources"
+check "translation 0409 1200" has 'VALUE "Translation", 0x409, 1200' "$resources"
+for pair in 'CompanyName", "Orlaquist' 'FileVersion", "1.00.0003' 'ProductVersion", "1.00.0003' \
+    'ProductName", "Velkorin' 'InternalName", "Velkorin' 'OriginalFilename", "Velkorin.exe'; do
+    check "version string $pair" has "VALUE \"$pair\"" "$resources"
+done
+check "six version strings, no others" test "$(grep -c 'VALUE "' <<<"$resources")" -eq 7
+check "icon group 1" has '^1 14 /\* RT_GROUP_ICON \*/' "$resources"
+check "one icon image, id 30001" test "$(grep -cE '^[0-9]+ 3 /\* RT_ICON \*/' <<<"$resources")" -eq 1
+check "icon image 30001" has '^30001 3 /\* RT_ICON \*/' "$resources"
+check "no manifest" bash -c "! grep -qE '^[0-9]+ 24 ' <<<\"\$0\"" "$resources"
+
+echo "pe checks: $passed passed, $failed failed"
+[ "$failed" -eq 0 ]
