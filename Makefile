@@ -7,10 +7,10 @@ JOBS ?= $(shell nproc)
 BUILD := build
 DEBIAN_PACKAGES := cmake make g++ googletest libgtest-dev \
 	g++-mingw-w64-i686 g++-mingw-w64-x86-64 binutils-mingw-w64-i686 binutils-mingw-w64-x86-64 \
-	wine wine64 xvfb xauth
+	wine wine64 xvfb xauth imagemagick
 CMAKE_COMMON := -DVELKORIN_WARNINGS_AS_ERRORS=ON
 
-.PHONY: all deps build host win32 win64 test run clean
+.PHONY: all deps build host win32 win64 test run dist clean
 
 all: build
 
@@ -37,13 +37,30 @@ win64: deps
 
 build: host win32 win64
 
+# Every layer: host unit tests, the Windows checks and end-to-end runs under 64-bit Wine, and the
+# product's own checks (its PE, and a short run of the 32-bit exe under 32-bit Wine).
 test: build
-	cd $(BUILD)/host && ctest --output-on-failure -j $(JOBS)
-	cd $(BUILD)/win64 && ctest --output-on-failure
+	@set -o pipefail; status=0; \
+	for b in host win64 win32; do \
+		(cd $(BUILD)/$$b && ctest --output-on-failure) 2>&1 | tee $(BUILD)/ctest-$$b.log || status=1; \
+	done; \
+	awk '/tests passed, [0-9]+ tests failed out of/ { total += $$NF; failed += $$(NF-4) } \
+		END { printf "all builds: %d passed, %d failed\n", total - failed, failed }' $(BUILD)/ctest-*.log; \
+	exit $$status
 
-run: build
-	@echo "Velkorin.exe and its window are not built yet: the builds and the self-test are ready,"
-	@echo "and 'make test' runs the self-test under Wine against real COM."
+# Lays out a program folder (Velkorin.exe and test.mdb) and starts it under Wine. Without a display
+# it clicks "Start Test" itself, prints the transcript and the path of a screenshot, and closes.
+run: win64
+	tools/run-velkorin.sh $(BUILD)/win64
+
+# The product for Windows users: the 32-bit exe and the Jet database beside it.
+dist: win32
+	rm -rf dist/stage && mkdir -p dist/stage
+	cp $(BUILD)/win32/src/startup/Velkorin.exe tests/fixtures/test.mdb dist/stage/
+	rm -f dist/Velkorin-1.0.0.3-win32.zip
+	cd dist/stage && cmake -E tar cf ../Velkorin-1.0.0.3-win32.zip --format=zip Velkorin.exe test.mdb
+	rm -rf dist/stage
+	@echo "dist/Velkorin-1.0.0.3-win32.zip"
 
 clean:
 	rm -rf $(BUILD) dist

@@ -10,6 +10,22 @@
 
 namespace velkorin {
 
+// Runs one statement; a failure of any kind comes back as a Failure instead of leaving the call.
+template <class Statement>
+bool RunCatchingFailure(Statement&& statement, Failure& failure) {
+    try {
+        std::forward<Statement>(statement)();
+        return true;
+    } catch (const Failure& f) {
+        failure = f;
+    } catch (const std::bad_alloc&) {
+        failure = Failure(7, "Out of memory");
+    } catch (const std::exception& e) {
+        failure = Failure(51, std::string("Internal error: ") + e.what());
+    }
+    return false;
+}
+
 // The continue-on-error rule of one running entry procedure. Creating the scope arms the rule with a
 // clear pending error; each Step runs one statement, and a failure abandons that statement only and
 // becomes the pending error. Each procedure invocation owns its own scope, so an event that runs
@@ -22,16 +38,10 @@ public:
 
     template <class Statement>
     bool Step(Statement&& statement) {
-        try {
-            std::forward<Statement>(statement)();
-            return true;
-        } catch (const Failure& failure) {
-            Raise(failure.Number(), failure.Description());
-        } catch (const std::bad_alloc&) {
-            Raise(7, "Out of memory");
-        } catch (const std::exception& e) {
-            Raise(51, std::string("Internal error: ") + e.what());
-        }
+        Failure failure(0, std::string());
+        if (RunCatchingFailure(std::forward<Statement>(statement), failure)) return true;
+        number_ = failure.Number();
+        description_ = failure.Description();
         return false;
     }
 
@@ -47,11 +57,6 @@ public:
     void ClearNumber() { number_ = 0; }
 
 private:
-    void Raise(int32_t number, std::string description) {
-        number_ = number;
-        description_ = std::move(description);
-    }
-
     int32_t number_ = 0;
     std::string description_;
 };

@@ -1,10 +1,8 @@
 #pragma once
 
-#include <exception>
-#include <string>
 #include <utility>
 
-#include "Failure.h"
+#include "ErrorScope.h"
 
 namespace velkorin {
 
@@ -17,14 +15,9 @@ public:
 
     template <class Statement>
     bool Step(Statement&& statement) {
-        try {
-            std::forward<Statement>(statement)();
-            return true;
-        } catch (const Failure& failure) {
-            reporter_.pvReportError(procedure_, failure);
-        } catch (const std::exception& e) {
-            reporter_.pvReportError(procedure_, Failure(51, std::string("Internal error: ") + e.what()));
-        }
+        Failure failure(0, std::string());
+        if (RunCatchingFailure(std::forward<Statement>(statement), failure)) return true;
+        reporter_.pvReportError(procedure_, failure);
         return false;
     }
 

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "ExpectedTranscript.h"
 #include "SelfTestHarness.h"
 
 namespace velkorin {
@@ -12,24 +13,11 @@ using fakes::BoxText;
 using fakes::LogText;
 using fakes::SelfTestHarness;
 using fakes::SplitBox;
-using Lines = std::vector<std::string>;
+using namespace expected;
 
-const std::string kSep(56, '\'');
 const std::string kDate = "Date: 07/12/2026 Time: 09:41:07";
 const std::string kDaoDb = "C:\\Program Files\\Velkorin\\test.mdb";
-
 const Lines kHeader = {"Starting Test.", kDate, kSep};
-const Lines kDaoSuccess = {"Connecting To Test.mdb using DAO...", "--Successful", "Opening Table...", "--Successful",
-                           "Closing connection to the database.", "--Successful", kSep};
-const Lines kAdoSuccess = {"Connecting To Test.mdb using ADO...", "--Successful", "Opening Table...", "--Successful",
-                           "Closing connection to the database.", "--Successful", kSep};
-const Lines kEnd = {"Done, Test Complete.", kSep};
-
-Lines Concat(std::initializer_list<Lines> parts) {
-    Lines all;
-    for (const Lines& part : parts) all.insert(all.end(), part.begin(), part.end());
-    return all;
-}
 
 Lines OpenFailed(const char* stage, const std::string& error) {
     return {std::string("Connecting To Test.mdb using ") + stage + "...", error, kSep};

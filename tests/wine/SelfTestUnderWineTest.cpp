@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "ExpectedTranscript.h"
 #include "TextConversion.h"
 #include "Utf16.h"
 #include "WineTestSupport.h"
@@ -11,20 +12,7 @@
 namespace velkorin::wine {
 namespace {
 
-using Lines = std::vector<std::string>;
-
-const std::string kSep(56, '\'');
-const Lines kDaoSuccess = {"Connecting To Test.mdb using DAO...", "--Successful", "Opening Table...", "--Successful",
-                           "Closing connection to the database.", "--Successful", kSep};
-const Lines kAdoSuccess = {"Connecting To Test.mdb using ADO...", "--Successful", "Opening Table...", "--Successful",
-                           "Closing connection to the database.", "--Successful", kSep};
-const Lines kEnd = {"Done, Test Complete.", kSep};
-
-Lines Concat(std::initializer_list<Lines> parts) {
-    Lines all;
-    for (const Lines& part : parts) all.insert(all.end(), part.begin(), part.end());
-    return all;
-}
+using namespace expected;
 
 std::string Folder() { return win32::WideToUtf8(AppFolder()); }
 
