@@ -20,6 +20,7 @@ folder="$build/run/Velkorin"
 mkdir -p "$folder"
 cp "$build/src/startup/Velkorin.exe" "$folder/"
 cp "$here/tests/fixtures/test.mdb" "$folder/"
+rm -f "$folder/log.txt"  # a fresh program folder: the transcript below is this run alone
 windows_folder=$("$WINE" winepath -w "$folder" 2>/dev/null)
 
 if [ -z "${VELKORIN_UNDER_XVFB:-}" ]; then

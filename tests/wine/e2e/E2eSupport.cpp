@@ -1,0 +1,104 @@
+#include "E2eSupport.h"
+
+#include "Handles.h"
+
+namespace velkorin::e2e {
+
+std::wstring EnvironmentVariable(const wchar_t* name) {
+    DWORD size = GetEnvironmentVariableW(name, nullptr, 0);
+    if (size == 0) return std::wstring();
+    std::wstring value(size, L'\0');
+    value.resize(GetEnvironmentVariableW(name, &value[0], size));
+    return value;
+}
+
+std::string ReadBytes(const std::wstring& path) {
+    UniqueHandle file =
+        OwnFile(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                            OPEN_EXISTING, 0, nullptr));
+    std::string bytes;
+    char buffer[4096];
+    DWORD read = 0;
+    while (file && ReadFile(file.get(), buffer, sizeof buffer, &read, nullptr) && read) bytes.append(buffer, read);
+    return bytes;
+}
+
+std::string Narrow(const std::wstring& text, UINT codePage) {
+    if (text.empty()) return std::string();
+    const int length = static_cast<int>(text.size());
+    const int size = WideCharToMultiByte(codePage, 0, text.data(), length, nullptr, 0, nullptr, nullptr);
+    std::string narrow(static_cast<size_t>(size), '\0');
+    WideCharToMultiByte(codePage, 0, text.data(), length, &narrow[0], size, nullptr, nullptr);
+    return narrow;
+}
+
+std::wstring ClassName(HWND hwnd) {
+    wchar_t name[256] = L"";
+    GetClassNameW(hwnd, name, 256);
+    return name;
+}
+
+namespace {
+struct WindowSearch {
+    DWORD processId;
+    std::vector<HWND> found;
+};
+
+BOOL CALLBACK CollectVisibleWindow(HWND hwnd, LPARAM param) {
+    auto* search = reinterpret_cast<WindowSearch*>(param);
+    DWORD owner = 0;
+    GetWindowThreadProcessId(hwnd, &owner);
+    if (owner == search->processId && IsWindowVisible(hwnd)) search->found.push_back(hwnd);
+    return TRUE;
+}
+}  // namespace
+
+std::vector<HWND> VisibleTopLevelWindows(DWORD processId) {
+    WindowSearch search{processId, {}};
+    EnumWindows(&CollectVisibleWindow, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+std::optional<std::wstring> WindowText(HWND hwnd) {
+    // A cross-process SendMessage waits while the program runs its self-test: ask with a timeout.
+    constexpr UINT kTimeoutMs = 2000;
+    DWORD_PTR length = 0;
+    if (!SendMessageTimeoutW(hwnd, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, kTimeoutMs, &length)) return std::nullopt;
+    std::wstring text(length + 1, L'\0');
+    DWORD_PTR copied = 0;
+    if (!SendMessageTimeoutW(hwnd, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(&text[0]), SMTO_ABORTIFHUNG,
+                             kTimeoutMs, &copied)) {
+        return std::nullopt;
+    }
+    text.resize(copied);
+    return text;
+}
+
+RECT RectInParent(HWND child) {
+    RECT rect = {};
+    GetWindowRect(child, &rect);
+    MapWindowPoints(HWND_DESKTOP, GetParent(child), reinterpret_cast<POINT*>(&rect), 2);
+    return rect;
+}
+
+void PostClick(HWND control) {
+    RECT client = {};
+    GetClientRect(control, &client);
+    const LPARAM centre = MAKELPARAM(client.right / 2, client.bottom / 2);
+    PostMessageW(control, WM_LBUTTONDOWN, MK_LBUTTON, centre);
+    PostMessageW(control, WM_LBUTTONUP, 0, centre);
+}
+
+bool PostedMessagesHandled(HWND edit) {
+    // Posted messages of one thread are handled in order: once a limit posted now reads back, all
+    // earlier ones are through. The program sets no limit of its own after it loads.
+    static WPARAM marker = 4000000;
+    const WPARAM limit = ++marker;
+    if (!PostMessageW(edit, EM_SETLIMITTEXT, limit, 0)) return false;
+    return WaitFor([&] {
+        DWORD_PTR current = 0;
+        return SendMessageTimeoutW(edit, EM_GETLIMITTEXT, 0, 0, SMTO_ABORTIFHUNG, 2000, &current) && current == limit;
+    });
+}
+
+}  // namespace velkorin::e2e

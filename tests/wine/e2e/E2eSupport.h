@@ -1,0 +1,56 @@
+#pragma once
+
+#include <windows.h>
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace velkorin::e2e {
+
+constexpr DWORD kDeadlineMs = 60000;
+// FrmMain's controls by child window id.
+constexpr int kText1Id = 1001;
+constexpr int kCommand1Id = 1002;
+constexpr int kImage2Id = 1003;
+constexpr int kLabel4Id = 1004;
+constexpr int kImage1Id = 1005;
+constexpr int kLabel1Id = 1006;
+// The box's last two lines once a run of the self-test has finished.
+inline const std::wstring kSeparator(56, L'\'');
+inline const std::wstring kEndOfRun = L"Done, Test Complete.\r\n" + kSeparator;
+
+template <class Text>
+bool EndsWith(const Text& text, const Text& end) {
+    return text.size() >= end.size() && text.compare(text.size() - end.size(), end.size(), end) == 0;
+}
+
+// Polls condition until it holds or the deadline passes; returns whether it held.
+template <class Condition>
+bool WaitFor(Condition condition, DWORD deadlineMs = kDeadlineMs) {
+    const ULONGLONG end = GetTickCount64() + deadlineMs;
+    for (;;) {
+        if (condition()) return true;
+        if (GetTickCount64() >= end) return false;
+        Sleep(20);
+    }
+}
+
+std::wstring EnvironmentVariable(const wchar_t* name);
+std::string ReadBytes(const std::wstring& path);
+std::string Narrow(const std::wstring& text, UINT codePage);
+inline std::string ToAnsi(const std::wstring& text) { return Narrow(text, CP_ACP); }
+inline std::string ToUtf8(const std::wstring& text) { return Narrow(text, CP_UTF8); }
+
+std::wstring ClassName(HWND hwnd);
+std::vector<HWND> VisibleTopLevelWindows(DWORD processId);
+// The window's text through WM_GETTEXT; nothing while its thread is too busy to answer.
+std::optional<std::wstring> WindowText(HWND hwnd);
+// A child window's rectangle in its parent's client coordinates.
+RECT RectInParent(HWND child);
+// A left click at the centre of the control, as the mouse would send it.
+void PostClick(HWND control);
+// Returns once the thread of the window has handled every message posted to it before this call.
+bool PostedMessagesHandled(HWND edit);
+
+}  // namespace velkorin::e2e

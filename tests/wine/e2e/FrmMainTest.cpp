@@ -1,0 +1,150 @@
+// FrmMain as it opens and closes: its frame, its six controls, the focus, and the end of the process.
+#include <cstdlib>
+#include <vector>
+
+#include "E2eSupport.h"
+#include "FontReport.h"
+#include "Handles.h"
+#include "VelkorinTest.h"
+
+namespace velkorin::e2e {
+namespace {
+
+using WineOwnComponentsFrmMain = VelkorinTest;
+
+int ScreenPixelsPerInch() {
+    WindowDc screen(nullptr);
+    return GetDeviceCaps(screen.Get(), LOGPIXELSX);
+}
+
+// The link label's caption measured in the font the controls should have, in a DC of our own.
+SIZE CaptionExtent(const wchar_t* caption) {
+    LOGFONTW wanted = {};
+    wanted.lfHeight = -9;
+    wanted.lfWeight = FW_BOLD;
+    wanted.lfCharSet = ANSI_CHARSET;
+    wcscpy(wanted.lfFaceName, L"Verdana");
+    GdiObject<HFONT> font(CreateFontIndirectW(&wanted));
+    WindowDc screen(nullptr);
+    MemoryDc dc(CreateCompatibleDC(screen.Get()));
+    Selection select(dc.get(), font.get());
+    RECT extent = {0, 0, 0, 0};
+    DrawTextW(dc.get(), caption, -1, &extent, DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX);
+    return {extent.right, extent.bottom};
+}
+
+// The fonts of FrmMain's controls as the program holds them, read inside it by font_probe.dll
+// (beside this driver) from a message hook on the window's thread.
+std::vector<ControlFont> ControlFonts(HWND window, const std::wstring& reportPath) {
+    UniqueLibrary probe(LoadLibraryW(L"font_probe.dll"));
+    // Through void*: GetProcAddress gives every export one function type.
+    void* const address = reinterpret_cast<void*>(GetProcAddress(probe.get(), "FontProbeHook"));
+    const auto hookProc = reinterpret_cast<HOOKPROC>(address);
+    if (!hookProc) return {};
+    UniqueHook hook(SetWindowsHookExW(WH_GETMESSAGE, hookProc, probe.get(), GetWindowThreadProcessId(window, nullptr)));
+    if (!hook || !PostMessageW(window, RegisterWindowMessageW(kFontQuery), 0, 0)) return {};
+    std::string report;
+    WaitFor([&] { return (report = ReadBytes(reportPath)).size() == 6 * sizeof(ControlFont); });
+    std::vector<ControlFont> fonts(report.size() / sizeof(ControlFont));
+    std::copy(report.begin(), report.begin() + fonts.size() * sizeof(ControlFont),
+              reinterpret_cast<char*>(fonts.data()));
+    return fonts;
+}
+
+TEST_F(WineOwnComponentsFrmMain, OpensCentredWithItsCaptionFrameAndClientSize) {
+    wchar_t caption[64] = L"";
+    GetWindowTextW(window_, caption, 64);
+    EXPECT_STREQ(caption, L"Velkorin");
+    EXPECT_EQ(ClassName(window_), L"VelkorinFrmMain");
+    EXPECT_EQ(GetParent(window_), nullptr);
+    const DWORD style = static_cast<DWORD>(GetWindowLongW(window_, GWL_STYLE));
+    const DWORD kChecked = WS_POPUP | WS_CHILD | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN | WS_THICKFRAME |
+                           WS_MINIMIZEBOX | WS_MAXIMIZEBOX;
+    EXPECT_EQ(style & kChecked, static_cast<DWORD>(WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN))
+        << std::hex << "style 0x" << style;
+    RECT frame = {};
+    GetWindowRect(window_, &frame);
+    // Twice the centres, so a half pixel of rounding stays whole.
+    const int offCentreX = frame.left + frame.right - GetSystemMetrics(SM_CXSCREEN);
+    const int offCentreY = frame.top + frame.bottom - GetSystemMetrics(SM_CYSCREEN);
+    EXPECT_LE(std::abs(offCentreX), 2) << frame.left << " " << frame.right;
+    EXPECT_LE(std::abs(offCentreY), 2) << frame.top << " " << frame.bottom;
+    if (ScreenPixelsPerInch() != 96) GTEST_SKIP() << "the client size is known at 96 dpi only";
+    RECT client = {};
+    GetClientRect(window_, &client);
+    EXPECT_EQ(client.right, 327);
+    EXPECT_EQ(client.bottom, 329);
+}
+
+TEST_F(WineOwnComponentsFrmMain, HasItsSixControlsWithTheirClassPlaceTextAndFont) {
+    if (ScreenPixelsPerInch() != 96) GTEST_SKIP() << "the control rectangles are known at 96 dpi only";
+    struct Expected {
+        int id;
+        const wchar_t* className;
+        RECT rect;  // right and bottom 0: sized to the caption
+        const wchar_t* text;
+    };
+    const Expected kControls[] = {
+        {kText1Id, L"Edit", {4, 46, 323, 285}, L""},
+        {kCommand1Id, L"Button", {240, 290, 323, 325}, L"Start Test"},
+        {kImage2Id, L"Static", {50, 300, 66, 316}, L""},
+        {kLabel4Id, L"Static", {68, 302, 0, 0}, L"Follow Orlaquist on Facebook"},
+        {kImage1Id, L"Static", {4, 292, 36, 324}, L""},
+        {kLabel1Id, L"Static", {4, 6, 323, 41},
+         L"This program will attempt to connect to test.mdb and log any problems it might have."},
+    };
+    for (const Expected& want : kControls) {
+        SCOPED_TRACE(want.id);
+        HWND control = Control(want.id);
+        ASSERT_NE(control, nullptr);
+        EXPECT_EQ(ClassName(control), want.className);
+        RECT rect = RectInParent(control);
+        RECT wanted = want.rect;
+        if (wanted.right == 0) {
+            const SIZE extent = CaptionExtent(want.text);
+            EXPECT_GT(extent.cx, 0);
+            EXPECT_GT(extent.cy, 0);
+            wanted.right = wanted.left + extent.cx;
+            wanted.bottom = wanted.top + extent.cy;
+        }
+        EXPECT_EQ(std::vector<LONG>({rect.left, rect.top, rect.right, rect.bottom}),
+                  std::vector<LONG>({wanted.left, wanted.top, wanted.right, wanted.bottom}));
+        EXPECT_EQ(WindowText(control).value_or(L"<no answer>"), want.text);
+    }
+    const std::vector<ControlFont> fonts = ControlFonts(window_, File(L"fonts.bin"));
+    ASSERT_EQ(fonts.size(), 6u) << "font_probe.dll gave no report";
+    for (const ControlFont& control : fonts) {
+        SCOPED_TRACE(control.id);
+        ASSERT_TRUE(control.read) << "the control has no font";
+        EXPECT_STREQ(control.font.lfFaceName, L"Verdana");
+        EXPECT_EQ(control.font.lfHeight, -9);
+        EXPECT_EQ(control.font.lfWeight, 700);
+        EXPECT_EQ(control.font.lfCharSet, 0);
+        EXPECT_FALSE(control.font.lfItalic || control.font.lfUnderline || control.font.lfStrikeOut);
+    }
+}
+
+TEST_F(WineOwnComponentsFrmMain, StartTestHasTheFocusAndTheTabOrderLeadsWithIt) {
+    GUITHREADINFO thread = {};
+    thread.cbSize = sizeof thread;
+    // The program sets the focus just after it shows the window.
+    EXPECT_TRUE(WaitFor([&] {
+        return GetGUIThreadInfo(GetWindowThreadProcessId(window_, nullptr), &thread) &&
+               thread.hwndFocus == Control(kCommand1Id);
+    })) << "focus on " << thread.hwndFocus;
+    std::vector<int> order;
+    for (HWND child = GetWindow(window_, GW_CHILD); child && order.size() < 4; child = GetWindow(child, GW_HWNDNEXT)) {
+        order.push_back(GetDlgCtrlID(child));
+    }
+    EXPECT_EQ(order, std::vector<int>({kLabel1Id, kCommand1Id, kText1Id, kLabel4Id}));
+}
+
+TEST_F(WineOwnComponentsFrmMain, ClosingTheWindowEndsTheProcessWithExitCodeZero) {
+    ASSERT_TRUE(PostMessageW(window_, WM_CLOSE, 0, 0));
+    DWORD exitCode = 1;
+    ASSERT_TRUE(velkorin_->WaitForExit(kDeadlineMs, exitCode)) << "still running at the deadline";
+    EXPECT_EQ(exitCode, 0u);
+}
+
+}  // namespace
+}  // namespace velkorin::e2e

@@ -1,0 +1,59 @@
+#include "PeopleModes.h"
+
+#include <fcntl.h>
+#include <io.h>
+
+#include <cstdio>
+
+#include "E2eSupport.h"
+#include "ScreenCapture.h"
+#include "VelkorinProcess.h"
+
+namespace velkorin::e2e {
+
+namespace {
+
+int Fail(const char* what) {
+    std::fprintf(stderr, "velkorin_e2e: %s\n", what);
+    return 1;
+}
+
+}  // namespace
+
+int RunDemo(const std::wstring& folder) {
+    VelkorinProcess velkorin(folder + L"\\Velkorin.exe", folder);
+    if (!velkorin.Started()) return Fail("cannot start Velkorin.exe in that folder");
+    HWND window = velkorin.WaitForWindow();
+    if (!window) return Fail("no Velkorin window within the deadline");
+    PostMessageW(GetDlgItem(window, kCommand1Id), BM_CLICK, 0, 0);
+    const std::wstring logPath = folder + L"\\log.txt";
+    // The box starts empty, so its end line can only come from this run; log.txt may hold older runs too.
+    if (!WaitFor([&] {
+            return EndsWith(WindowText(GetDlgItem(window, kText1Id)).value_or(L""), kEndOfRun) &&
+                   EndsWith(ReadBytes(logPath), ToAnsi(kEndOfRun + L"\r\n"));
+        })) {
+        return Fail("the self-test did not end within the deadline");
+    }
+    const std::string log = ReadBytes(logPath);
+    _setmode(_fileno(stdout), _O_BINARY);  // log.txt as read: no CR added before its LFs
+    std::fwrite(log.data(), 1, log.size(), stdout);
+    const std::wstring shotPath = folder + L"\\screenshot.bmp";
+    const RECT screen = {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+    if (!ScreenCapture::Of(screen).SaveBmp(shotPath)) return Fail("cannot write the screenshot");
+    std::printf("screenshot: %s\n", ToUtf8(shotPath).c_str());
+    std::fflush(stdout);
+    PostMessageW(window, WM_CLOSE, 0, 0);
+    DWORD exitCode = 1;
+    if (!velkorin.WaitForExit(kDeadlineMs, exitCode)) return Fail("Velkorin did not end after WM_CLOSE");
+    return exitCode == 0 ? 0 : Fail("Velkorin ended with a non-zero exit code");
+}
+
+int RunShow(const std::wstring& folder) {
+    VelkorinProcess velkorin(folder + L"\\Velkorin.exe", folder);
+    if (!velkorin.Started()) return Fail("cannot start Velkorin.exe in that folder");
+    DWORD exitCode = 1;
+    velkorin.WaitForExit(INFINITE, exitCode);  // the program ends when its window is closed
+    return static_cast<int>(exitCode);
+}
+
+}  // namespace velkorin::e2e

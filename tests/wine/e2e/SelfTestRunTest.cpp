@@ -1,0 +1,125 @@
+// A click on "Start Test", end to end: the box's transcript, and log.txt beside the program.
+#include <string>
+#include <vector>
+
+#include "E2eSupport.h"
+#include "VelkorinTest.h"
+
+namespace velkorin::e2e {
+namespace {
+
+template <class Text>
+size_t Count(const Text& text, const Text& part) {
+    size_t count = 0;
+    for (size_t at = text.find(part); at != Text::npos; at = text.find(part, at + part.size())) ++count;
+    return count;
+}
+
+std::wstring ShortDate() {
+    wchar_t date[128] = L"";
+    GetDateFormatW(LOCALE_USER_DEFAULT, DATE_SHORTDATE, nullptr, nullptr, date, 128);
+    return date;
+}
+
+std::vector<std::wstring> Lines(const std::wstring& text) {
+    std::vector<std::wstring> lines;
+    size_t start = 0;
+    for (size_t end; (end = text.find(L"\r\n", start)) != std::wstring::npos; start = end + 2) {
+        lines.push_back(text.substr(start, end - start));
+    }
+    lines.push_back(text.substr(start));
+    return lines;
+}
+
+std::vector<std::wstring> Transcript(const std::vector<std::wstring>& steps) {
+    std::vector<std::wstring> lines = {L"Starting Test.", L"<date line>", kSeparator};
+    lines.insert(lines.end(), steps.begin(), steps.end());
+    lines.insert(lines.end(), {L"Done, Test Complete.", kSeparator});
+    return lines;
+}
+
+std::vector<std::wstring> SuccessfulSteps(const wchar_t* component) {
+    return {std::wstring(L"Connecting To Test.mdb using ") + component + L"...",
+            L"--Successful", L"Opening Table...", L"--Successful", L"Closing connection to the database.",
+            L"--Successful", kSeparator};
+}
+
+class SelfTestRun : public VelkorinTest {
+protected:
+    std::wstring Box() const { return WindowText(Control(kText1Id)).value_or(L""); }
+
+    // "Start Test" ignores a click that comes while a run still yields to events, as it does after
+    // its last line. So: click, and once the click is handled (a message posted after it is), see
+    // whether a run began (box first, then log); if not, click again. Posted, not sent: the run
+    // happens inside the click, and a sent message would wait for all of it.
+    bool ClickStartTest() {
+        const std::wstring boxBefore = Box();
+        const size_t logBefore = ReadBytes(File(L"log.txt")).size();
+        return WaitFor([&] {
+            PostMessageW(Control(kCommand1Id), BM_CLICK, 0, 0);
+            return PostedMessagesHandled(Control(kText1Id)) &&
+                   (Box() != boxBefore || ReadBytes(File(L"log.txt")).size() != logBefore);
+        });
+    }
+
+    // Clicks "Start Test" and returns the box once log.txt holds `runs` finished runs and the box one.
+    std::wstring RunSelfTest(size_t runs) {
+        dates_ = {ShortDate()};
+        EXPECT_TRUE(ClickStartTest()) << "no run began";
+        std::wstring box;
+        const bool ended = WaitFor([&] {
+            box = Box();
+            const std::string log = ReadBytes(File(L"log.txt"));
+            return Count(log, std::string("Done, Test Complete.\r\n")) == runs &&
+                   Count(box, std::wstring(L"Starting Test.")) == 1 && EndsWith(box, kEndOfRun);
+        });
+        dates_.push_back(ShortDate());  // the run may pass midnight
+        EXPECT_TRUE(ended) << "the run did not end within the deadline; the box holds:\n" << ToAnsi(box);
+        return box;
+    }
+
+    // The date line holds the short date of the run and a time; the other lines are compared whole.
+    void ExpectTranscript(const std::wstring& box, const std::vector<std::wstring>& expected) {
+        std::vector<std::wstring> lines = Lines(box);
+        ASSERT_GE(lines.size(), 2u) << ToAnsi(box);
+        const std::wstring& dateLine = lines[1];
+        bool dated = false;
+        for (const std::wstring& date : dates_) {
+            const std::wstring head = L"Date: " + date + L" Time: ";
+            dated = dated || (dateLine.size() > head.size() && dateLine.compare(0, head.size(), head) == 0);
+        }
+        EXPECT_TRUE(dated) << ToAnsi(dateLine) << " (today is " << ToAnsi(dates_.front()) << ")";
+        lines[1] = L"<date line>";
+        EXPECT_EQ(lines, expected) << "the box holds:\n" << ToAnsi(box);
+    }
+
+    std::vector<std::wstring> dates_;
+};
+
+using WineOwnComponentsSelfTest = SelfTestRun;
+using StandInSelfTest = SelfTestRun;
+
+TEST_F(WineOwnComponentsSelfTest, ReportsThatNeitherDaoNorAdoIsRegistered) {
+    const std::wstring box = RunSelfTest(1);
+    ExpectTranscript(box, Transcript({L"Connecting To Test.mdb using DAO...",
+                                      L"ERROR!: -2147221164 - Class not registered", kSeparator,
+                                      L"Connecting To Test.mdb using ADO...",
+                                      L"ERROR!: -2147319779 - Library not registered.", kSeparator}));
+    EXPECT_EQ(ReadBytes(File(L"log.txt")), ToAnsi(box) + "\r\n");
+}
+
+TEST_F(StandInSelfTest, ReportsEveryStepSuccessfulAndASecondRunReplacesTheBox) {
+    std::vector<std::wstring> steps = SuccessfulSteps(L"DAO");
+    const std::vector<std::wstring> ado = SuccessfulSteps(L"ADO");
+    steps.insert(steps.end(), ado.begin(), ado.end());
+    const std::wstring first = RunSelfTest(1);
+    ExpectTranscript(first, Transcript(steps));
+    EXPECT_EQ(ReadBytes(File(L"log.txt")), ToAnsi(first) + "\r\n");
+
+    const std::wstring second = RunSelfTest(2);
+    ExpectTranscript(second, Transcript(steps));
+    EXPECT_EQ(ReadBytes(File(L"log.txt")), ToAnsi(first) + "\r\n" + ToAnsi(second) + "\r\n");
+}
+
+}  // namespace
+}  // namespace velkorin::e2e

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+#include "Handles.h"
+
+namespace velkorin::e2e {
+
+struct JobCounts {
+    DWORD total = 0;   // processes ever started in the job
+    DWORD active = 0;  // processes running in it now
+};
+
+// Velkorin.exe started from a folder, in a job of its own: whatever it launches (the URL handler)
+// is counted, and everything in the job ends with this object on every path.
+class VelkorinProcess {
+public:
+    VelkorinProcess(const std::wstring& exe, const std::wstring& folder);
+    ~VelkorinProcess();
+    VelkorinProcess(const VelkorinProcess&) = delete;
+    VelkorinProcess& operator=(const VelkorinProcess&) = delete;
+
+    bool Started() const { return static_cast<bool>(process_); }
+    DWORD Id() const { return id_; }
+    // The visible FrmMain window of this process, or nullptr at the deadline.
+    HWND WaitForWindow() const;
+    // True when the process ended before the deadline; its exit code is then in exitCode.
+    bool WaitForExit(DWORD timeoutMs, DWORD& exitCode) const;
+    JobCounts Counts() const;
+
+private:
+    UniqueHandle job_;
+    UniqueHandle process_;
+    DWORD id_ = 0;
+};
+
+}  // namespace velkorin::e2e

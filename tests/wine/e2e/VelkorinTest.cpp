@@ -1,0 +1,50 @@
+#include "VelkorinTest.h"
+
+#include "E2eSupport.h"
+#include "FontReport.h"
+
+namespace velkorin::e2e {
+
+namespace {
+std::wstring TestName() {
+    const ::testing::TestInfo* info = ::testing::UnitTest::GetInstance()->current_test_info();
+    std::string name = std::string(info->test_suite_name()) + "." + info->name();
+    return std::wstring(name.begin(), name.end());  // gtest names are ASCII
+}
+}  // namespace
+
+void VelkorinTest::SetUp() {
+    const std::wstring work = EnvironmentVariable(L"E2E_WORK");
+    const std::wstring exe = EnvironmentVariable(L"VELKORIN_EXE");
+    const std::wstring fixtures = EnvironmentVariable(L"E2E_FIXTURES");
+    ASSERT_FALSE(work.empty() || exe.empty() || fixtures.empty())
+        << "E2E_WORK, VELKORIN_EXE and E2E_FIXTURES are needed";
+    // The folder's name holds characters the ANSI code page cannot: the program must still find its files.
+    const std::wstring base = work + L"\\" + TestName() + L" Pr\u00fcfung \u65e5\u672c";
+    bool made = false;
+    for (int repeat = 1; !made && repeat < 100; ++repeat) {  // a fresh one under --gtest_repeat too
+        folder_ = repeat == 1 ? base : base + L" " + std::to_wstring(repeat);
+        made = CreateDirectoryW(folder_.c_str(), nullptr);
+    }
+    ASSERT_TRUE(made) << "cannot make a program folder under " << ToUtf8(work);
+    ASSERT_TRUE(CopyFileW(exe.c_str(), File(L"Velkorin.exe").c_str(), TRUE));
+    ASSERT_TRUE(CopyFileW((fixtures + L"\\test.mdb").c_str(), File(L"test.mdb").c_str(), TRUE));
+    // The child inherits these: where the URL handler and the font probe write, and stand-in
+    // components that neither record nor fail.
+    SetEnvironmentVariableW(L"URL_RECORD", File(L"urls.txt").c_str());
+    SetEnvironmentVariableW(kFontReportVariable, File(L"fonts.bin").c_str());
+    SetEnvironmentVariableW(L"STANDIN_RECORD", nullptr);
+    SetEnvironmentVariableW(L"STANDIN_FAIL", nullptr);
+    velkorin_ = std::make_unique<VelkorinProcess>(File(L"Velkorin.exe"), folder_);
+    ASSERT_TRUE(velkorin_->Started()) << "CreateProcessW failed, error " << GetLastError();
+    window_ = velkorin_->WaitForWindow();
+    ASSERT_NE(window_, nullptr) << "no visible VelkorinFrmMain window of the process within the deadline";
+}
+
+void VelkorinTest::TearDown() { velkorin_.reset(); }
+
+std::wstring VelkorinTest::ScreenshotPath() const {
+    return EnvironmentVariable(L"E2E_WORK") + L"\\" + TestName() + L".bmp";
+}
+
+}  // namespace velkorin::e2e

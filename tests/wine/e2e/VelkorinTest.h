@@ -1,0 +1,31 @@
+#pragma once
+
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <memory>
+#include <string>
+
+#include "E2eSupport.h"
+#include "VelkorinProcess.h"
+
+namespace velkorin::e2e {
+
+// Each test runs its own Velkorin.exe from a fresh program folder under E2E_WORK holding a copy
+// of the program and of the real test.mdb; the process ends with the test on every path.
+class VelkorinTest : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    HWND Control(int id) const { return GetDlgItem(window_, id); }
+    std::wstring File(const wchar_t* name) const { return folder_ + L"\\" + name; }
+    // E2E_WORK\<suite>.<test>.bmp, for people to look at.
+    std::wstring ScreenshotPath() const;
+
+    std::wstring folder_;
+    std::unique_ptr<VelkorinProcess> velkorin_;
+    HWND window_ = nullptr;
+};
+
+}  // namespace velkorin::e2e

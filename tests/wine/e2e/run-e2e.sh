@@ -1,0 +1,41 @@
+#!/usr/bin/env bash
+# Runs the end-to-end tests of Velkorin.exe under Wine, in the build folder's prefix: first against
+# Wine's own components, then with the stand-in components registered machine-wide.
+# usage: run-e2e.sh <build-dir> <Velkorin.exe> <velkorin_e2e.exe> <url_recorder.exe> <standin.dll> <fixtures-dir>
+set -euo pipefail
+
+if [ -z "${DISPLAY:-}" ] && [ -z "${VELKORIN_E2E_UNDER_XVFB:-}" ]; then
+    export VELKORIN_E2E_UNDER_XVFB=1
+    # 24-bit colour, so the pixel checks see the colours the program asked for.
+    exec xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$@"
+fi
+
+build=$(realpath "$1") velkorin=$2 driver=$3 recorder=$4 standin=$5 fixtures=$6
+here=$(dirname "$0")
+source "$here/../wine-env.sh"
+source "$here/e2e-env.sh"
+wine_prefix_init "$build/wineprefix"
+
+work="$build/e2e-work"
+rm -rf "$work"
+mkdir -p "$work"
+cp "$standin" "$work/standin_components.dll"
+export E2E_WORK VELKORIN_EXE E2E_FIXTURES
+E2E_WORK=$("$WINE" winepath -w "$work" 2>/dev/null)
+VELKORIN_EXE=$("$WINE" winepath -w "$velkorin" 2>/dev/null)
+E2E_FIXTURES=$("$WINE" winepath -w "$fixtures" 2>/dev/null)
+
+cleanup() {
+    standin_unregister
+    url_recorder_unregister
+    "$WINESERVER" -w || true
+}
+trap cleanup EXIT
+
+url_recorder_register "$recorder"
+status=0
+standin_unregister
+"$WINE" "$driver" --gtest_filter='WineOwnComponents*' || status=$?
+standin_register "$work/standin_components.dll"
+"$WINE" "$driver" --gtest_filter='StandIn*' || status=$?
+exit $status
