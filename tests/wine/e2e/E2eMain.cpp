@@ -6,10 +6,12 @@
 #include <string>
 
 #include "PeopleModes.h"
+#include "SmokeMode.h"
 
 // velkorin_e2e [gtest options]      the end-to-end tests
 // velkorin_e2e --demo <folder>      one run of the self-test, for people (make run)
 // velkorin_e2e --show <folder>      the program, until the user closes it
+// velkorin_e2e --smoke <folder>     one start, two runs, one close (the emulated 32-bit Wine)
 int main(int argc, char** argv) {
     // Our own desktop window first, so Wine starts its desktop process for us, not inside a test's job.
     GetDesktopWindow();
@@ -20,6 +22,7 @@ int main(int argc, char** argv) {
         LocalFree(wide);
         if (mode == L"--demo") return velkorin::e2e::RunDemo(folder);
         if (mode == L"--show") return velkorin::e2e::RunShow(folder);
+        if (mode == L"--smoke") return velkorin::e2e::RunSmoke(folder);
     } else if (wide) {
         LocalFree(wide);
     }

@@ -1,5 +1,7 @@
 #include "E2eSupport.h"
 
+#include <cstdlib>
+
 #include "Handles.h"
 
 namespace velkorin::e2e {
@@ -99,6 +101,13 @@ bool PostedMessagesHandled(HWND edit) {
         DWORD_PTR current = 0;
         return SendMessageTimeoutW(edit, EM_GETLIMITTEXT, 0, 0, SMTO_ABORTIFHUNG, 2000, &current) && current == limit;
     });
+}
+
+DWORD DeadlineFromEnvironment() {
+    wchar_t text[16] = {};
+    DWORD length = GetEnvironmentVariableW(L"E2E_DEADLINE_MS", text, 16);
+    unsigned long value = (length > 0 && length < 16) ? wcstoul(text, nullptr, 10) : 0;
+    return value > 0 ? static_cast<DWORD>(value) : 60000;
 }
 
 }  // namespace velkorin::e2e
