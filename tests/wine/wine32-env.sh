@@ -1,0 +1,172 @@
+# Runs 32-bit Windows programs here (sourced, not run).
+#
+# The kernel runs no 32-bit Linux process ("Exec format error"), so the 32-bit Wine
+# loader runs under qemu-i386-static, registered with binfmt_misc:
+#   dpkg --add-architecture i386 && apt-get update
+#   apt-get install --no-install-recommends wine wine64 wine32:i386 qemu-user-static xvfb xauth
+#   mount -t binfmt_misc binfmt_misc /proc/sys/fs/binfmt_misc; echo "$WINE32_BINFMT" > .../register
+# Measured on this 2-core machine (another Wine suite was running beside it):
+#   - wine32_install: 31 s; 107 new packages (106 i386), about 1.07 GiB installed
+#     (i386 libraries 0.7 GiB, qemu-user-static 0.37 GiB) plus 0.2 GiB of .deb files kept by
+#     apt. It also upgrades amd64 libraries whose i386 twin is newer (libssl3, libsystemd0...).
+#     When nothing is missing it takes well under a second.
+#   - Every 32-bit process spends about 60 s of CPU before main(): without a preloader,
+#     Wine probes the address space with MAP_FIXED_NOREPLACE, which qemu does not honour,
+#     so it makes about 65,000 mmap/munmap calls. qemu 10 (bookworm-backports) is no faster.
+#   - qemu leaves the trap number out of the signal context: Wine logs
+#     "segv_handler Got unexpected trap -1" and turns page faults into illegal-instruction
+#     exceptions (c000001d); some of Wine's own 32-bit services die with
+#     "qemu: uncaught target signal 11 (Segmentation fault) - core dumped". Small programs
+#     run fine; a program that relies on guard pages or catches access violations may not.
+#   - 32-bit prefix (wine32_prefix_init): about 13 min to create. The first process gives up
+#     on wineboot after 5 min ("boot event wait timed out", then "could not load kernel32.dll,
+#     status c0000135", exit code 53) while wineboot goes on, so its exit code means nothing.
+#     Each start with no wineserver running waits those 5 min again: a window came up
+#     610 s after start, a 32-bit helper took 69 s, the program left 2 s after WM_CLOSE.
+#     A console program took 420 s (server not running) or 124 s (running).
+#   - 64-bit prefix (wine32_wow64_prefix_init), which runs the PE32 through WoW64: about
+#     150 s to create (15 s when 32-bit ELFs cannot run: wineboot now also sets up the
+#     32-bit side under qemu). Wine's own processes are native, so no 5-min wait: a window
+#     came up 68 s after start, a 64-bit helper found it and posted WM_CLOSE at once, the
+#     program left 2 s later; a console program takes 61-65 s. This is the better choice.
+#   - Exit codes come through in both (3 from a console program, 5 from a GUI one).
+#   - wine64 still runs 64-bit programs as before.
+# Beware: wine-env.sh sets WINEARCH=win64; the functions below set it again.
+
+WINE32_PACKAGES=(wine wine64 wine32:i386 qemu-user-static xvfb xauth)
+# The 32-bit loader from wine32:i386 (what /usr/bin/wine picks too). It runs a PE32 in a
+# 32-bit prefix and, through WoW64, in a 64-bit one.
+WINE32=/usr/lib/wine/wine
+# The 64-bit loader, for the 64-bit prefix and for helpers that are 64-bit programs.
+WINE32_WINE64=/usr/lib/wine/wine64
+# /usr/bin/wineserver runs the native 64-bit server, which serves 32-bit clients too.
+WINE32_SERVER=/usr/bin/wineserver
+WINE32_BINFMT=':qemu-i386:M::\x7fELF\x01\x01\x01\x00\x00\x00\x00\x00\x00\x00\x00\x00\x02\x00\x03\x00:\xff\xff\xff\xff\xff\xfe\xfe\x00\xff\xff\xff\xff\xff\xff\xff\xff\xfe\xff\xff\xff:/usr/bin/qemu-i386-static:FP'
+
+_wine32_err() { echo "$*" >&2; }
+
+_wine32_installed() {
+    [ "$(dpkg-query -W -f='${Status}' "$1" 2>/dev/null)" = "install ok installed" ]
+}
+
+_wine32_apt_install() {
+    DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "$@" </dev/null
+}
+
+# Installs what is missing and lets the kernel hand 32-bit ELFs to qemu. Idempotent.
+wine32_install() {
+    local p i v out missing=() update=0 binfmt=/proc/sys/fs/binfmt_misc
+    local root=0
+    [ "$(id -u)" = 0 ] && root=1
+    if ! dpkg --print-foreign-architectures | grep -qx i386; then
+        [ $root = 1 ] || { _wine32_err "wine32_install: adding the i386 architecture needs root"; return 1; }
+        dpkg --add-architecture i386 || { _wine32_err "wine32_install: dpkg --add-architecture i386 failed"; return 1; }
+        update=1
+    fi
+    for p in "${WINE32_PACKAGES[@]}"; do
+        _wine32_installed "$p" || missing+=("$p")
+    done
+    if [ ${#missing[@]} -gt 0 ]; then
+        [ $root = 1 ] || { _wine32_err "wine32_install: installing ${missing[*]} needs root"; return 1; }
+        # wine32 must match an installed wine64 (they share libwine).
+        if _wine32_installed wine64; then
+            v=$(dpkg-query -W -f='${Version}' wine64)
+            for i in "${!missing[@]}"; do
+                [ "${missing[$i]}" = wine32:i386 ] && missing[$i]="wine32:i386=$v"
+            done
+        fi
+        compgen -G '/var/lib/apt/lists/*_binary-i386_Packages*' >/dev/null || update=1
+        if [ $update = 1 ]; then
+            apt-get update -qq </dev/null || { _wine32_err "wine32_install: apt-get update failed"; return 1; }
+        fi
+        if ! _wine32_apt_install "${missing[@]}"; then
+            # Old package lists, or that wine version is gone: refresh and let apt choose.
+            apt-get update -qq </dev/null || { _wine32_err "wine32_install: apt-get update failed"; return 1; }
+            _wine32_apt_install "${missing[@]%%=*}" ||
+                { _wine32_err "wine32_install: apt-get install ${missing[*]%%=*} failed"; return 1; }
+        fi
+    fi
+    if ! mountpoint -q "$binfmt"; then
+        [ $root = 1 ] || { _wine32_err "wine32_install: mounting binfmt_misc needs root"; return 1; }
+        out=$(mount -t binfmt_misc binfmt_misc "$binfmt" 2>&1) ||
+            { _wine32_err "wine32_install: cannot mount binfmt_misc on $binfmt: $out"; return 1; }
+    fi
+    if [ ! -e "$binfmt/qemu-i386" ]; then
+        [ -x /usr/bin/qemu-i386-static ] || { _wine32_err "wine32_install: /usr/bin/qemu-i386-static is missing"; return 1; }
+        out=$( (printf '%s' "$WINE32_BINFMT" > "$binfmt/register") 2>&1) ||
+            { _wine32_err "wine32_install: cannot register qemu-i386 with binfmt_misc: $out"; return 1; }
+    fi
+    if [ "$(head -n1 "$binfmt/qemu-i386")" != enabled ]; then
+        (echo 1 > "$binfmt/qemu-i386") 2>/dev/null ||
+            { _wine32_err "wine32_install: cannot enable $binfmt/qemu-i386"; return 1; }
+    fi
+    if [ "$(cat "$binfmt/status" 2>/dev/null)" != enabled ]; then
+        (echo 1 > "$binfmt/status") 2>/dev/null ||
+            { _wine32_err "wine32_install: cannot enable binfmt_misc"; return 1; }
+    fi
+    # The loader is a 32-bit ELF itself: if it runs, 32-bit Wine can start.
+    out=$("$WINE32" --version 2>&1) ||
+        { _wine32_err "wine32_install: the 32-bit Wine loader does not run: $out"; return 1; }
+}
+
+_wine32_env() {
+    case $1 in /*) export WINEPREFIX=$1 ;; *) export WINEPREFIX=$PWD/$1 ;; esac
+    export WINEARCH=$2
+    export WINEDEBUG=-all
+    # No Mono or Gecko installer dialogs while a prefix is made.
+    export WINEDLLOVERRIDES="mscoree,mshtml="
+}
+
+# True while wineboot or a setup step it started runs in $WINEPREFIX.
+_wine32_booting() {
+    local p
+    for p in /proc/[0-9]*; do
+        tr '\0' '\n' < "$p/environ" 2>/dev/null | grep -qxF "WINEPREFIX=$WINEPREFIX" || continue
+        tr '\0' ' ' < "$p/cmdline" 2>/dev/null | grep -qiE 'wineboot\.exe|rundll32\.exe' && return 0
+    done
+    return 1
+}
+
+# Makes $WINEPREFIX with LOADER once; a prefix that is ready is left as it is.
+_wine32_prefix_make() {
+    local loader=$1 caller=$2 reg=$WINEPREFIX/system.reg limit=${WINE32_INIT_TIMEOUT:-1800}
+    local deadline=$((SECONDS + limit))
+    if [ -f "$reg" ] && ! grep -q "^#arch=$WINEARCH\$" "$reg"; then
+        _wine32_err "$caller: $WINEPREFIX is not a $WINEARCH prefix"
+        return 1
+    fi
+    [ -f "$WINEPREFIX/.wine32-ready" ] && return 0
+    mkdir -p "$WINEPREFIX" || { _wine32_err "$caller: cannot create $WINEPREFIX"; return 1; }
+    # Its exit code means nothing under emulation (see above).
+    timeout "$limit" "$loader" wineboot --init >/dev/null 2>&1
+    while _wine32_booting; do
+        if [ $SECONDS -ge $deadline ]; then
+            "$WINE32_SERVER" -k 2>/dev/null
+            _wine32_err "$caller: wineboot did not finish within $limit s in $WINEPREFIX"
+            return 1
+        fi
+        sleep 5
+    done
+    # explorer.exe and winedevice.exe may hang for good once an emulated services.exe has
+    # died, and then the server never stops by itself; stopping it saves the registry.
+    timeout 60 "$WINE32_SERVER" -w || "$WINE32_SERVER" -k 2>/dev/null
+    if ! grep -q '^\[Software\\\\Microsoft\\\\Windows NT\\\\CurrentVersion\]' "$reg" 2>/dev/null; then
+        _wine32_err "$caller: wineboot left an incomplete prefix in $WINEPREFIX"
+        return 1
+    fi
+    touch "$WINEPREFIX/.wine32-ready"
+}
+
+# A 32-bit prefix in DIR, made once and reused, and the environment pointing at it.
+wine32_prefix_init() {
+    [ -n "$1" ] || { _wine32_err "usage: wine32_prefix_init DIR"; return 2; }
+    _wine32_env "$1" win32
+    _wine32_prefix_make "$WINE32" wine32_prefix_init
+}
+
+# The same with a 64-bit prefix, where "$WINE32" runs a PE32 through WoW64 (faster here).
+wine32_wow64_prefix_init() {
+    [ -n "$1" ] || { _wine32_err "usage: wine32_wow64_prefix_init DIR"; return 2; }
+    _wine32_env "$1" win64
+    _wine32_prefix_make "$WINE32_WINE64" wine32_wow64_prefix_init
+}
