@@ -7,6 +7,11 @@ namespace velkorin {
 
 using NativeHandle = std::uintptr_t;
 
+// A message's parameters and result, pointer-sized as on the platform.
+using MessageWParam = std::uintptr_t;
+using MessageLParam = std::intptr_t;
+using MessageResult = std::intptr_t;
+
 // The platform's DLLVERSIONINFO: five 32-bit fields.
 struct DllVersionInfo {
     uint32_t cbSize = 0;
@@ -32,6 +37,15 @@ public:
     // comctl32.dll
     virtual int32_t DllGetVersion(DllVersionInfo& info) = 0;
     virtual bool InitCommonControlsEx(const InitCommonControlsRecord& record) = 0;
+    virtual MessageResult DefSubclassProc(NativeHandle window, uint32_t message, MessageWParam wParam,
+                                          MessageLParam lParam) = 0;
+
+    // user32
+    virtual MessageResult DefWindowProcA(NativeHandle window, uint32_t message, MessageWParam wParam,
+                                         MessageLParam lParam) = 0;
+    virtual NativeHandle GetPropA(NativeHandle window, const std::string& name) = 0;
+    virtual bool SetPropA(NativeHandle window, const std::string& name, NativeHandle value) = 0;
+    virtual int32_t IsWindowVisible(NativeHandle window) = 0;
 
     // kernel32
     virtual NativeHandle LoadLibraryA(const std::string& fileName) = 0;

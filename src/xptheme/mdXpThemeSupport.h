@@ -26,6 +26,7 @@ public:
     void pvReportError(const std::string& procedure, const Failure& failure);
 
     bool Initialised() const { return initialised_; }
+    ThemePlatform& Platform() { return platform_; }
 
 private:
     ThemePlatform& platform_;

@@ -30,6 +30,45 @@ bool RecordingThemePlatform::InitCommonControlsEx(const InitCommonControlsRecord
     return true;
 }
 
+namespace {
+std::string MessageArguments(NativeHandle window, uint32_t message, MessageWParam wParam, MessageLParam lParam) {
+    char text[96];
+    std::snprintf(text, sizeof text, "%#llx,0x%04X,%llu,%lld", static_cast<unsigned long long>(window),
+                  static_cast<unsigned>(message), static_cast<unsigned long long>(wParam),
+                  static_cast<long long>(lParam));
+    return text;
+}
+}  // namespace
+
+MessageResult RecordingThemePlatform::DefSubclassProc(NativeHandle window, uint32_t message, MessageWParam wParam,
+                                                      MessageLParam lParam) {
+    Enter("DefSubclassProc", "comctl32", MessageArguments(window, message, wParam, lParam));
+    return defSubclassResult;
+}
+
+MessageResult RecordingThemePlatform::DefWindowProcA(NativeHandle window, uint32_t message, MessageWParam wParam,
+                                                     MessageLParam lParam) {
+    Enter("DefWindowProcA", "user32", MessageArguments(window, message, wParam, lParam));
+    return defWindowResult;
+}
+
+NativeHandle RecordingThemePlatform::GetPropA(NativeHandle window, const std::string& name) {
+    Enter("GetPropA", "user32", std::to_string(window) + "," + name);
+    auto found = properties.find({window, name});
+    return found == properties.end() ? 0 : found->second;
+}
+
+bool RecordingThemePlatform::SetPropA(NativeHandle window, const std::string& name, NativeHandle value) {
+    Enter("SetPropA", "user32", std::to_string(window) + "," + name + "," + std::to_string(value));
+    properties[{window, name}] = value;
+    return true;
+}
+
+int32_t RecordingThemePlatform::IsWindowVisible(NativeHandle window) {
+    Enter("IsWindowVisible", "user32", std::to_string(window));
+    return visibleWindows.count(window) ? 1 : 0;
+}
+
 NativeHandle RecordingThemePlatform::LoadLibraryA(const std::string& fileName) {
     Enter("LoadLibraryA", "kernel32", fileName);
     return 0x10000;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <map>
 #include <set>
 #include <string>
 #include <vector>
@@ -14,6 +15,13 @@ class RecordingThemePlatform : public ThemePlatform {
 public:
     int32_t DllGetVersion(DllVersionInfo& info) override;
     bool InitCommonControlsEx(const InitCommonControlsRecord& record) override;
+    MessageResult DefSubclassProc(NativeHandle window, uint32_t message, MessageWParam wParam,
+                                  MessageLParam lParam) override;
+    MessageResult DefWindowProcA(NativeHandle window, uint32_t message, MessageWParam wParam,
+                                 MessageLParam lParam) override;
+    NativeHandle GetPropA(NativeHandle window, const std::string& name) override;
+    bool SetPropA(NativeHandle window, const std::string& name, NativeHandle value) override;
+    int32_t IsWindowVisible(NativeHandle window) override;
     NativeHandle LoadLibraryA(const std::string& fileName) override;
     void OutputDebugStringA(const std::string& text) override;
     int32_t IsAppThemed() override;
@@ -29,6 +37,10 @@ public:
     int32_t appThemed = 1;
     int32_t themeActive = 1;
     uint32_t appProperties = 3;
+    std::map<std::pair<NativeHandle, std::string>, NativeHandle> properties;  // the windows' property lists
+    std::set<NativeHandle> visibleWindows;
+    MessageResult defSubclassResult = 0x5AB;  // what the next procedure in the chain answers
+    MessageResult defWindowResult = 0xDEF;    // what the default window procedure answers
 
 private:
     void Enter(const std::string& function, const char* library, const std::string& arguments);

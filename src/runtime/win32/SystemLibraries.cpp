@@ -17,6 +17,11 @@ Comctl32Library& Comctl32() {
     return table;
 }
 
+User32Library& User32() {
+    static User32Library table;
+    return table;
+}
+
 UxthemeLibrary& Uxtheme() {
     static UxthemeLibrary table;
     return table;

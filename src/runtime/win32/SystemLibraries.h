@@ -31,8 +31,22 @@ struct Comctl32Library {
     BoundLibrary library{"comctl32.dll"};
     using DllGetVersionFn = HRESULT(CALLBACK*)(DLLVERSIONINFO*);
     using InitCommonControlsExFn = BOOL(WINAPI*)(const INITCOMMONCONTROLSEX*);
+    using DefSubclassProcFn = LRESULT(WINAPI*)(HWND, UINT, WPARAM, LPARAM);
     VELKORIN_BIND(DllGetVersion);
     VELKORIN_BIND(InitCommonControlsEx);
+    VELKORIN_BIND(DefSubclassProc);
+};
+
+struct User32Library {
+    BoundLibrary library{"user32"};
+    using DefWindowProcAFn = LRESULT(WINAPI*)(HWND, UINT, WPARAM, LPARAM);
+    using GetPropAFn = HANDLE(WINAPI*)(HWND, LPCSTR);
+    using SetPropAFn = BOOL(WINAPI*)(HWND, LPCSTR, HANDLE);
+    using IsWindowVisibleFn = BOOL(WINAPI*)(HWND);
+    VELKORIN_BIND(DefWindowProcA);
+    VELKORIN_BIND(GetPropA);
+    VELKORIN_BIND(SetPropA);
+    VELKORIN_BIND(IsWindowVisible);
 };
 
 struct UxthemeLibrary {
@@ -49,6 +63,7 @@ struct UxthemeLibrary {
 Kernel32Library& Kernel32();
 Shell32Library& Shell32();
 Comctl32Library& Comctl32();
+User32Library& User32();
 UxthemeLibrary& Uxtheme();
 
 }  // namespace velkorin::win32

@@ -21,6 +21,30 @@ bool Win32ThemePlatform::InitCommonControlsEx(const InitCommonControlsRecord& re
     return Comctl32().pInitCommonControlsEx(&native) != FALSE;
 }
 
+namespace {
+HWND Window(NativeHandle window) { return reinterpret_cast<HWND>(window); }
+}  // namespace
+
+MessageResult Win32ThemePlatform::DefSubclassProc(NativeHandle window, uint32_t message, MessageWParam wParam,
+                                                  MessageLParam lParam) {
+    return Comctl32().pDefSubclassProc(Window(window), message, wParam, lParam);
+}
+
+MessageResult Win32ThemePlatform::DefWindowProcA(NativeHandle window, uint32_t message, MessageWParam wParam,
+                                                 MessageLParam lParam) {
+    return User32().pDefWindowProcA(Window(window), message, wParam, lParam);
+}
+
+NativeHandle Win32ThemePlatform::GetPropA(NativeHandle window, const std::string& name) {
+    return reinterpret_cast<NativeHandle>(User32().pGetPropA(Window(window), name.c_str()));
+}
+
+bool Win32ThemePlatform::SetPropA(NativeHandle window, const std::string& name, NativeHandle value) {
+    return User32().pSetPropA(Window(window), name.c_str(), reinterpret_cast<HANDLE>(value)) != FALSE;
+}
+
+int32_t Win32ThemePlatform::IsWindowVisible(NativeHandle window) { return User32().pIsWindowVisible(Window(window)); }
+
 NativeHandle Win32ThemePlatform::LoadLibraryA(const std::string& fileName) {
     return reinterpret_cast<NativeHandle>(Kernel32().pLoadLibraryA(Utf8ToAnsi(fileName).c_str()));
 }
