@@ -12,6 +12,14 @@ using MessageWParam = std::uintptr_t;
 using MessageLParam = std::intptr_t;
 using MessageResult = std::intptr_t;
 
+// The platform's RECT.
+struct PlatformRect {
+    int32_t left = 0;
+    int32_t top = 0;
+    int32_t right = 0;
+    int32_t bottom = 0;
+};
+
 // The platform's DLLVERSIONINFO: five 32-bit fields.
 struct DllVersionInfo {
     uint32_t cbSize = 0;
@@ -46,6 +54,25 @@ public:
     virtual NativeHandle GetPropA(NativeHandle window, const std::string& name) = 0;
     virtual bool SetPropA(NativeHandle window, const std::string& name, NativeHandle value) = 0;
     virtual int32_t IsWindowVisible(NativeHandle window) = 0;
+    virtual NativeHandle GetDC(NativeHandle window) = 0;
+    virtual int32_t ReleaseDC(NativeHandle window, NativeHandle dc) = 0;
+    virtual int32_t FillRect(NativeHandle dc, const PlatformRect& rect, NativeHandle brush) = 0;
+    // DrawStateA with no brush and no callback, as the module always calls it.
+    virtual bool DrawStateA(NativeHandle dc, NativeHandle image, int32_t x, int32_t y, int32_t width, int32_t height,
+                            uint32_t flags) = 0;
+
+    // gdi32
+    virtual NativeHandle CreateSolidBrush(uint32_t color) = 0;
+    virtual NativeHandle CreateCompatibleDC(NativeHandle dc) = 0;
+    virtual NativeHandle CreateCompatibleBitmap(NativeHandle dc, int32_t width, int32_t height) = 0;
+    virtual NativeHandle SelectObject(NativeHandle dc, NativeHandle object) = 0;
+    virtual bool DeleteObject(NativeHandle object) = 0;
+    virtual bool DeleteDC(NativeHandle dc) = 0;
+
+    // msimg32
+    virtual bool TransparentBlt(NativeHandle destination, int32_t x, int32_t y, int32_t width, int32_t height,
+                                NativeHandle source, int32_t sourceX, int32_t sourceY, int32_t sourceWidth,
+                                int32_t sourceHeight, uint32_t transparentColor) = 0;
 
     // kernel32
     virtual NativeHandle LoadLibraryA(const std::string& fileName) = 0;

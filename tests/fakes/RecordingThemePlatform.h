@@ -22,6 +22,20 @@ public:
     NativeHandle GetPropA(NativeHandle window, const std::string& name) override;
     bool SetPropA(NativeHandle window, const std::string& name, NativeHandle value) override;
     int32_t IsWindowVisible(NativeHandle window) override;
+    NativeHandle GetDC(NativeHandle window) override;
+    int32_t ReleaseDC(NativeHandle window, NativeHandle dc) override;
+    int32_t FillRect(NativeHandle dc, const PlatformRect& rect, NativeHandle brush) override;
+    bool DrawStateA(NativeHandle dc, NativeHandle image, int32_t x, int32_t y, int32_t width, int32_t height,
+                    uint32_t flags) override;
+    NativeHandle CreateSolidBrush(uint32_t color) override;
+    NativeHandle CreateCompatibleDC(NativeHandle dc) override;
+    NativeHandle CreateCompatibleBitmap(NativeHandle dc, int32_t width, int32_t height) override;
+    NativeHandle SelectObject(NativeHandle dc, NativeHandle object) override;
+    bool DeleteObject(NativeHandle object) override;
+    bool DeleteDC(NativeHandle dc) override;
+    bool TransparentBlt(NativeHandle destination, int32_t x, int32_t y, int32_t width, int32_t height,
+                        NativeHandle source, int32_t sourceX, int32_t sourceY, int32_t sourceWidth,
+                        int32_t sourceHeight, uint32_t transparentColor) override;
     NativeHandle LoadLibraryA(const std::string& fileName) override;
     void OutputDebugStringA(const std::string& text) override;
     int32_t IsAppThemed() override;
@@ -41,6 +55,12 @@ public:
     std::set<NativeHandle> visibleWindows;
     MessageResult defSubclassResult = 0x5AB;  // what the next procedure in the chain answers
     MessageResult defWindowResult = 0xDEF;    // what the default window procedure answers
+
+    // GDI bookkeeping: what is alive now, and what each device context has selected.
+    std::set<NativeHandle> liveObjects;  // brushes and bitmaps
+    std::set<NativeHandle> liveDcs;      // memory device contexts and taken screen device contexts
+    std::map<NativeHandle, NativeHandle> selected;
+    NativeHandle nextHandle = 0x100;
 
 private:
     void Enter(const std::string& function, const char* library, const std::string& arguments);

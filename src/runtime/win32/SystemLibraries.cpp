@@ -22,6 +22,16 @@ User32Library& User32() {
     return table;
 }
 
+Gdi32Library& Gdi32() {
+    static Gdi32Library table;
+    return table;
+}
+
+Msimg32Library& Msimg32() {
+    static Msimg32Library table;
+    return table;
+}
+
 UxthemeLibrary& Uxtheme() {
     static UxthemeLibrary table;
     return table;

@@ -43,10 +43,40 @@ struct User32Library {
     using GetPropAFn = HANDLE(WINAPI*)(HWND, LPCSTR);
     using SetPropAFn = BOOL(WINAPI*)(HWND, LPCSTR, HANDLE);
     using IsWindowVisibleFn = BOOL(WINAPI*)(HWND);
+    using GetDCFn = HDC(WINAPI*)(HWND);
+    using ReleaseDCFn = int(WINAPI*)(HWND, HDC);
+    using FillRectFn = int(WINAPI*)(HDC, const RECT*, HBRUSH);
+    using DrawStateAFn = BOOL(WINAPI*)(HDC, HBRUSH, DRAWSTATEPROC, LPARAM, WPARAM, int, int, int, int, UINT);
     VELKORIN_BIND(DefWindowProcA);
     VELKORIN_BIND(GetPropA);
     VELKORIN_BIND(SetPropA);
     VELKORIN_BIND(IsWindowVisible);
+    VELKORIN_BIND(GetDC);
+    VELKORIN_BIND(ReleaseDC);
+    VELKORIN_BIND(FillRect);
+    VELKORIN_BIND(DrawStateA);
+};
+
+struct Gdi32Library {
+    BoundLibrary library{"gdi32"};
+    using CreateSolidBrushFn = HBRUSH(WINAPI*)(COLORREF);
+    using CreateCompatibleDCFn = HDC(WINAPI*)(HDC);
+    using CreateCompatibleBitmapFn = HBITMAP(WINAPI*)(HDC, int, int);
+    using SelectObjectFn = HGDIOBJ(WINAPI*)(HDC, HGDIOBJ);
+    using DeleteObjectFn = BOOL(WINAPI*)(HGDIOBJ);
+    using DeleteDCFn = BOOL(WINAPI*)(HDC);
+    VELKORIN_BIND(CreateSolidBrush);
+    VELKORIN_BIND(CreateCompatibleDC);
+    VELKORIN_BIND(CreateCompatibleBitmap);
+    VELKORIN_BIND(SelectObject);
+    VELKORIN_BIND(DeleteObject);
+    VELKORIN_BIND(DeleteDC);
+};
+
+struct Msimg32Library {
+    BoundLibrary library{"msimg32"};
+    using TransparentBltFn = BOOL(WINAPI*)(HDC, int, int, int, int, HDC, int, int, int, int, UINT);
+    VELKORIN_BIND(TransparentBlt);
 };
 
 struct UxthemeLibrary {
@@ -64,6 +94,8 @@ Kernel32Library& Kernel32();
 Shell32Library& Shell32();
 Comctl32Library& Comctl32();
 User32Library& User32();
+Gdi32Library& Gdi32();
+Msimg32Library& Msimg32();
 UxthemeLibrary& Uxtheme();
 
 }  // namespace velkorin::win32

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <cstdint>
+
+#include "Value.h"
+#include "mdXpThemeSupport.h"
+
+namespace velkorin {
+
+// Drawing for the parts of a button the visual style does not draw. A picture is a standard OLE
+// picture read late-bound (its Handle, 0 for no image, and its Type); colours are plain RGB. Each
+// procedure traps its own failures and never fails its caller.
+
+// Fills left, top, width by height with one colour.
+void pvDrawRect(mdXpThemeSupport& module, NativeHandle dc, int32_t left, int32_t top, int32_t width,
+                int32_t height, uint32_t color);
+
+// Draws the picture with one colour left out, through a screen-compatible buffer of source width by
+// source height (0 means the destination's).
+void pvDrawTransparentPicture(mdXpThemeSupport& module, const ObjectRef& picture, NativeHandle dc, int32_t left,
+                              int32_t top, int32_t width, int32_t height, uint32_t transparentColor,
+                              int32_t sourceLeft, int32_t sourceTop, int32_t sourceWidth, int32_t sourceHeight);
+
+// Draws the picture embossed, as the platform draws disabled images; the transparent colour counts as
+// background.
+void pvDrawDisabledPicture(mdXpThemeSupport& module, const ObjectRef& picture, NativeHandle dc, int32_t left,
+                           int32_t top, int32_t width, int32_t height, uint32_t transparentColor);
+
+namespace picture_type {
+constexpr int32_t kBitmap = 1;
+constexpr int32_t kIcon = 3;
+}  // namespace picture_type
+
+namespace draw_state {
+constexpr uint32_t kIcon = 0x0003;
+constexpr uint32_t kBitmap = 0x0004;
+constexpr uint32_t kDisabled = 0x0020;
+}  // namespace draw_state
+
+}  // namespace velkorin

@@ -1,0 +1,47 @@
+#pragma once
+
+#include <deque>
+#include <map>
+#include <optional>
+#include <string>
+
+#include "AutomationObject.h"
+
+namespace velkorin::fakes {
+
+// An OLE picture read late-bound. Each read of a property answers its value; a test can queue
+// answers for the next reads of a property, a failure among them.
+class FakePicture : public AutomationObject {
+public:
+    FakePicture(int32_t handle, int32_t type) {
+        values_["Handle"] = Value(handle);
+        values_["Type"] = Value(type);
+    }
+
+    Value Get(const std::string& property) override {
+        ++reads[property];
+        auto queued = queue_.find(property);
+        if (queued != queue_.end() && !queued->second.empty()) {
+            std::optional<Value> next = queued->second.front();
+            queued->second.pop_front();
+            if (!next) throw Failure(481, "Invalid picture");
+            return *next;
+        }
+        auto found = values_.find(property);
+        if (found == values_.end()) throw Failure::NoSuchMember();
+        return found->second;
+    }
+    void Put(const std::string&, const Value&) override { throw Failure::NoSuchMember(); }
+    Value Call(const std::string&, const std::vector<Value>&) override { throw Failure::NoSuchMember(); }
+
+    // The next read of property fails (nullopt) or answers value.
+    void Queue(const std::string& property, std::optional<Value> answer) { queue_[property].push_back(answer); }
+
+    std::map<std::string, int> reads;
+
+private:
+    std::map<std::string, Value> values_;
+    std::map<std::string, std::deque<std::optional<Value>>> queue_;
+};
+
+}  // namespace velkorin::fakes
