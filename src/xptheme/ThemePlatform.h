@@ -61,7 +61,32 @@ public:
     virtual bool DrawStateA(NativeHandle dc, NativeHandle image, int32_t x, int32_t y, int32_t width, int32_t height,
                             uint32_t flags) = 0;
 
+    virtual MessageResult SendMessageA(NativeHandle window, uint32_t message, MessageWParam wParam,
+                                       MessageLParam lParam) = 0;
+    virtual NativeHandle GetFocus() = 0;
+    virtual uint32_t GetSysColor(int32_t index) = 0;
+    virtual PlatformRect GetClientRect(NativeHandle window) = 0;
+    virtual int32_t DrawFocusRect(NativeHandle dc, const PlatformRect& rect) = 0;
+    // Text in UTF-8, passed on in the ANSI code page; the rectangle is written back as the platform does.
+    virtual int32_t DrawTextA(NativeHandle dc, const std::string& text, int32_t length, PlatformRect& rect,
+                              uint32_t format) = 0;
+
+    // uxtheme (wide text)
+    virtual NativeHandle OpenThemeData(NativeHandle window, const std::string& classList) = 0;
+    virtual int32_t CloseThemeData(NativeHandle theme) = 0;
+    virtual NativeHandle GetThemeBackgroundRegion(NativeHandle theme, NativeHandle dc, int32_t part, int32_t state,
+                                                  const PlatformRect& rect) = 0;
+    virtual int32_t DrawThemeParentBackground(NativeHandle window, NativeHandle dc, const PlatformRect& rect) = 0;
+    virtual int32_t DrawThemeBackground(NativeHandle theme, NativeHandle dc, int32_t part, int32_t state,
+                                        const PlatformRect& rect, const PlatformRect& clip) = 0;
+    virtual PlatformRect GetThemeBackgroundContentRect(NativeHandle theme, NativeHandle dc, int32_t part,
+                                                       int32_t state, const PlatformRect& bounds) = 0;
+    virtual int32_t DrawThemeText(NativeHandle theme, NativeHandle dc, int32_t part, int32_t state,
+                                  const std::string& text, int32_t length, uint32_t flags, uint32_t flags2,
+                                  const PlatformRect& rect) = 0;
+
     // gdi32
+    virtual int32_t ExtSelectClipRgn(NativeHandle dc, NativeHandle region, int32_t mode) = 0;
     virtual NativeHandle CreateSolidBrush(uint32_t color) = 0;
     virtual NativeHandle CreateCompatibleDC(NativeHandle dc) = 0;
     virtual NativeHandle CreateCompatibleBitmap(NativeHandle dc, int32_t width, int32_t height) = 0;

@@ -16,6 +16,8 @@ public:
     FakePicture(int32_t handle, int32_t type) {
         values_["Handle"] = Value(handle);
         values_["Type"] = Value(type);
+        values_["Width"] = Value(int32_t{423});  // 16 pixels at 96 dots per inch
+        values_["Height"] = Value(int32_t{423});
     }
 
     Value Get(const std::string& property) override {
@@ -32,8 +34,17 @@ public:
         return found->second;
     }
     void Put(const std::string&, const Value&) override { throw Failure::NoSuchMember(); }
-    Value Call(const std::string&, const std::vector<Value>&) override { throw Failure::NoSuchMember(); }
+    Value Call(const std::string& method, const std::vector<Value>& arguments) override {
+        if (method != "Render") throw Failure::NoSuchMember();
+        std::string line = "Render(";
+        for (size_t i = 0; i < arguments.size(); ++i) line += (i ? "," : "") + arguments[i].AsText();
+        renders.push_back(line + ")");
+        return Value();
+    }
 
+    std::vector<std::string> renders;
+
+    void Set(const std::string& property, Value value) { values_[property] = std::move(value); }
     // The next read of property fails (nullopt) or answers value.
     void Queue(const std::string& property, std::optional<Value> answer) { queue_[property].push_back(answer); }
 

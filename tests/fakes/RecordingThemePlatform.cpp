@@ -97,6 +97,111 @@ bool RecordingThemePlatform::DrawStateA(NativeHandle dc, NativeHandle image, int
     return true;
 }
 
+namespace {
+std::string RectText(const PlatformRect& r) {
+    return "{" + std::to_string(r.left) + "," + std::to_string(r.top) + "," + std::to_string(r.right) + "," +
+           std::to_string(r.bottom) + "}";
+}
+}  // namespace
+
+MessageResult RecordingThemePlatform::SendMessageA(NativeHandle window, uint32_t message, MessageWParam wParam,
+                                                   MessageLParam lParam) {
+    Enter("SendMessageA", "user32", MessageArguments(window, message, wParam, lParam));
+    return message == 0x00F2 ? buttonState : 0;
+}
+
+NativeHandle RecordingThemePlatform::GetFocus() {
+    Enter("GetFocus", "user32", "");
+    return focusWindow;
+}
+
+uint32_t RecordingThemePlatform::GetSysColor(int32_t index) {
+    Enter("GetSysColor", "user32", std::to_string(index));
+    return 0x010000u * static_cast<uint32_t>(index);  // a colour that names its index
+}
+
+PlatformRect RecordingThemePlatform::GetClientRect(NativeHandle window) {
+    Enter("GetClientRect", "user32", std::to_string(window));
+    return clientRect;
+}
+
+int32_t RecordingThemePlatform::DrawFocusRect(NativeHandle dc, const PlatformRect& rect) {
+    Enter("DrawFocusRect", "user32", std::to_string(dc) + "," + RectText(rect));
+    return 1;
+}
+
+int32_t RecordingThemePlatform::DrawTextA(NativeHandle dc, const std::string& text, int32_t length,
+                                          PlatformRect& rect, uint32_t format) {
+    char flags[16];
+    std::snprintf(flags, sizeof flags, "0x%X", static_cast<unsigned>(format));
+    Enter("DrawTextA", "user32",
+          std::to_string(dc) + "," + text + "," + std::to_string(length) + "," + RectText(rect) + "," + flags);
+    rect.bottom = rect.top + textHeight;
+    return textHeight;
+}
+
+NativeHandle RecordingThemePlatform::OpenThemeData(NativeHandle window, const std::string& classList) {
+    Enter("OpenThemeData", "uxtheme", std::to_string(window) + "," + classList);
+    ++openThemes;
+    return 0x7E;
+}
+
+int32_t RecordingThemePlatform::CloseThemeData(NativeHandle theme) {
+    Enter("CloseThemeData", "uxtheme", std::to_string(theme));
+    --openThemes;
+    return 0;
+}
+
+NativeHandle RecordingThemePlatform::GetThemeBackgroundRegion(NativeHandle theme, NativeHandle dc, int32_t part,
+                                                              int32_t state, const PlatformRect& rect) {
+    Enter("GetThemeBackgroundRegion", "uxtheme",
+          std::to_string(theme) + "," + std::to_string(dc) + "," + std::to_string(part) + "," +
+              std::to_string(state) + "," + RectText(rect));
+    NativeHandle region = nextHandle++;
+    liveObjects.insert(region);
+    return region;
+}
+
+int32_t RecordingThemePlatform::DrawThemeParentBackground(NativeHandle window, NativeHandle dc,
+                                                          const PlatformRect& rect) {
+    Enter("DrawThemeParentBackground", "uxtheme",
+          std::to_string(window) + "," + std::to_string(dc) + "," + RectText(rect));
+    return parentBackgroundResult;
+}
+
+int32_t RecordingThemePlatform::DrawThemeBackground(NativeHandle theme, NativeHandle dc, int32_t part, int32_t state,
+                                                    const PlatformRect& rect, const PlatformRect& clip) {
+    Enter("DrawThemeBackground", "uxtheme",
+          std::to_string(theme) + "," + std::to_string(dc) + "," + std::to_string(part) + "," +
+              std::to_string(state) + "," + RectText(rect) + "," + RectText(clip));
+    return 0;
+}
+
+PlatformRect RecordingThemePlatform::GetThemeBackgroundContentRect(NativeHandle theme, NativeHandle dc,
+                                                                   int32_t part, int32_t state,
+                                                                   const PlatformRect& bounds) {
+    Enter("GetThemeBackgroundContentRect", "uxtheme",
+          std::to_string(theme) + "," + std::to_string(dc) + "," + std::to_string(part) + "," +
+              std::to_string(state) + "," + RectText(bounds));
+    return contentRect;
+}
+
+int32_t RecordingThemePlatform::DrawThemeText(NativeHandle theme, NativeHandle dc, int32_t part, int32_t state,
+                                              const std::string& text, int32_t length, uint32_t flags,
+                                              uint32_t flags2, const PlatformRect& rect) {
+    char bits[32];
+    std::snprintf(bits, sizeof bits, "0x%X,%u", static_cast<unsigned>(flags), static_cast<unsigned>(flags2));
+    Enter("DrawThemeText", "uxtheme",
+          std::to_string(theme) + "," + std::to_string(dc) + "," + std::to_string(part) + "," +
+              std::to_string(state) + "," + text + "," + std::to_string(length) + "," + bits + "," + RectText(rect));
+    return 0;
+}
+
+int32_t RecordingThemePlatform::ExtSelectClipRgn(NativeHandle dc, NativeHandle region, int32_t mode) {
+    Enter("ExtSelectClipRgn", "gdi32", std::to_string(dc) + "," + std::to_string(region) + "," + std::to_string(mode));
+    return 1;
+}
+
 NativeHandle RecordingThemePlatform::CreateSolidBrush(uint32_t color) {
     char arguments[16];
     std::snprintf(arguments, sizeof arguments, "0x%06X", static_cast<unsigned>(color));

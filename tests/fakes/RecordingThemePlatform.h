@@ -27,6 +27,26 @@ public:
     int32_t FillRect(NativeHandle dc, const PlatformRect& rect, NativeHandle brush) override;
     bool DrawStateA(NativeHandle dc, NativeHandle image, int32_t x, int32_t y, int32_t width, int32_t height,
                     uint32_t flags) override;
+    MessageResult SendMessageA(NativeHandle window, uint32_t message, MessageWParam wParam,
+                               MessageLParam lParam) override;
+    NativeHandle GetFocus() override;
+    uint32_t GetSysColor(int32_t index) override;
+    PlatformRect GetClientRect(NativeHandle window) override;
+    int32_t DrawFocusRect(NativeHandle dc, const PlatformRect& rect) override;
+    int32_t DrawTextA(NativeHandle dc, const std::string& text, int32_t length, PlatformRect& rect,
+                      uint32_t format) override;
+    NativeHandle OpenThemeData(NativeHandle window, const std::string& classList) override;
+    int32_t CloseThemeData(NativeHandle theme) override;
+    NativeHandle GetThemeBackgroundRegion(NativeHandle theme, NativeHandle dc, int32_t part, int32_t state,
+                                          const PlatformRect& rect) override;
+    int32_t DrawThemeParentBackground(NativeHandle window, NativeHandle dc, const PlatformRect& rect) override;
+    int32_t DrawThemeBackground(NativeHandle theme, NativeHandle dc, int32_t part, int32_t state,
+                                const PlatformRect& rect, const PlatformRect& clip) override;
+    PlatformRect GetThemeBackgroundContentRect(NativeHandle theme, NativeHandle dc, int32_t part, int32_t state,
+                                               const PlatformRect& bounds) override;
+    int32_t DrawThemeText(NativeHandle theme, NativeHandle dc, int32_t part, int32_t state, const std::string& text,
+                          int32_t length, uint32_t flags, uint32_t flags2, const PlatformRect& rect) override;
+    int32_t ExtSelectClipRgn(NativeHandle dc, NativeHandle region, int32_t mode) override;
     NativeHandle CreateSolidBrush(uint32_t color) override;
     NativeHandle CreateCompatibleDC(NativeHandle dc) override;
     NativeHandle CreateCompatibleBitmap(NativeHandle dc, int32_t width, int32_t height) override;
@@ -61,6 +81,15 @@ public:
     std::set<NativeHandle> liveDcs;      // memory device contexts and taken screen device contexts
     std::map<NativeHandle, NativeHandle> selected;
     NativeHandle nextHandle = 0x100;
+
+    // Answers of the painting calls.
+    MessageResult buttonState = 0;
+    NativeHandle focusWindow = 0;
+    PlatformRect clientRect{0, 0, 83, 35};
+    PlatformRect contentRect{3, 3, 80, 32};
+    int32_t textHeight = 13;
+    int32_t parentBackgroundResult = 0;
+    NativeHandle openThemes = 0;  // OpenThemeData without CloseThemeData
 
 private:
     void Enter(const std::string& function, const char* library, const std::string& arguments);

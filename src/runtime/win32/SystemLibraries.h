@@ -3,6 +3,7 @@
 #include <windows.h>
 #include <commctrl.h>
 #include <shlwapi.h>
+#include <uxtheme.h>
 
 #include "BoundLibrary.h"
 
@@ -47,6 +48,12 @@ struct User32Library {
     using ReleaseDCFn = int(WINAPI*)(HWND, HDC);
     using FillRectFn = int(WINAPI*)(HDC, const RECT*, HBRUSH);
     using DrawStateAFn = BOOL(WINAPI*)(HDC, HBRUSH, DRAWSTATEPROC, LPARAM, WPARAM, int, int, int, int, UINT);
+    using SendMessageAFn = LRESULT(WINAPI*)(HWND, UINT, WPARAM, LPARAM);
+    using GetFocusFn = HWND(WINAPI*)();
+    using GetSysColorFn = DWORD(WINAPI*)(int);
+    using GetClientRectFn = BOOL(WINAPI*)(HWND, RECT*);
+    using DrawFocusRectFn = BOOL(WINAPI*)(HDC, const RECT*);
+    using DrawTextAFn = int(WINAPI*)(HDC, LPCSTR, int, RECT*, UINT);
     VELKORIN_BIND(DefWindowProcA);
     VELKORIN_BIND(GetPropA);
     VELKORIN_BIND(SetPropA);
@@ -55,6 +62,12 @@ struct User32Library {
     VELKORIN_BIND(ReleaseDC);
     VELKORIN_BIND(FillRect);
     VELKORIN_BIND(DrawStateA);
+    VELKORIN_BIND(SendMessageA);
+    VELKORIN_BIND(GetFocus);
+    VELKORIN_BIND(GetSysColor);
+    VELKORIN_BIND(GetClientRect);
+    VELKORIN_BIND(DrawFocusRect);
+    VELKORIN_BIND(DrawTextA);
 };
 
 struct Gdi32Library {
@@ -65,12 +78,14 @@ struct Gdi32Library {
     using SelectObjectFn = HGDIOBJ(WINAPI*)(HDC, HGDIOBJ);
     using DeleteObjectFn = BOOL(WINAPI*)(HGDIOBJ);
     using DeleteDCFn = BOOL(WINAPI*)(HDC);
+    using ExtSelectClipRgnFn = int(WINAPI*)(HDC, HRGN, int);
     VELKORIN_BIND(CreateSolidBrush);
     VELKORIN_BIND(CreateCompatibleDC);
     VELKORIN_BIND(CreateCompatibleBitmap);
     VELKORIN_BIND(SelectObject);
     VELKORIN_BIND(DeleteObject);
     VELKORIN_BIND(DeleteDC);
+    VELKORIN_BIND(ExtSelectClipRgn);
 };
 
 struct Msimg32Library {
@@ -84,9 +99,23 @@ struct UxthemeLibrary {
     using IsAppThemedFn = BOOL(WINAPI*)();
     using IsThemeActiveFn = BOOL(WINAPI*)();
     using GetThemeAppPropertiesFn = DWORD(WINAPI*)();
+    using OpenThemeDataFn = HTHEME(WINAPI*)(HWND, LPCWSTR);
+    using CloseThemeDataFn = HRESULT(WINAPI*)(HTHEME);
+    using GetThemeBackgroundRegionFn = HRESULT(WINAPI*)(HTHEME, HDC, int, int, const RECT*, HRGN*);
+    using DrawThemeParentBackgroundFn = HRESULT(WINAPI*)(HWND, HDC, const RECT*);
+    using DrawThemeBackgroundFn = HRESULT(WINAPI*)(HTHEME, HDC, int, int, const RECT*, const RECT*);
+    using GetThemeBackgroundContentRectFn = HRESULT(WINAPI*)(HTHEME, HDC, int, int, const RECT*, RECT*);
+    using DrawThemeTextFn = HRESULT(WINAPI*)(HTHEME, HDC, int, int, LPCWSTR, int, DWORD, DWORD, const RECT*);
     VELKORIN_BIND(IsAppThemed);
     VELKORIN_BIND(IsThemeActive);
     VELKORIN_BIND(GetThemeAppProperties);
+    VELKORIN_BIND(OpenThemeData);
+    VELKORIN_BIND(CloseThemeData);
+    VELKORIN_BIND(GetThemeBackgroundRegion);
+    VELKORIN_BIND(DrawThemeParentBackground);
+    VELKORIN_BIND(DrawThemeBackground);
+    VELKORIN_BIND(GetThemeBackgroundContentRect);
+    VELKORIN_BIND(DrawThemeText);
 };
 
 // The process-wide tables.

@@ -45,6 +45,85 @@ bool Win32ThemePlatform::DrawStateA(NativeHandle dc, NativeHandle image, int32_t
                                 flags) != FALSE;
 }
 
+namespace {
+RECT ToRect(const PlatformRect& r) { return {r.left, r.top, r.right, r.bottom}; }
+PlatformRect FromRect(const RECT& r) { return {r.left, r.top, r.right, r.bottom}; }
+HTHEME Theme(NativeHandle theme) { return reinterpret_cast<HTHEME>(theme); }
+}  // namespace
+
+MessageResult Win32ThemePlatform::SendMessageA(NativeHandle window, uint32_t message, MessageWParam wParam,
+                                               MessageLParam lParam) {
+    return User32().pSendMessageA(Window(window), message, wParam, lParam);
+}
+
+NativeHandle Win32ThemePlatform::GetFocus() { return Native(User32().pGetFocus()); }
+
+uint32_t Win32ThemePlatform::GetSysColor(int32_t index) { return User32().pGetSysColor(index); }
+
+PlatformRect Win32ThemePlatform::GetClientRect(NativeHandle window) {
+    RECT rect = {};
+    User32().pGetClientRect(Window(window), &rect);
+    return FromRect(rect);
+}
+
+int32_t Win32ThemePlatform::DrawFocusRect(NativeHandle dc, const PlatformRect& rect) {
+    RECT native = ToRect(rect);
+    return User32().pDrawFocusRect(Dc(dc), &native);
+}
+
+int32_t Win32ThemePlatform::DrawTextA(NativeHandle dc, const std::string& text, int32_t length, PlatformRect& rect,
+                                      uint32_t format) {
+    RECT native = ToRect(rect);
+    std::string ansi = Utf8ToAnsi(text);
+    int result = User32().pDrawTextA(Dc(dc), ansi.c_str(), length, &native, format);
+    rect = FromRect(native);
+    return result;
+}
+
+NativeHandle Win32ThemePlatform::OpenThemeData(NativeHandle window, const std::string& classList) {
+    return Native(Uxtheme().pOpenThemeData(Window(window), Utf8ToWide(classList).c_str()));
+}
+
+int32_t Win32ThemePlatform::CloseThemeData(NativeHandle theme) { return Uxtheme().pCloseThemeData(Theme(theme)); }
+
+NativeHandle Win32ThemePlatform::GetThemeBackgroundRegion(NativeHandle theme, NativeHandle dc, int32_t part,
+                                                          int32_t state, const PlatformRect& rect) {
+    RECT native = ToRect(rect);
+    HRGN region = nullptr;
+    Uxtheme().pGetThemeBackgroundRegion(Theme(theme), Dc(dc), part, state, &native, &region);
+    return Native(region);
+}
+
+int32_t Win32ThemePlatform::DrawThemeParentBackground(NativeHandle window, NativeHandle dc, const PlatformRect& rect) {
+    RECT native = ToRect(rect);
+    return Uxtheme().pDrawThemeParentBackground(Window(window), Dc(dc), &native);
+}
+
+int32_t Win32ThemePlatform::DrawThemeBackground(NativeHandle theme, NativeHandle dc, int32_t part, int32_t state,
+                                                const PlatformRect& rect, const PlatformRect& clip) {
+    RECT nativeRect = ToRect(rect), nativeClip = ToRect(clip);
+    return Uxtheme().pDrawThemeBackground(Theme(theme), Dc(dc), part, state, &nativeRect, &nativeClip);
+}
+
+PlatformRect Win32ThemePlatform::GetThemeBackgroundContentRect(NativeHandle theme, NativeHandle dc, int32_t part,
+                                                               int32_t state, const PlatformRect& bounds) {
+    RECT nativeBounds = ToRect(bounds), content = ToRect(bounds);
+    Uxtheme().pGetThemeBackgroundContentRect(Theme(theme), Dc(dc), part, state, &nativeBounds, &content);
+    return FromRect(content);
+}
+
+int32_t Win32ThemePlatform::DrawThemeText(NativeHandle theme, NativeHandle dc, int32_t part, int32_t state,
+                                          const std::string& text, int32_t length, uint32_t flags, uint32_t flags2,
+                                          const PlatformRect& rect) {
+    RECT native = ToRect(rect);
+    return Uxtheme().pDrawThemeText(Theme(theme), Dc(dc), part, state, Utf8ToWide(text).c_str(), length, flags,
+                                    flags2, &native);
+}
+
+int32_t Win32ThemePlatform::ExtSelectClipRgn(NativeHandle dc, NativeHandle region, int32_t mode) {
+    return Gdi32().pExtSelectClipRgn(Dc(dc), reinterpret_cast<HRGN>(region), mode);
+}
+
 NativeHandle Win32ThemePlatform::CreateSolidBrush(uint32_t color) { return Native(Gdi32().pCreateSolidBrush(color)); }
 
 NativeHandle Win32ThemePlatform::CreateCompatibleDC(NativeHandle dc) {

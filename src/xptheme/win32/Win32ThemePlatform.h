@@ -22,6 +22,26 @@ public:
     int32_t FillRect(NativeHandle dc, const PlatformRect& rect, NativeHandle brush) override;
     bool DrawStateA(NativeHandle dc, NativeHandle image, int32_t x, int32_t y, int32_t width, int32_t height,
                     uint32_t flags) override;
+    MessageResult SendMessageA(NativeHandle window, uint32_t message, MessageWParam wParam,
+                               MessageLParam lParam) override;
+    NativeHandle GetFocus() override;
+    uint32_t GetSysColor(int32_t index) override;
+    PlatformRect GetClientRect(NativeHandle window) override;
+    int32_t DrawFocusRect(NativeHandle dc, const PlatformRect& rect) override;
+    int32_t DrawTextA(NativeHandle dc, const std::string& text, int32_t length, PlatformRect& rect,
+                      uint32_t format) override;
+    NativeHandle OpenThemeData(NativeHandle window, const std::string& classList) override;
+    int32_t CloseThemeData(NativeHandle theme) override;
+    NativeHandle GetThemeBackgroundRegion(NativeHandle theme, NativeHandle dc, int32_t part, int32_t state,
+                                          const PlatformRect& rect) override;
+    int32_t DrawThemeParentBackground(NativeHandle window, NativeHandle dc, const PlatformRect& rect) override;
+    int32_t DrawThemeBackground(NativeHandle theme, NativeHandle dc, int32_t part, int32_t state,
+                                const PlatformRect& rect, const PlatformRect& clip) override;
+    PlatformRect GetThemeBackgroundContentRect(NativeHandle theme, NativeHandle dc, int32_t part, int32_t state,
+                                               const PlatformRect& bounds) override;
+    int32_t DrawThemeText(NativeHandle theme, NativeHandle dc, int32_t part, int32_t state, const std::string& text,
+                          int32_t length, uint32_t flags, uint32_t flags2, const PlatformRect& rect) override;
+    int32_t ExtSelectClipRgn(NativeHandle dc, NativeHandle region, int32_t mode) override;
     NativeHandle CreateSolidBrush(uint32_t color) override;
     NativeHandle CreateCompatibleDC(NativeHandle dc) override;
     NativeHandle CreateCompatibleBitmap(NativeHandle dc, int32_t width, int32_t height) override;

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <cstdint>
+
+#include "ScreenMetrics.h"
+#include "Value.h"
+#include "mdXpThemeSupport.h"
+
+namespace velkorin {
+
+// Paints one graphical-style button with the visual style's push-button part: its state and picture,
+// the parent's background around its shape, the face, the focus rectangle, the caption in the
+// control's font and the picture (transparent, rendered or embossed). Traps every failure of its own
+// steps; reading the default look fails silently.
+void pvDrawButton(mdXpThemeSupport& module, ScreenMetrics& screen, NativeHandle window, NativeHandle dc,
+                  const ObjectRef& control);
+
+// The preferred picture when it holds an image, otherwise the fallback (which may be none).
+ObjectRef pvPickPicture(const ObjectRef& preferred, const ObjectRef& fallback);
+// A colour value to RGB: the top bit names a system colour by its low byte.
+uint32_t pvTranslateColor(ThemePlatform& platform, int32_t color);
+// HIMETRIC to pixels through the screen's twips per pixel, a half to even; 0 twips per pixel fails.
+int32_t pvHimetricToPixels(double himetric, float twipsPerPixel);
+
+namespace push_button {
+constexpr int32_t kPart = 1;  // BP_PUSHBUTTON
+constexpr int32_t kNormal = 1;
+constexpr int32_t kHot = 2;
+constexpr int32_t kPressed = 3;
+constexpr int32_t kDisabled = 4;
+constexpr int32_t kDefaulted = 5;
+}  // namespace push_button
+
+}  // namespace velkorin
