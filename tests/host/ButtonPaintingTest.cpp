@@ -242,6 +242,38 @@ TEST_F(ButtonPainting, FailuresAreReportedAndPaintingGoesOn) {
     EXPECT_EQ(DrawnPictureHandle(), "103");
 }
 
+TEST_F(ButtonPainting, UnreadablePicturesMeanNoPicture) {
+    button->failing = {"Picture"};  // choosing the picture fails: it stays none
+    Paint();
+    EXPECT_EQ(DrawnPictureHandle(), "none");
+    EXPECT_EQ(platform.calls[14], "DrawThemeText(126,80,1,1,OK,-1,0x11,0,{3,10,80,26})");  // placed as without one
+
+    platform.calls.clear();
+    platform.traces.clear();
+    button->failing.clear();
+    picture->Queue("Handle", std::nullopt);  // the chosen picture's handle: the picture becomes none
+    Paint();
+    EXPECT_EQ(DrawnPictureHandle(), "none");
+    EXPECT_EQ(platform.traces.size(), 1u);
+}
+
+TEST_F(ButtonPainting, UnreadableCaptionRunsTheCaptionStepsEachReported) {
+    button->failing = {"Caption"};
+    Paint();
+    // the length test, the measuring and the drawing each fail; the font is still put back
+    EXPECT_EQ(platform.traces.size(), 3u);
+    EXPECT_TRUE(Called("SelectObject(80,240)"));
+    EXPECT_FALSE(Called("DrawThemeText("));
+}
+
+TEST_F(ButtonPainting, ZeroTwipsPerPixelLeavesThePictureSizeZero) {
+    screen.twipsPerPixel = 0.0f;
+    button->properties["Caption"] = Value("");
+    Paint();
+    EXPECT_EQ(platform.traces.size(), 2u);  // width and height
+    EXPECT_TRUE(Called("CreateCompatibleBitmap(257,0,0)"));
+}
+
 TEST_F(ButtonPainting, MissingThemeLibraryStillCleansUp) {
     for (const char* f : {"OpenThemeData", "GetThemeBackgroundRegion", "DrawThemeParentBackground",
                           "DrawThemeBackground", "GetThemeBackgroundContentRect", "DrawThemeText", "CloseThemeData"}) {

@@ -1,0 +1,13 @@
+#pragma once
+
+#include "ScreenMetrics.h"
+
+namespace velkorin::win32 {
+
+// The screen's twips per pixel: 1440 over its horizontal pixels per inch.
+class Win32ScreenMetrics : public ScreenMetrics {
+public:
+    float TwipsPerPixelX() override;
+};
+
+}  // namespace velkorin::win32
