@@ -4,34 +4,38 @@
 # loader runs under qemu-i386-static, registered with binfmt_misc:
 #   dpkg --add-architecture i386 && apt-get update
 #   apt-get install --no-install-recommends wine wine64 wine32:i386 qemu-user-static xvfb xauth
-#   mount -t binfmt_misc binfmt_misc /proc/sys/fs/binfmt_misc; echo "$WINE32_BINFMT" > .../register
-# Measured on this 2-core machine (another Wine suite was running beside it):
-#   - wine32_install: 31 s; 107 new packages (106 i386), about 1.07 GiB installed
-#     (i386 libraries 0.7 GiB, qemu-user-static 0.37 GiB) plus 0.2 GiB of .deb files kept by
-#     apt. It also upgrades amd64 libraries whose i386 twin is newer (libssl3, libsystemd0...).
-#     When nothing is missing it takes well under a second.
-#   - Every 32-bit process spends about 60 s of CPU before main(): without a preloader,
-#     Wine probes the address space with MAP_FIXED_NOREPLACE, which qemu does not honour,
-#     so it makes about 65,000 mmap/munmap calls. qemu 10 (bookworm-backports) is no faster.
+#   mount -t binfmt_misc binfmt_misc /proc/sys/fs/binfmt_misc
+#   printf '%s' "$WINE32_BINFMT" > /proc/sys/fs/binfmt_misc/register
+# Measured on this 2-core machine (with another Wine suite often running beside it):
+#   - wine32_install: 31 s; 107 new packages (106 of them i386), about 1.07 GiB installed
+#     (i386 libraries 0.7 GiB, qemu-user-static 0.37 GiB) and 0.2 GiB of .deb files left in
+#     apt's cache. It also upgrades amd64 libraries whose i386 twin is newer (libssl3,
+#     libsystemd0, ...). With nothing missing it takes 0.1 s.
+#   - Every 32-bit process spends about 60 s of CPU before main(): with no preloader, Wine
+#     probes the address space with MAP_FIXED_NOREPLACE, which qemu does not honour, and
+#     makes about 65,000 mmap/munmap calls. qemu 10 (bookworm-backports) does the same.
 #   - qemu leaves the trap number out of the signal context: Wine logs
-#     "segv_handler Got unexpected trap -1" and turns page faults into illegal-instruction
-#     exceptions (c000001d); some of Wine's own 32-bit services die with
+#     "segv_handler Got unexpected trap -1" and raises c000001d (illegal instruction) for
+#     what were page faults; some of Wine's own 32-bit processes die with
 #     "qemu: uncaught target signal 11 (Segmentation fault) - core dumped". Small programs
-#     run fine; a program that relies on guard pages or catches access violations may not.
-#   - 32-bit prefix (wine32_prefix_init): about 13 min to create. The first process gives up
-#     on wineboot after 5 min ("boot event wait timed out", then "could not load kernel32.dll,
-#     status c0000135", exit code 53) while wineboot goes on, so its exit code means nothing.
-#     Each start with no wineserver running waits those 5 min again: a window came up
-#     610 s after start, a 32-bit helper took 69 s, the program left 2 s after WM_CLOSE.
-#     A console program took 420 s (server not running) or 124 s (running).
-#   - 64-bit prefix (wine32_wow64_prefix_init), which runs the PE32 through WoW64: about
-#     150 s to create (15 s when 32-bit ELFs cannot run: wineboot now also sets up the
-#     32-bit side under qemu). Wine's own processes are native, so no 5-min wait: a window
-#     came up 68 s after start, a 64-bit helper found it and posted WM_CLOSE at once, the
-#     program left 2 s later; a console program takes 61-65 s. This is the better choice.
+#     run; one that relies on guard pages or catches access violations may not.
+#   - 32-bit prefix (wine32_prefix_init): 9 to 13 min to make (519 s and 772 s). The
+#     first process gives up on wineboot after 5 min ("boot event wait timed out", then
+#     "could not load kernel32.dll, status c0000135", exit code 53) while wineboot goes on,
+#     and once the emulated services.exe has died, explorer.exe and winedevice.exe may hang,
+#     so that "wineserver -w" never returns. Every start with no wineserver running waits
+#     the 5 min again: a window came up 610 s after start, a 32-bit helper that posted
+#     WM_CLOSE took 69 s, the program left 2 s later; a console program took 420 s, or
+#     124 s with the wineserver still running.
+#   - 64-bit prefix (wine32_wow64_prefix_init), where the PE32 runs through WoW64: 131 to
+#     149 s to make (15 s when 32-bit ELFs cannot run: wineboot also sets up the 32-bit side
+#     under qemu, so any new 64-bit prefix is that slow once this is installed). Wine's own
+#     processes are native, so no 5-min wait: a window came up 66 s after start, a 64-bit
+#     helper ("$WINE32_WINE64" helper64.exe) found it and posted WM_CLOSE at once, and the
+#     program left 2 s later; a console program takes 60 to 65 s. This is the better choice.
 #   - Exit codes come through in both (3 from a console program, 5 from a GUI one).
 #   - wine64 still runs 64-bit programs as before.
-# Beware: wine-env.sh sets WINEARCH=win64; the functions below set it again.
+# Beware: wine-env.sh sets WINEARCH=win64; the functions below set WINEARCH again.
 
 WINE32_PACKAGES=(wine wine64 wine32:i386 qemu-user-static xvfb xauth)
 # The 32-bit loader from wine32:i386 (what /usr/bin/wine picks too). It runs a PE32 in a
@@ -58,7 +62,7 @@ wine32_install() {
     local p i v out missing=() update=0 binfmt=/proc/sys/fs/binfmt_misc
     local root=0
     [ "$(id -u)" = 0 ] && root=1
-    if ! dpkg --print-foreign-architectures | grep -qx i386; then
+    if ! grep -qx i386 <<<"$(dpkg --print-foreign-architectures)"; then
         [ $root = 1 ] || { _wine32_err "wine32_install: adding the i386 architecture needs root"; return 1; }
         dpkg --add-architecture i386 || { _wine32_err "wine32_install: dpkg --add-architecture i386 failed"; return 1; }
         update=1
@@ -121,8 +125,8 @@ _wine32_env() {
 _wine32_booting() {
     local p
     for p in /proc/[0-9]*; do
-        tr '\0' '\n' < "$p/environ" 2>/dev/null | grep -qxF "WINEPREFIX=$WINEPREFIX" || continue
-        tr '\0' ' ' < "$p/cmdline" 2>/dev/null | grep -qiE 'wineboot\.exe|rundll32\.exe' && return 0
+        grep -qzxF "WINEPREFIX=$WINEPREFIX" "$p/environ" 2>/dev/null || continue
+        grep -qziE 'wineboot\.exe|rundll32\.exe' "$p/cmdline" 2>/dev/null && return 0
     done
     return 1
 }
@@ -138,10 +142,10 @@ _wine32_prefix_make() {
     [ -f "$WINEPREFIX/.wine32-ready" ] && return 0
     mkdir -p "$WINEPREFIX" || { _wine32_err "$caller: cannot create $WINEPREFIX"; return 1; }
     # Its exit code means nothing under emulation (see above).
-    timeout "$limit" "$loader" wineboot --init >/dev/null 2>&1
+    timeout "$limit" "$loader" wineboot --init >/dev/null 2>&1 || true
     while _wine32_booting; do
         if [ $SECONDS -ge $deadline ]; then
-            "$WINE32_SERVER" -k 2>/dev/null
+            "$WINE32_SERVER" -k 2>/dev/null || true
             _wine32_err "$caller: wineboot did not finish within $limit s in $WINEPREFIX"
             return 1
         fi
@@ -149,7 +153,7 @@ _wine32_prefix_make() {
     done
     # explorer.exe and winedevice.exe may hang for good once an emulated services.exe has
     # died, and then the server never stops by itself; stopping it saves the registry.
-    timeout 60 "$WINE32_SERVER" -w || "$WINE32_SERVER" -k 2>/dev/null
+    timeout 60 "$WINE32_SERVER" -w || "$WINE32_SERVER" -k 2>/dev/null || true
     if ! grep -q '^\[Software\\\\Microsoft\\\\Windows NT\\\\CurrentVersion\]' "$reg" 2>/dev/null; then
         _wine32_err "$caller: wineboot left an incomplete prefix in $WINEPREFIX"
         return 1
@@ -159,14 +163,14 @@ _wine32_prefix_make() {
 
 # A 32-bit prefix in DIR, made once and reused, and the environment pointing at it.
 wine32_prefix_init() {
-    [ -n "$1" ] || { _wine32_err "usage: wine32_prefix_init DIR"; return 2; }
+    [ -n "${1:-}" ] || { _wine32_err "usage: wine32_prefix_init DIR"; return 2; }
     _wine32_env "$1" win32
     _wine32_prefix_make "$WINE32" wine32_prefix_init
 }
 
 # The same with a 64-bit prefix, where "$WINE32" runs a PE32 through WoW64 (faster here).
 wine32_wow64_prefix_init() {
-    [ -n "$1" ] || { _wine32_err "usage: wine32_wow64_prefix_init DIR"; return 2; }
+    [ -n "${1:-}" ] || { _wine32_err "usage: wine32_wow64_prefix_init DIR"; return 2; }
     _wine32_env "$1" win64
     _wine32_prefix_make "$WINE32_WINE64" wine32_wow64_prefix_init
 }
