@@ -20,6 +20,19 @@ struct PlatformRect {
     int32_t bottom = 0;
 };
 
+// The platform's PAINTSTRUCT, filled by BeginPaint and handed back to EndPaint unchanged.
+struct PaintRecord {
+    alignas(8) unsigned char bytes[128] = {};
+};
+
+// The platform's TRACKMOUSEEVENT.
+struct TrackMouseRecord {
+    uint32_t cbSize = 0;
+    uint32_t dwFlags = 0;
+    NativeHandle hwndTrack = 0;
+    uint32_t dwHoverTime = 0;
+};
+
 // The platform's DLLVERSIONINFO: five 32-bit fields.
 struct DllVersionInfo {
     uint32_t cbSize = 0;
@@ -64,6 +77,12 @@ public:
     virtual MessageResult SendMessageA(NativeHandle window, uint32_t message, MessageWParam wParam,
                                        MessageLParam lParam) = 0;
     virtual NativeHandle GetFocus() = 0;
+    virtual NativeHandle BeginPaint(NativeHandle window, PaintRecord& record) = 0;
+    virtual bool EndPaint(NativeHandle window, const PaintRecord& record) = 0;
+    virtual bool TrackMouseEvent(const TrackMouseRecord& record) = 0;
+    virtual bool InvalidateRect(NativeHandle window, const PlatformRect* rect, bool erase) = 0;
+    virtual bool ValidateRect(NativeHandle window, const PlatformRect* rect) = 0;
+    virtual bool InvalidateRgn(NativeHandle window, NativeHandle region, bool erase) = 0;
     virtual uint32_t GetSysColor(int32_t index) = 0;
     virtual PlatformRect GetClientRect(NativeHandle window) = 0;
     virtual int32_t DrawFocusRect(NativeHandle dc, const PlatformRect& rect) = 0;

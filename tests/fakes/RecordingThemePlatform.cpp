@@ -1,6 +1,7 @@
 #include "RecordingThemePlatform.h"
 
 #include <cstdio>
+#include <cstring>
 
 #include "Failure.h"
 
@@ -108,6 +109,45 @@ MessageResult RecordingThemePlatform::SendMessageA(NativeHandle window, uint32_t
                                                    MessageLParam lParam) {
     Enter("SendMessageA", "user32", MessageArguments(window, message, wParam, lParam));
     return message == 0x00F2 ? buttonState : 0;
+}
+
+NativeHandle RecordingThemePlatform::BeginPaint(NativeHandle window, PaintRecord& record) {
+    Enter("BeginPaint", "user32", std::to_string(window));
+    NativeHandle dc = nextHandle++;
+    liveDcs.insert(dc);
+    std::memcpy(record.bytes, &dc, sizeof dc);  // the record must come back to EndPaint untouched
+    return dc;
+}
+
+bool RecordingThemePlatform::EndPaint(NativeHandle window, const PaintRecord& record) {
+    NativeHandle dc = 0;
+    std::memcpy(&dc, record.bytes, sizeof dc);
+    Enter("EndPaint", "user32", std::to_string(window) + "," + std::to_string(dc));
+    return liveDcs.erase(dc) != 0;
+}
+
+bool RecordingThemePlatform::TrackMouseEvent(const TrackMouseRecord& record) {
+    Enter("TrackMouseEvent", "user32",
+          std::to_string(record.cbSize) + "," + std::to_string(record.dwFlags) + "," + std::to_string(record.hwndTrack) +
+              "," + std::to_string(record.dwHoverTime));
+    return true;
+}
+
+bool RecordingThemePlatform::InvalidateRect(NativeHandle window, const PlatformRect* rect, bool erase) {
+    Enter("InvalidateRect", "user32",
+          std::to_string(window) + "," + (rect ? RectText(*rect) : "null") + "," + (erase ? "erase" : "no erase"));
+    return true;
+}
+
+bool RecordingThemePlatform::ValidateRect(NativeHandle window, const PlatformRect* rect) {
+    Enter("ValidateRect", "user32", std::to_string(window) + "," + (rect ? RectText(*rect) : "null"));
+    return true;
+}
+
+bool RecordingThemePlatform::InvalidateRgn(NativeHandle window, NativeHandle region, bool erase) {
+    Enter("InvalidateRgn", "user32",
+          std::to_string(window) + "," + std::to_string(region) + "," + (erase ? "erase" : "no erase"));
+    return true;
 }
 
 NativeHandle RecordingThemePlatform::GetFocus() {

@@ -30,6 +30,12 @@ public:
     MessageResult SendMessageA(NativeHandle window, uint32_t message, MessageWParam wParam,
                                MessageLParam lParam) override;
     NativeHandle GetFocus() override;
+    NativeHandle BeginPaint(NativeHandle window, PaintRecord& record) override;
+    bool EndPaint(NativeHandle window, const PaintRecord& record) override;
+    bool TrackMouseEvent(const TrackMouseRecord& record) override;
+    bool InvalidateRect(NativeHandle window, const PlatformRect* rect, bool erase) override;
+    bool ValidateRect(NativeHandle window, const PlatformRect* rect) override;
+    bool InvalidateRgn(NativeHandle window, NativeHandle region, bool erase) override;
     uint32_t GetSysColor(int32_t index) override;
     PlatformRect GetClientRect(NativeHandle window) override;
     int32_t DrawFocusRect(NativeHandle dc, const PlatformRect& rect) override;

@@ -24,8 +24,8 @@
 #     "could not load kernel32.dll, status c0000135", exit code 53) while wineboot goes on,
 #     and once the emulated services.exe has died, explorer.exe and winedevice.exe may hang,
 #     so that "wineserver -w" never returns. Every start with no wineserver running waits
-#     the 5 min again: a window came up 610 s after start, a 32-bit helper that posted
-#     WM_CLOSE took 69 s, the program left 2 s later; a console program took 420 s, or
+#     the 5 min again: a window came up 373 to 610 s after start, a 32-bit helper that posted
+#     WM_CLOSE took 62 to 69 s, the program left 2 s later; a console program took 420 s, or
 #     124 s with the wineserver still running.
 #   - 64-bit prefix (wine32_wow64_prefix_init), where the PE32 runs through WoW64: 131 to
 #     149 s to make (15 s when 32-bit ELFs cannot run: wineboot also sets up the 32-bit side

@@ -50,6 +50,12 @@ struct User32Library {
     using DrawStateAFn = BOOL(WINAPI*)(HDC, HBRUSH, DRAWSTATEPROC, LPARAM, WPARAM, int, int, int, int, UINT);
     using SendMessageAFn = LRESULT(WINAPI*)(HWND, UINT, WPARAM, LPARAM);
     using GetFocusFn = HWND(WINAPI*)();
+    using BeginPaintFn = HDC(WINAPI*)(HWND, PAINTSTRUCT*);
+    using EndPaintFn = BOOL(WINAPI*)(HWND, const PAINTSTRUCT*);
+    using TrackMouseEventFn = BOOL(WINAPI*)(TRACKMOUSEEVENT*);
+    using InvalidateRectFn = BOOL(WINAPI*)(HWND, const RECT*, BOOL);
+    using ValidateRectFn = BOOL(WINAPI*)(HWND, const RECT*);
+    using InvalidateRgnFn = BOOL(WINAPI*)(HWND, HRGN, BOOL);
     using GetSysColorFn = DWORD(WINAPI*)(int);
     using GetClientRectFn = BOOL(WINAPI*)(HWND, RECT*);
     using DrawFocusRectFn = BOOL(WINAPI*)(HDC, const RECT*);
@@ -64,6 +70,12 @@ struct User32Library {
     VELKORIN_BIND(DrawStateA);
     VELKORIN_BIND(SendMessageA);
     VELKORIN_BIND(GetFocus);
+    VELKORIN_BIND(BeginPaint);
+    VELKORIN_BIND(EndPaint);
+    VELKORIN_BIND(TrackMouseEvent);
+    VELKORIN_BIND(InvalidateRect);
+    VELKORIN_BIND(ValidateRect);
+    VELKORIN_BIND(InvalidateRgn);
     VELKORIN_BIND(GetSysColor);
     VELKORIN_BIND(GetClientRect);
     VELKORIN_BIND(DrawFocusRect);

@@ -56,6 +56,35 @@ MessageResult Win32ThemePlatform::SendMessageA(NativeHandle window, uint32_t mes
     return User32().pSendMessageA(Window(window), message, wParam, lParam);
 }
 
+static_assert(sizeof(PAINTSTRUCT) <= sizeof(PaintRecord::bytes), "PaintRecord holds a PAINTSTRUCT");
+
+NativeHandle Win32ThemePlatform::BeginPaint(NativeHandle window, PaintRecord& record) {
+    return Native(User32().pBeginPaint(Window(window), reinterpret_cast<PAINTSTRUCT*>(record.bytes)));
+}
+
+bool Win32ThemePlatform::EndPaint(NativeHandle window, const PaintRecord& record) {
+    return User32().pEndPaint(Window(window), reinterpret_cast<const PAINTSTRUCT*>(record.bytes)) != FALSE;
+}
+
+bool Win32ThemePlatform::TrackMouseEvent(const TrackMouseRecord& record) {
+    TRACKMOUSEEVENT native = {record.cbSize, record.dwFlags, Window(record.hwndTrack), record.dwHoverTime};
+    return User32().pTrackMouseEvent(&native) != FALSE;
+}
+
+bool Win32ThemePlatform::InvalidateRect(NativeHandle window, const PlatformRect* rect, bool erase) {
+    RECT native = rect ? ToRect(*rect) : RECT{};
+    return User32().pInvalidateRect(Window(window), rect ? &native : nullptr, erase) != FALSE;
+}
+
+bool Win32ThemePlatform::ValidateRect(NativeHandle window, const PlatformRect* rect) {
+    RECT native = rect ? ToRect(*rect) : RECT{};
+    return User32().pValidateRect(Window(window), rect ? &native : nullptr) != FALSE;
+}
+
+bool Win32ThemePlatform::InvalidateRgn(NativeHandle window, NativeHandle region, bool erase) {
+    return User32().pInvalidateRgn(Window(window), reinterpret_cast<HRGN>(region), erase) != FALSE;
+}
+
 NativeHandle Win32ThemePlatform::GetFocus() { return Native(User32().pGetFocus()); }
 
 uint32_t Win32ThemePlatform::GetSysColor(int32_t index) { return User32().pGetSysColor(index); }

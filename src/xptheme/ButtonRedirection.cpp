@@ -1,0 +1,123 @@
+#include "ButtonRedirection.h"
+
+#include "ButtonPainting.h"
+#include "ButtonState.h"
+#include "ModuleTrap.h"
+
+namespace velkorin {
+
+namespace {
+
+constexpr uint32_t kWmSetFocus = 0x0007;
+constexpr uint32_t kWmKillFocus = 0x0008;
+constexpr uint32_t kWmEnable = 0x000A;
+constexpr uint32_t kWmSetRedraw = 0x000B;
+constexpr uint32_t kWmPaint = 0x000F;
+constexpr uint32_t kWmMouseMove = 0x0200;
+constexpr uint32_t kWmLButtonDown = 0x0201;
+constexpr uint32_t kWmLButtonUp = 0x0202;
+constexpr uint32_t kWmRButtonUp = 0x0205;
+constexpr uint32_t kWmMouseHover = 0x02A1;
+constexpr uint32_t kWmMouseLeave = 0x02A3;
+constexpr uint32_t kTrackHoverAndLeave = 0x3;
+constexpr uint32_t kHoverTimeMs = 1;
+
+}  // namespace
+
+void pvInvalidateButton(ThemePlatform& platform, NativeHandle window) {
+    PlatformRect client = platform.GetClientRect(window);
+    platform.ValidateRect(window, nullptr);  // drops what the button's own procedure asked to repaint
+    NativeHandle theme = platform.OpenThemeData(window, "BUTTON");
+    NativeHandle region = platform.GetThemeBackgroundRegion(theme, 0, push_button::kPart, push_button::kNormal, client);
+    platform.CloseThemeData(theme);
+    platform.InvalidateRgn(window, region, false);  // no region: the whole client area, still no erase
+    platform.DeleteObject(region);
+}
+
+MessageResult pvRedirectButton(mdXpThemeSupport& module, ScreenMetrics& screen, NativeHandle window,
+                               uint32_t message, MessageWParam wParam, MessageLParam lParam,
+                               const ObjectRef& control) {
+    ModuleTrap<mdXpThemeSupport> trap(module, "pvRedirectButton");
+    ThemePlatform& platform = module.Platform();
+    MessageResult result = 0;
+    bool redrawOff = false;
+
+    // Styles active, then the window visible; a failed visibility test runs what it guards.
+    auto themedAndVisible = [&] {
+        if (!module.IsVisualStyleActive()) return false;
+        bool visible = true;
+        trap.Step([&] { visible = pvIsVisible(platform, window); });
+        return visible;
+    };
+
+    if (message == kWmPaint && themedAndVisible()) {
+        PaintRecord paint;
+        NativeHandle dc = 0;
+        trap.Step([&] { pvSetPainted(platform, window, true); });
+        trap.Step([&] { dc = platform.BeginPaint(window, paint); });
+        trap.Step([&] { pvDrawButton(module, screen, window, dc, control); });
+        trap.Step([&] { platform.EndPaint(window, paint); });
+        return 0;  // painted: the button's own procedure never sees it
+    }
+    if ((message == kWmSetFocus || message == kWmEnable) && themedAndVisible()) {
+        redrawOff = true;
+        trap.Step([&] { platform.SendMessageA(window, kWmSetRedraw, 0, 0); });
+    }
+
+    trap.Step([&] { result = platform.DefSubclassProc(window, message, wParam, lParam); });
+
+    switch (message) {
+    case kWmLButtonDown:
+    case kWmMouseHover:
+        if (module.IsVisualStyleActive()) {
+            trap.Step([&] { pvSetHot(platform, window, true); });
+            trap.Step([&] { pvInvalidateButton(platform, window); });
+        }
+        break;
+    case kWmKillFocus:
+    case kWmMouseLeave:
+        if (module.IsVisualStyleActive()) {
+            trap.Step([&] { pvSetHot(platform, window, false); });
+            trap.Step([&] { pvInvalidateButton(platform, window); });
+        }
+        break;
+    case kWmMouseMove:
+        if (module.IsVisualStyleActive()) {
+            bool notHot = true;
+            trap.Step([&] { notHot = !pvGetHot(platform, window); });
+            if (notHot) {
+                trap.Step([&] {
+                    TrackMouseRecord track;
+                    track.cbSize = 16;
+                    track.dwFlags = kTrackHoverAndLeave;
+                    track.hwndTrack = window;
+                    track.dwHoverTime = kHoverTimeMs;
+                    platform.TrackMouseEvent(track);
+                });
+            }
+            bool notPainted = true;
+            trap.Step([&] { notPainted = !pvGetPainted(platform, window); });
+            if (notPainted) trap.Step([&] { pvInvalidateButton(platform, window); });
+        }
+        break;
+    case kWmSetFocus:
+    case kWmEnable:
+        if (redrawOff) {
+            trap.Step([&] { platform.SendMessageA(window, kWmSetRedraw, 1, 0); });
+            if (message == kWmEnable) {
+                trap.Step([&] { platform.InvalidateRect(window, nullptr, false); });
+            } else {
+                trap.Step([&] { pvInvalidateButton(platform, window); });
+            }
+        }
+        break;
+    case kWmLButtonUp:
+    case kWmRButtonUp:
+        if (module.IsVisualStyleActive()) trap.Step([&] { pvInvalidateButton(platform, window); });
+        break;
+    default: break;
+    }
+    return result;
+}
+
+}  // namespace velkorin
