@@ -23,9 +23,7 @@ ObjectRef PictureProperty(const ObjectRef& control, const char* name) {
     return Require(control).Get(name).AsObject();
 }
 
-NativeHandle AsHandle(const Value& value) {
-    return static_cast<NativeHandle>(static_cast<intptr_t>(value.AsInteger()));
-}
+NativeHandle AsHandle(const Value& value) { return HandleFromLong(value.AsInteger()); }
 
 // The button's own flags, read from the control and its window.
 struct ButtonFlags {

@@ -12,6 +12,10 @@ using MessageWParam = std::uintptr_t;
 using MessageLParam = std::intptr_t;
 using MessageResult = std::intptr_t;
 
+// A handle carried as a 32-bit whole number (a control's "hWnd", a font's "hFont"), widened as the
+// platform widens a 32-bit handle: sign-extended.
+inline NativeHandle HandleFromLong(int32_t value) { return static_cast<NativeHandle>(static_cast<std::intptr_t>(value)); }
+
 // The platform's RECT.
 struct PlatformRect {
     int32_t left = 0;
@@ -32,6 +36,9 @@ struct TrackMouseRecord {
     NativeHandle hwndTrack = 0;
     uint32_t dwHoverTime = 0;
 };
+
+// The module's subclass procedures, as the platform's subclassing service is given them.
+enum class SubclassProcedure { RedirectFrame, RedirectButton };
 
 // The platform's DLLVERSIONINFO: five 32-bit fields.
 struct DllVersionInfo {
@@ -60,6 +67,8 @@ public:
     virtual bool InitCommonControlsEx(const InitCommonControlsRecord& record) = 0;
     virtual MessageResult DefSubclassProc(NativeHandle window, uint32_t message, MessageWParam wParam,
                                           MessageLParam lParam) = 0;
+    virtual bool SetWindowSubclass(NativeHandle window, SubclassProcedure procedure, std::uintptr_t subclassId,
+                                   std::uintptr_t referenceData) = 0;
 
     // user32
     virtual MessageResult DefWindowProcA(NativeHandle window, uint32_t message, MessageWParam wParam,

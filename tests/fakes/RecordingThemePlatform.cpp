@@ -47,6 +47,14 @@ MessageResult RecordingThemePlatform::DefSubclassProc(NativeHandle window, uint3
     return defSubclassResult;
 }
 
+bool RecordingThemePlatform::SetWindowSubclass(NativeHandle window, SubclassProcedure procedure,
+                                               std::uintptr_t subclassId, std::uintptr_t referenceData) {
+    const char* name = procedure == SubclassProcedure::RedirectFrame ? "pvRedirectFrame" : "pvRedirectButton";
+    Enter("SetWindowSubclass", "comctl32",
+          std::to_string(window) + "," + name + "," + std::to_string(subclassId) + "," + std::to_string(referenceData));
+    return true;
+}
+
 MessageResult RecordingThemePlatform::DefWindowProcA(NativeHandle window, uint32_t message, MessageWParam wParam,
                                                      MessageLParam lParam) {
     Enter("DefWindowProcA", "user32", MessageArguments(window, message, wParam, lParam));

@@ -33,9 +33,11 @@ struct Comctl32Library {
     using DllGetVersionFn = HRESULT(CALLBACK*)(DLLVERSIONINFO*);
     using InitCommonControlsExFn = BOOL(WINAPI*)(const INITCOMMONCONTROLSEX*);
     using DefSubclassProcFn = LRESULT(WINAPI*)(HWND, UINT, WPARAM, LPARAM);
+    using SetWindowSubclassFn = BOOL(WINAPI*)(HWND, SUBCLASSPROC, UINT_PTR, DWORD_PTR);
     VELKORIN_BIND(DllGetVersion);
     VELKORIN_BIND(InitCommonControlsEx);
     VELKORIN_BIND(DefSubclassProc);
+    VELKORIN_BIND(SetWindowSubclass);
 };
 
 struct User32Library {

@@ -2,6 +2,7 @@
 
 #include "SystemLibraries.h"
 #include "TextConversion.h"
+#include "Win32Subclassing.h"
 
 namespace velkorin::win32 {
 
@@ -213,5 +214,11 @@ int32_t Win32ThemePlatform::IsAppThemed() { return Uxtheme().pIsAppThemed(); }
 int32_t Win32ThemePlatform::IsThemeActive() { return Uxtheme().pIsThemeActive(); }
 
 uint32_t Win32ThemePlatform::GetThemeAppProperties() { return Uxtheme().pGetThemeAppProperties(); }
+
+bool Win32ThemePlatform::SetWindowSubclass(NativeHandle window, SubclassProcedure procedure,
+                                           std::uintptr_t subclassId, std::uintptr_t referenceData) {
+    return Comctl32().pSetWindowSubclass(Window(window), SubclassProcedures::For(procedure), subclassId,
+                                         referenceData) != FALSE;
+}
 
 }  // namespace velkorin::win32

@@ -12,6 +12,8 @@ public:
     bool InitCommonControlsEx(const InitCommonControlsRecord& record) override;
     MessageResult DefSubclassProc(NativeHandle window, uint32_t message, MessageWParam wParam,
                                   MessageLParam lParam) override;
+    bool SetWindowSubclass(NativeHandle window, SubclassProcedure procedure, std::uintptr_t subclassId,
+                           std::uintptr_t referenceData) override;
     MessageResult DefWindowProcA(NativeHandle window, uint32_t message, MessageWParam wParam,
                                  MessageLParam lParam) override;
     NativeHandle GetPropA(NativeHandle window, const std::string& name) override;
