@@ -6,6 +6,8 @@
 #include "ComComponentFactory.h"
 #include "Win32DateTimeText.h"
 #include "Win32ProgramFolder.h"
+#include "Win32ScreenMetrics.h"
+#include "Win32Subclassing.h"
 #include "Win32TextFileAppender.h"
 #include "Win32ThemePlatform.h"
 #include "mdStartup.h"
@@ -38,6 +40,8 @@ int RunProgram(HINSTANCE instance) {
     Runtime runtime{eventLoop, programFolder, dateTime, textFiles, components};
     Win32ThemePlatform themePlatform;
     mdXpThemeSupport theme(themePlatform);
+    Win32ScreenMetrics screen;
+    SubclassProcedures subclassProcedures(theme, screen);  // outlives every window the module subclasses
     ModMain slots;
 
     Application app{instance, runtime, eventLoop, theme, slots, nullptr};

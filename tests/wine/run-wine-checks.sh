@@ -24,6 +24,10 @@ cp "$standin" "$build/wine-app/standin_components.dll"
 status=0
 standin_unregister
 "$WINE" "$app/wine_checks.exe" --gtest_filter='WineOwnComponents.*:Win32Services.*:PictureDrawingUnderWine.*' || status=$?
+# The subclass procedures under Wine's Light visual style, which a fresh prefix does not have active.
+wine_theme light
+"$WINE" "$app/wine_checks.exe" --gtest_filter='SubclassingUnderWine.*' || status=$?
+wine_theme none
 standin_register "$build/wine-app/standin_components.dll"
 "$WINE" "$app/wine_checks.exe" --gtest_filter='StandInComponents.*' || status=$?
 standin_unregister

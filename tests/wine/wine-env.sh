@@ -40,3 +40,17 @@ standin_unregister() {
     done
     "$WINE" regsvr32 /s "C:\\Program Files\\Common Files\\System\\ADO\\msado15.dll" >/dev/null 2>&1 || true
 }
+
+# Switches the prefix's visual style: "light" makes Wine's own Light theme the active one for the
+# programs started afterwards, "none" goes back to the classic look a fresh prefix has.
+wine_theme() {
+    local key='HKCU\Software\Microsoft\Windows\CurrentVersion\ThemeManager'
+    if [ "$1" = light ]; then
+        "$WINE" reg add "$key" /v ThemeActive /t REG_SZ /d 1 /f >/dev/null 2>&1
+        "$WINE" reg add "$key" /v DllName /t REG_SZ /d 'C:\windows\resources\themes\light\light.msstyles' /f >/dev/null 2>&1
+        "$WINE" reg add "$key" /v ColorName /t REG_SZ /d Blue /f >/dev/null 2>&1
+        "$WINE" reg add "$key" /v SizeName /t REG_SZ /d NormalSize /f >/dev/null 2>&1
+    else
+        "$WINE" reg add "$key" /v ThemeActive /t REG_SZ /d 0 /f >/dev/null 2>&1
+    fi
+}
