@@ -1,30 +1,32 @@
 #pragma once
 
 #include <cstdint>
-#include <exception>
-#include <new>
 #include <string>
-#include <utility>
+#include <type_traits>
 
 #include "Failure.h"
 
 namespace velkorin {
 
+// One statement, borrowed for the length of a call: the caller's lambda is neither copied nor made a
+// template parameter, so the failure handling below exists once instead of once per statement.
+class StatementRef {
+public:
+    template <class Statement,
+              class = std::enable_if_t<!std::is_same_v<std::decay_t<Statement>, StatementRef>>>
+    StatementRef(Statement&& statement)  // NOLINT: implicit, so that a lambda can be passed as it is
+        : object_(const_cast<void*>(static_cast<const void*>(&statement))),
+          call_([](void* object) { (*static_cast<std::remove_reference_t<Statement>*>(object))(); }) {}
+
+    void operator()() const { call_(object_); }
+
+private:
+    void* object_;
+    void (*call_)(void*);
+};
+
 // Runs one statement; a failure of any kind comes back as a Failure instead of leaving the call.
-template <class Statement>
-bool RunCatchingFailure(Statement&& statement, Failure& failure) {
-    try {
-        std::forward<Statement>(statement)();
-        return true;
-    } catch (const Failure& f) {
-        failure = f;
-    } catch (const std::bad_alloc&) {
-        failure = Failure(7, "Out of memory");
-    } catch (const std::exception& e) {
-        failure = Failure(51, std::string("Internal error: ") + e.what());
-    }
-    return false;
-}
+bool RunCatchingFailure(StatementRef statement, Failure& failure);
 
 // The continue-on-error rule of one running entry procedure. Creating the scope arms the rule with a
 // clear pending error; each Step runs one statement, and a failure abandons that statement only and
@@ -36,14 +38,7 @@ public:
     ErrorScope(const ErrorScope&) = delete;
     ErrorScope& operator=(const ErrorScope&) = delete;
 
-    template <class Statement>
-    bool Step(Statement&& statement) {
-        Failure failure(0, std::string());
-        if (RunCatchingFailure(std::forward<Statement>(statement), failure)) return true;
-        number_ = failure.Number();
-        description_ = failure.Description();
-        return false;
-    }
+    bool Step(StatementRef statement);
 
     int32_t Number() const { return number_; }
     const std::string& Description() const { return description_; }

@@ -1,7 +1,5 @@
 #pragma once
 
-#include <utility>
-
 #include "ErrorScope.h"
 
 namespace velkorin {
@@ -13,10 +11,9 @@ class ModuleTrap {
 public:
     ModuleTrap(Reporter& reporter, const char* procedure) : reporter_(reporter), procedure_(procedure) {}
 
-    template <class Statement>
-    bool Step(Statement&& statement) {
+    bool Step(StatementRef statement) {
         Failure failure(0, std::string());
-        if (RunCatchingFailure(std::forward<Statement>(statement), failure)) return true;
+        if (RunCatchingFailure(statement, failure)) return true;
         reporter_.pvReportError(procedure_, failure);
         return false;
     }
