@@ -5,7 +5,7 @@
 namespace velkorin {
 
 Failure::Failure(int32_t number, std::string description)
-    : std::runtime_error(description), number_(number), description_(std::move(description)) {}
+    : number_(number), description_(std::move(description)) {}
 
 Failure Failure::ObjectNotSet() {
     return Failure(failure_number::kObjectNotSet, "Object variable or With block variable not set");

@@ -1,15 +1,17 @@
 #pragma once
 
 #include <cstdint>
-#include <stdexcept>
+#include <exception>
 #include <string>
 
 namespace velkorin {
 
 // A failed step: the number and description that reach the pending error and, from there, the log.
-class Failure : public std::runtime_error {
+class Failure : public std::exception {
 public:
     Failure(int32_t number, std::string description);
+
+    const char* what() const noexcept override { return description_.c_str(); }
 
     int32_t Number() const { return number_; }
     const std::string& Description() const { return description_; }

@@ -9,7 +9,10 @@
 
 namespace velkorin::wine {
 
-std::wstring AppFolder() { return win32::Utf8ToWide(win32::Win32ProgramFolder().Path()); }
+std::wstring AppFolder() {
+    win32::WideText folder = win32::Utf8ToWide(win32::Win32ProgramFolder().Path());
+    return std::wstring(folder.c_str(), folder.size());
+}
 
 std::wstring AppFile(const wchar_t* name) { return AppFolder() + L"\\" + name; }
 

@@ -7,8 +7,7 @@ namespace velkorin::win32 {
 FARPROC BoundLibrary::Resolve(const char* function) {
     if (!tried_) {
         tried_ = true;
-        std::string name(name_);
-        module_ = LoadLibraryW(std::wstring(name.begin(), name.end()).c_str());
+        module_ = LoadLibraryA(name_);  // the system's own library names are plain ASCII
     }
     if (!module_) throw Failure::LibraryNotFound(name_);
     FARPROC proc = GetProcAddress(module_, function);

@@ -11,7 +11,7 @@
 namespace velkorin::win32 {
 
 ObjectRef ComComponentFactory::Create(const std::string& classId) {
-    std::wstring wide = Utf8ToWide(classId);
+    WideText wide = Utf8ToWide(classId);
     CLSID clsid = {};
     HRESULT hr = CLSIDFromString(wide.c_str(), &clsid);
     if (FAILED(hr)) throw FailureFromHresult(hr);

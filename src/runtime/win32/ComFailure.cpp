@@ -11,11 +11,12 @@ std::string SystemMessageText(DWORD code) {
     DWORD length = FormatMessageW(
         FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, code,
         0, reinterpret_cast<wchar_t*>(&buffer), 0, nullptr);
-    std::wstring text;
-    if (length && buffer) text.assign(buffer, length);
-    if (buffer) LocalFree(buffer);
-    while (!text.empty() && (text.back() == L'\r' || text.back() == L'\n' || text.back() == L' ')) text.pop_back();
-    return WideToUtf8(text);
+    if (!buffer) return std::string();
+    while (length > 0 && (buffer[length - 1] == L'\r' || buffer[length - 1] == L'\n' || buffer[length - 1] == L' '))
+        --length;
+    std::string text = WideToUtf8(buffer, static_cast<int>(length));
+    LocalFree(buffer);
+    return text;
 }
 
 Failure FailureFromHresult(HRESULT hr) {

@@ -33,7 +33,7 @@ void ToVariant(const Value& value, VARIANT* out) {
         V_R8(out) = value.AsDouble();
         break;
     case Value::Kind::Text: {
-        std::wstring wide = Utf8ToWide(value.AsText());
+        WideText wide = Utf8ToWide(value.AsText());
         BSTR text = SysAllocStringLen(wide.data(), static_cast<UINT>(wide.size()));
         if (!text) throw Failure(7, "Out of memory");
         V_VT(out) = VT_BSTR;
@@ -100,7 +100,7 @@ Value ObjectValue(IUnknown* unknown) {
 }
 
 DISPID DispatchObject::IdOf(const std::string& name) {
-    std::wstring wide = Utf8ToWide(name);
+    WideText wide = Utf8ToWide(name);
     LPOLESTR names[] = {wide.data()};
     DISPID id = DISPID_UNKNOWN;
     HRESULT hr = dispatch_->GetIDsOfNames(IID_NULL, names, 1, LOCALE_USER_DEFAULT, &id);

@@ -4,10 +4,11 @@
 
 namespace velkorin::win32 {
 
-std::wstring Utf8ToWide(const std::string& utf8) {
-    if (utf8.empty()) return std::wstring();
+WideText Utf8ToWide(const std::string& utf8) {
+    if (utf8.empty()) return WideText();
     int length = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), nullptr, 0);
-    std::wstring wide(static_cast<size_t>(length), L'\0');
+    if (length <= 0) return WideText();
+    WideText wide(static_cast<size_t>(length));
     MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), wide.data(), length);
     return wide;
 }
@@ -20,10 +21,8 @@ std::string WideToUtf8(const wchar_t* wide, int length) {
     return utf8;
 }
 
-std::string WideToUtf8(const std::wstring& wide) { return WideToUtf8(wide.data(), static_cast<int>(wide.size())); }
-
 std::string Utf8ToAnsi(const std::string& utf8) {
-    std::wstring wide = Utf8ToWide(utf8);
+    WideText wide = Utf8ToWide(utf8);
     if (wide.empty()) return std::string();
     int size = WideCharToMultiByte(CP_ACP, 0, wide.data(), static_cast<int>(wide.size()), nullptr, 0, nullptr, nullptr);
     std::string ansi(static_cast<size_t>(size), '\0');

@@ -27,7 +27,7 @@ private:
 }  // namespace
 
 void Win32TextFileAppender::AppendLine(const std::string& path, const std::string& line) {
-    std::wstring widePath = Utf8ToWide(path);
+    WideText widePath = Utf8ToWide(path);
     // FILE_APPEND_DATA alone: every write lands at the end, whatever else has the file open.
     FileHandle file(CreateFileW(widePath.c_str(), FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                                 OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));

@@ -1,10 +1,12 @@
 #include "FrmMain.h"
 
 #include "ErrorScope.h"
+#include "FixThemeSupport.h"
 #include "FormLayout.h"
 #include "ResourceIds.h"
 #include "SystemLibraries.h"
 #include "TextConversion.h"
+#include "WindowedControl.h"
 
 namespace velkorin::win32 {
 
@@ -28,6 +30,14 @@ ControlClass ClassFor(const ControlLayout& control) {
         return {L"STATIC", static_cast<DWORD>(SS_NOTIFY | (control.controlId == frm_main::kLabel1Id ? SS_CENTER : SS_LEFT)), 0};
     }
     return {L"STATIC", 0, 0};
+}
+
+// The form runtime's object for one of the window's controls: the command button is one in the
+// standard style; the text box, labels and images are kinds the visual-style module does not know.
+FormControlRef ControlObject(const ControlLayout& control, HWND window) {
+    if (control.kind == ControlKind::CommandButton)
+        return std::make_shared<forms::WindowControl>(window, control_kind::kCommandButton, 0);
+    return std::make_shared<forms::WindowControl>(window);
 }
 
 void RegisterWindowClass(HINSTANCE instance, HICON icon, HICON smallIcon, WNDPROC proc) {
@@ -66,7 +76,7 @@ void FrmMain::Load() {
         ClientDc screen(nullptr);
         int pixelsPerInch = GetDeviceCaps(screen.Get(), LOGPIXELSX);
         twipsPerPixel_ = TwipsPerPixel(pixelsPerInch);
-        std::wstring face = Utf8ToWide(frm_main::kFontFace);
+        WideText face = Utf8ToWide(frm_main::kFontFace);
         font_ = GdiObject<HFONT>(CreateFontW(FontHeightPixels(frm_main::kFontPoints, pixelsPerInch), 0, 0, 0,
                                              frm_main::kFontWeight, FALSE, FALSE, FALSE, ANSI_CHARSET,
                                              OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
@@ -87,7 +97,7 @@ void FrmMain::Load() {
     const int x = (GetSystemMetrics(SM_CXSCREEN) - width) / 2;
     const int y = (GetSystemMetrics(SM_CYSCREEN) - height) / 2;
 
-    std::wstring caption = Utf8ToWide(frm_main::kCaption);
+    WideText caption = Utf8ToWide(frm_main::kCaption);
     hwnd_ = CreateWindowExW(0, kClassName, caption.c_str(), kWindowStyle, x, y, width, height, nullptr, nullptr,
                             instance_, this);
     if (!hwnd_) throw Failure(7, "Out of memory");  // the window system refused the window
@@ -100,12 +110,14 @@ void FrmMain::CreateControls() {
     for (const ControlLayout& control : frm_main::kControls) {
         ControlClass cls = ClassFor(control);
         PixelRect at = ToPixels(control, twipsPerPixel_);
-        std::wstring text = control.caption ? Utf8ToWide(control.caption) : std::wstring();
+        WideText text = control.caption ? Utf8ToWide(control.caption) : WideText();
         HWND child = CreateWindowExW(cls.exStyle, cls.className, text.c_str(), WS_CHILD | WS_VISIBLE | cls.style,
                                      at.left, at.top, at.width, at.height, hwnd_,
                                      reinterpret_cast<HMENU>(static_cast<INT_PTR>(control.controlId)), instance_,
                                      nullptr);
-        if (child) SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font_.Get()), FALSE);
+        if (!child) continue;
+        SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font_.Get()), FALSE);
+        controls_.push_back(ControlObject(control, child));
     }
     HWND edit = ControlWindow(frm_main::kText1Id);
     SendMessageW(edit, EM_SETLIMITTEXT, 0, 0);  // no 32K ceiling on what the user may type
@@ -132,7 +144,7 @@ void FrmMain::SizeLabel4ToCaption() {
     HWND label = ControlWindow(frm_main::kLabel4Id);
     ClientDc dc(label);
     SelectionGuard keepFont(dc.Get(), font_.Get());
-    std::wstring caption = Utf8ToWide(frm_main::kControls[3].caption);
+    WideText caption = Utf8ToWide(frm_main::kControls[3].caption);
     RECT extent = {0, 0, 0, 0};
     DrawTextW(dc.Get(), caption.c_str(), -1, &extent, DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX);
     SetWindowPos(label, nullptr, 0, 0, extent.right, extent.bottom, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
@@ -140,6 +152,7 @@ void FrmMain::SizeLabel4ToCaption() {
 
 void FrmMain::Form_Load() {
     ErrorScope err;  // nothing the window loads may keep it from showing
+    err.Step([&] { FixThemeSupport(theme_, controls_); });
 }
 
 void FrmMain::OpenMakerPage() {

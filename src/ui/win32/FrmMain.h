@@ -5,6 +5,7 @@
 #include <string>
 
 #include "EditLogBox.h"
+#include "FormControl.h"
 #include "GdiObject.h"
 #include "LogWriter.h"
 #include "ModMain.h"
@@ -67,6 +68,8 @@ private:
     HCURSOR hand_ = nullptr;
     OlePicture logo_;
 
+    // The controls' objects in creation order; they outlive the windows, destroyed first.
+    ControlCollection controls_;
     EditLogBox text1_;
     LogWriter log_;
     TestRun run_;

@@ -1,0 +1,187 @@
+#include "ButtonControl.h"
+
+#include "ClassicButtonPainter.h"
+#include "FontObject.h"
+#include "Form.h"
+#include "OleColor.h"
+#include "PictureRendering.h"
+#include "TextConversion.h"
+
+namespace velkorin::win32::forms {
+
+namespace {
+
+const char* KindId(ButtonKind kind) {
+    switch (kind) {
+    case ButtonKind::Command: return control_kind::kCommandButton;
+    case ButtonKind::Option: return control_kind::kOptionButton;
+    case ButtonKind::Check: return control_kind::kCheckBox;
+    }
+    return "";
+}
+
+// Resets a flag however the scope is left.
+class FlagScope {
+public:
+    explicit FlagScope(bool& flag) : flag_(flag) { flag_ = true; }
+    ~FlagScope() { flag_ = false; }
+    FlagScope(const FlagScope&) = delete;
+    FlagScope& operator=(const FlagScope&) = delete;
+
+private:
+    bool& flag_;
+};
+
+}  // namespace
+
+ButtonControl::ButtonControl(ButtonKind kind, HWND hwnd, int32_t style, std::weak_ptr<Form> form, ObjectRef font)
+    : WindowedControl(hwnd, KindId(kind)),
+      kind_(kind),
+      style_(style),
+      form_(std::move(form)),
+      font_(std::move(font)),
+      maskColor_(ole_color::kLightGrey),
+      backColor_(ole_color::kButtonFace) {
+    AddProperties();
+}
+
+void ButtonControl::AddProperties() {
+    AddHandleProperty();
+    AddEnabledProperty();
+    AddCaptionProperty([this] { Redraw(); });
+    properties_.Add("Style", [this] { return Value(style_); });
+    properties_.Add("Value", [this] { return ReadValue(); }, [this](const Value& value) { WriteValue(value); });
+    if (kind_ == ButtonKind::Command) {
+        properties_.Add("Default", [this] { return Value(default_); },
+                        [this](const Value& value) { SetDefault(value.AsBoolean()); });
+    }
+    AddPictureProperty("Picture", picture_);
+    AddPictureProperty("DownPicture", downPicture_);
+    AddPictureProperty("DisabledPicture", disabledPicture_);
+    properties_.Add(
+        "UseMaskColor", [this] { return Value(useMaskColor_); },
+        [this](const Value& value) {
+            useMaskColor_ = value.AsBoolean();
+            Redraw();
+        });
+    AddColorProperty("MaskColor", maskColor_);
+    AddColorProperty("BackColor", backColor_);
+    properties_.Add(
+        "Font", [this] { return Value(font_); },
+        [this](const Value& value) {
+            ObjectRef font = value.AsObject();
+            if (!font) throw InvalidPropertyValue();
+            SendMessageW(Hwnd(), WM_SETFONT, reinterpret_cast<WPARAM>(FontHandleOf(*font)), TRUE);
+            font_ = std::move(font);
+        });
+    properties_.Add("Parent", [this] {
+        std::shared_ptr<Form> form = form_.lock();
+        if (!form) throw Failure::ObjectNotSet();
+        return Value(ObjectRef(form));
+    });
+}
+
+void ButtonControl::AddPictureProperty(const char* name, ObjectRef& slot) {
+    properties_.Add(
+        name, [&slot] { return Value(slot); },
+        [this, &slot](const Value& value) {
+            slot = value.AsObject();  // an object, or nothing to clear it
+            Redraw();
+        });
+}
+
+void ButtonControl::AddColorProperty(const char* name, int32_t& slot) {
+    properties_.Add(
+        name, [&slot] { return Value(slot); },
+        [this, &slot](const Value& value) {
+            slot = value.AsInteger();
+            Redraw();
+        });
+}
+
+// A command button's value is true only while its Click runs; an option button's is a Boolean; a
+// check box's is 0 (clear) or 1 (set).
+Value ButtonControl::ReadValue() const {
+    switch (kind_) {
+    case ButtonKind::Command: return Value(clicking_);
+    case ButtonKind::Option: return Value(value_ != 0);
+    case ButtonKind::Check: return Value(value_);
+    }
+    return Value();
+}
+
+void ButtonControl::WriteValue(const Value& value) {
+    switch (kind_) {
+    case ButtonKind::Command:
+        if (value.AsBoolean()) RaiseClick();  // setting it clicks the button
+        return;
+    case ButtonKind::Option: SetValue(value.AsBoolean() ? 1 : 0); return;
+    case ButtonKind::Check: {
+        const bool isBoolean = value.GetKind() == Value::Kind::Boolean;
+        const int32_t checked = isBoolean ? (value.AsBoolean() ? 1 : 0) : value.AsInteger();
+        if (checked != 0 && checked != 1) throw InvalidPropertyValue();
+        SetValue(checked);
+        return;
+    }
+    }
+}
+
+void ButtonControl::SetValue(int32_t value) {
+    value_ = value;
+    if (kind_ == ButtonKind::Option && value_ != 0) {
+        if (std::shared_ptr<Form> form = form_.lock()) form->ClearOtherOptions(*this);
+    }
+    if (Graphical()) {
+        Redraw();
+    } else if (kind_ != ButtonKind::Command) {
+        SendMessageW(Hwnd(), BM_SETCHECK, value_ ? BST_CHECKED : BST_UNCHECKED, 0);
+    }
+}
+
+void ButtonControl::SetDefault(bool isDefault) {
+    default_ = isDefault;
+    if (default_) {
+        if (std::shared_ptr<Form> form = form_.lock()) form->ClearOtherDefaults(*this);
+    }
+    if (Graphical()) {
+        Redraw();
+    } else {
+        SendMessageW(Hwnd(), BM_SETSTYLE, default_ ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON, TRUE);
+    }
+}
+
+void ButtonControl::OnClicked() {
+    if (kind_ == ButtonKind::Check) SetValue(value_ ? 0 : 1);
+    if (kind_ == ButtonKind::Option) SetValue(1);
+    RaiseClick();
+}
+
+void ButtonControl::RaiseClick() {
+    FlagScope clicking(clicking_);
+    if (onClick_) onClick_();
+}
+
+void ButtonControl::Redraw() const { InvalidateRect(Hwnd(), nullptr, FALSE); }
+
+void ButtonControl::OnDrawItem(const DRAWITEMSTRUCT& item) {
+    ClassicButtonLook look;
+    look.caption = WideWindowText(Hwnd());
+    look.font = font_ ? FontHandleOf(*font_) : nullptr;
+    look.enabled = (item.itemState & ODS_DISABLED) == 0;
+    look.pushed = (item.itemState & ODS_SELECTED) != 0 || (kind_ != ButtonKind::Command && value_ != 0);
+    look.focused = (item.itemState & ODS_FOCUS) != 0;
+    look.defaultButton = default_ && kind_ == ButtonKind::Command;
+    look.back = TranslateOleColor(backColor_);
+    look.useMaskColor = useMaskColor_;
+    look.mask = TranslateOleColor(maskColor_);
+    if (!look.enabled) {
+        // A disabled picture of its own shows as it is; otherwise the picture is embossed.
+        look.embossPicture = !HasImage(disabledPicture_);
+        look.picture = look.embossPicture ? picture_ : disabledPicture_;
+    } else {
+        look.picture = look.pushed && HasImage(downPicture_) ? downPicture_ : picture_;
+    }
+    PaintClassicButton(item.hDC, item.rcItem, look);
+}
+
+}  // namespace velkorin::win32::forms

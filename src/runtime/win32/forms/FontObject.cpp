@@ -1,0 +1,52 @@
+#include "FontObject.h"
+
+#include <cmath>
+
+#include "ComFailure.h"
+#include "TextConversion.h"
+#include "WindowedControl.h"
+
+namespace velkorin::win32::forms {
+
+namespace {
+
+int ScreenPixelsPerInch() {
+    ClientDc screen(nullptr);
+    const int perInch = screen.Get() ? GetDeviceCaps(screen.Get(), LOGPIXELSY) : 0;
+    return perInch > 0 ? perInch : 96;
+}
+
+}  // namespace
+
+FontObject::FontObject(const LOGFONTW& description, double points) : font_(CreateFontIndirectW(&description)) {
+    if (!font_.Get()) throw FailureFromLastError();
+    const std::string name = WideToUtf8(description.lfFaceName);
+    const bool bold = description.lfWeight >= FW_BOLD;
+    properties_.Add("hFont", [this] { return HandleValue(font_.Get()); });
+    properties_.Add("Name", [name] { return Value(name); });
+    properties_.Add("Size", [points] { return Value(points); });
+    properties_.Add("Bold", [bold] { return Value(bold); });
+}
+
+std::shared_ptr<FontObject> FontObject::Create(const std::string& face, double points, bool bold) {
+    LOGFONTW description = {};
+    description.lfHeight = -static_cast<LONG>(std::lround(points * ScreenPixelsPerInch() / 72.0));
+    description.lfWeight = bold ? FW_BOLD : FW_NORMAL;
+    description.lfCharSet = DEFAULT_CHARSET;
+    lstrcpynW(description.lfFaceName, Utf8ToWide(face).c_str(), LF_FACESIZE);
+    return std::shared_ptr<FontObject>(new FontObject(description, points));
+}
+
+std::shared_ptr<FontObject> FontObject::MessageFont() {
+    NONCLIENTMETRICSW metrics = {};
+    metrics.cbSize = sizeof metrics;
+    if (!SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0)) throw FailureFromLastError();
+    const LONG height = std::abs(metrics.lfMessageFont.lfHeight);
+    return std::shared_ptr<FontObject>(new FontObject(metrics.lfMessageFont, height * 72.0 / ScreenPixelsPerInch()));
+}
+
+Value FontObject::Call(const std::string&, const std::vector<Value>&) { throw Failure::NoSuchMember(); }
+
+HFONT FontHandleOf(AutomationObject& font) { return HandleFromValue<HFONT>(font.Get("hFont")); }
+
+}  // namespace velkorin::win32::forms

@@ -1,0 +1,148 @@
+#include "FrameControl.h"
+
+#include "ComFailure.h"
+#include "DeviceContexts.h"
+#include "FontObject.h"
+#include "Form.h"
+#include "GdiObject.h"
+#include "OleColor.h"
+
+namespace velkorin::win32::forms {
+
+namespace {
+
+constexpr int kCaptionLeft = 8;
+constexpr int kCaptionMargin = 2;
+
+bool IsForwardedToParent(UINT message) {
+    switch (message) {
+    case WM_COMMAND:
+    case WM_NOTIFY:
+    case WM_DRAWITEM:
+    case WM_MEASUREITEM:
+    case WM_CTLCOLORMSGBOX:
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORLISTBOX:
+    case WM_CTLCOLORBTN:
+    case WM_CTLCOLORDLG:
+    case WM_CTLCOLORSCROLLBAR:
+    case WM_CTLCOLORSTATIC: return true;
+    default: return false;
+    }
+}
+
+HGDIOBJ FontOf(const ObjectRef& font) {
+    try {
+        if (font) return FontHandleOf(*font);
+    } catch (const Failure&) {
+        // a font object that cannot tell its GDI font: the caption still shows
+    }
+    return GetStockObject(DEFAULT_GUI_FONT);
+}
+
+}  // namespace
+
+void FrameControl::RegisterWindowClass() {
+    WNDCLASSEXW wc = {};
+    wc.cbSize = sizeof wc;
+    wc.lpfnWndProc = &FrameControl::WindowProc;
+    wc.hInstance = GetModuleHandleW(nullptr);
+    wc.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));  // IDC_ARROW
+    wc.lpszClassName = kClassName;
+    if (!RegisterClassExW(&wc) && GetLastError() != ERROR_CLASS_ALREADY_EXISTS) throw FailureFromLastError();
+}
+
+FrameControl::FrameControl(HWND hwnd, std::weak_ptr<Form> form, ObjectRef font)
+    : WindowedControl(hwnd, control_kind::kFrame),
+      form_(std::move(form)),
+      font_(std::move(font)),
+      backColor_(ole_color::kButtonFace) {
+    AddHandleProperty();
+    AddEnabledProperty();
+    AddCaptionProperty([this] { InvalidateRect(Hwnd(), nullptr, TRUE); });
+    properties_.Add(
+        "BackColor", [this] { return Value(backColor_); },
+        [this](const Value& value) {
+            backColor_ = value.AsInteger();
+            InvalidateRect(Hwnd(), nullptr, TRUE);
+        });
+    properties_.Add(
+        "Font", [this] { return Value(font_); },
+        [this](const Value& value) {
+            ObjectRef font = value.AsObject();
+            if (!font) throw InvalidPropertyValue();
+            FontHandleOf(*font);  // a font object, or the write fails here
+            font_ = std::move(font);
+            InvalidateRect(Hwnd(), nullptr, TRUE);
+        });
+    properties_.Add("Parent", [this] {
+        std::shared_ptr<Form> form = form_.lock();
+        if (!form) throw Failure::ObjectNotSet();
+        return Value(ObjectRef(form));
+    });
+    SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+}
+
+FrameControl::~FrameControl() {
+    if (IsWindow(Hwnd())) SetWindowLongPtrW(Hwnd(), GWLP_USERDATA, 0);
+}
+
+void FrameControl::EraseBackground(HDC dc) const {
+    RECT client = {};
+    GetClientRect(Hwnd(), &client);
+    GdiObject<HBRUSH> back(CreateSolidBrush(TranslateOleColor(backColor_)));
+    FillRect(dc, &client, back.Get());
+}
+
+void FrameControl::Paint(HDC dc) const {
+    RECT client = {};
+    GetClientRect(Hwnd(), &client);
+    SelectionGuard font(dc, FontOf(font_));
+    TEXTMETRICW metrics = {};
+    GetTextMetricsW(dc, &metrics);
+
+    RECT border = client;
+    border.top = metrics.tmHeight / 2;  // the line runs through the middle of the caption
+    DrawEdge(dc, &border, EDGE_ETCHED, BF_RECT);
+
+    const WideText caption = WideWindowText(Hwnd());
+    if (caption.empty()) return;
+    RECT text = {kCaptionLeft, 0, client.right - kCaptionLeft, metrics.tmHeight};
+    DrawTextW(dc, caption.c_str(), -1, &text, DT_SINGLELINE | DT_CALCRECT);
+    RECT gap = {text.left - kCaptionMargin, 0, text.right + kCaptionMargin, text.bottom};
+    GdiObject<HBRUSH> back(CreateSolidBrush(TranslateOleColor(backColor_)));
+    FillRect(dc, &gap, back.Get());
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, GetSysColor(IsWindowEnabled(Hwnd()) ? COLOR_BTNTEXT : COLOR_GRAYTEXT));
+    DrawTextW(dc, caption.c_str(), -1, &text, DT_SINGLELINE);
+}
+
+LRESULT CALLBACK FrameControl::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (IsForwardedToParent(message)) return SendMessageW(GetParent(hwnd), message, wParam, lParam);
+    auto* self = reinterpret_cast<FrameControl*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+    if (!self) return DefWindowProcW(hwnd, message, wParam, lParam);
+    try {
+        switch (message) {
+        case WM_ERASEBKGND: self->EraseBackground(reinterpret_cast<HDC>(wParam)); return 1;
+        case WM_PAINT: {
+            PaintDc dc(hwnd);
+            self->Paint(dc.Get());
+            return 0;
+        }
+        case WM_PRINTCLIENT: {
+            HDC dc = reinterpret_cast<HDC>(wParam);
+            if (lParam & PRF_ERASEBKGND) self->EraseBackground(dc);
+            self->Paint(dc);
+            return 0;
+        }
+        case WM_ENABLE: InvalidateRect(hwnd, nullptr, TRUE); break;
+        case WM_NCDESTROY: SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0); break;
+        default: break;
+        }
+    } catch (...) {
+        return 0;  // nothing leaves a window procedure
+    }
+    return DefWindowProcW(hwnd, message, wParam, lParam);
+}
+
+}  // namespace velkorin::win32::forms

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <windows.h>
+
+#include <memory>
+
+#include "WindowedControl.h"
+
+namespace velkorin::win32::forms {
+
+class Form;
+
+// A frame: a container window of its own class with a caption and an etched border. What its
+// children tell their parent (commands, owner drawing, colour requests, notifications) it hands on
+// to its own parent, so the form serves controls inside frames like any other. It paints itself
+// for WM_PAINT and for WM_PRINTCLIENT alike.
+class FrameControl : public WindowedControl {
+public:
+    static constexpr const wchar_t* kClassName = L"VelkorinFrame";
+
+    // Registers the window class once per process; windows of it are made by the form.
+    static void RegisterWindowClass();
+
+    // Takes over `hwnd`, a window of the class, until the window is destroyed.
+    FrameControl(HWND hwnd, std::weak_ptr<Form> form, ObjectRef font);
+    ~FrameControl() override;
+
+    // The border and the caption; the background is left to the erase.
+    void Paint(HDC dc) const;
+    void EraseBackground(HDC dc) const;
+
+private:
+    static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+
+    std::weak_ptr<Form> form_;
+    ObjectRef font_;
+    int32_t backColor_;
+};
+
+}  // namespace velkorin::win32::forms

@@ -1,0 +1,109 @@
+#include "PictureLoading.h"
+
+#include <ocidl.h>
+#include <olectl.h>
+
+#include <cstring>
+#include <utility>
+#include <vector>
+
+#include "ComFailure.h"
+#include "ComPtr.h"
+#include "PictureObject.h"
+#include "Failure.h"
+#include "TextConversion.h"
+
+namespace velkorin::win32::forms {
+
+namespace {
+
+Failure InvalidPicture() { return Failure(481, "Invalid picture"); }
+
+// Memory for a stream, freed unless the stream took it over.
+class GlobalMemory {
+public:
+    explicit GlobalMemory(size_t size) : memory_(GlobalAlloc(GMEM_MOVEABLE, size)) {}
+    ~GlobalMemory() {
+        if (memory_) GlobalFree(memory_);
+    }
+    GlobalMemory(const GlobalMemory&) = delete;
+    GlobalMemory& operator=(const GlobalMemory&) = delete;
+    HGLOBAL Get() const { return memory_; }
+    HGLOBAL Release() { return std::exchange(memory_, nullptr); }
+
+private:
+    HGLOBAL memory_;
+};
+
+class FileHandle {
+public:
+    explicit FileHandle(HANDLE file) : file_(file) {}
+    ~FileHandle() {
+        if (file_ != INVALID_HANDLE_VALUE) CloseHandle(file_);
+    }
+    FileHandle(const FileHandle&) = delete;
+    FileHandle& operator=(const FileHandle&) = delete;
+    HANDLE Get() const { return file_; }
+
+private:
+    HANDLE file_;
+};
+
+std::vector<char> ReadWholeFile(const std::string& path) {
+    FileHandle file(CreateFileW(Utf8ToWide(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                                FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (file.Get() == INVALID_HANDLE_VALUE) {
+        const DWORD error = GetLastError();
+        if (error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND) throw Failure(53, "File not found");
+        throw FailureFromLastError();
+    }
+    LARGE_INTEGER size = {};
+    if (!GetFileSizeEx(file.Get(), &size)) throw FailureFromLastError();
+    if (size.QuadPart > 64 * 1024 * 1024) throw InvalidPicture();  // no picture of ours is anywhere near
+    std::vector<char> bytes(static_cast<size_t>(size.QuadPart));
+    DWORD read = 0;
+    if (!bytes.empty() && (!ReadFile(file.Get(), bytes.data(), static_cast<DWORD>(bytes.size()), &read, nullptr) ||
+                           read != bytes.size())) {
+        throw FailureFromLastError();
+    }
+    return bytes;
+}
+
+}  // namespace
+
+ObjectRef LoadPictureBytes(const void* bytes, size_t size) {
+    if (size == 0 || size > 0x7FFFFFFF) throw InvalidPicture();
+    GlobalMemory memory(size);
+    void* target = memory.Get() ? GlobalLock(memory.Get()) : nullptr;
+    if (!target) throw Failure(7, "Out of memory");
+    std::memcpy(target, bytes, size);
+    GlobalUnlock(memory.Get());
+
+    ComPtr<IStream> stream;
+    HRESULT hr = CreateStreamOnHGlobal(memory.Get(), TRUE, stream.Put());
+    if (FAILED(hr)) throw FailureFromHresult(hr);
+    memory.Release();  // the stream frees it now
+
+    ComPtr<IPicture> picture;
+    hr = OleLoadPicture(stream.Get(), static_cast<LONG>(size), FALSE, IID_IPicture, picture.PutVoid());
+    if (FAILED(hr) || !picture) throw InvalidPicture();
+    ComPtr<IDispatch> dispatch;
+    hr = picture->QueryInterface(IID_IPictureDisp, dispatch.PutVoid());
+    if (FAILED(hr)) throw FailureFromHresult(hr);
+    return std::make_shared<PictureObject>(std::move(dispatch), std::move(picture));
+}
+
+ObjectRef LoadPictureFile(const std::string& path) {
+    const std::vector<char> bytes = ReadWholeFile(path);
+    return LoadPictureBytes(bytes.data(), bytes.size());
+}
+
+ObjectRef LoadPictureResource(HINSTANCE instance, int id) {
+    HRSRC found = FindResourceW(instance, MAKEINTRESOURCEW(id), MAKEINTRESOURCEW(10));  // RT_RCDATA
+    HGLOBAL loaded = found ? LoadResource(instance, found) : nullptr;
+    const void* bytes = loaded ? LockResource(loaded) : nullptr;
+    if (!bytes) throw Failure(326, "Resource with identifier '" + std::to_string(id) + "' not found");
+    return LoadPictureBytes(bytes, SizeofResource(instance, found));
+}
+
+}  // namespace velkorin::win32::forms

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "Failure.h"
+#include "Value.h"
+
+namespace velkorin::win32::forms {
+
+// A control's properties by name, each a reader and, unless it is read-only, a writer. Names match
+// without regard to case, as late-bound callers expect. A name that is not there is the runtime's 438.
+class PropertyTable {
+public:
+    using Reader = std::function<Value()>;
+    using Writer = std::function<void(const Value&)>;
+
+    void Add(std::string name, Reader read, Writer write = nullptr);
+
+    Value Get(const std::string& name) const;
+    // Throws 383 for a property without a writer.
+    void Put(const std::string& name, const Value& value) const;
+    bool Has(const std::string& name) const { return Find(name) != nullptr; }
+
+private:
+    struct Entry {
+        std::string name;
+        Reader read;
+        Writer write;
+    };
+    const Entry* Find(const std::string& name) const;
+
+    std::vector<Entry> entries_;
+};
+
+// Writing a property that can only be read at run time.
+Failure ReadOnlyProperty();
+// A value the property cannot take.
+Failure InvalidPropertyValue();
+
+}  // namespace velkorin::win32::forms

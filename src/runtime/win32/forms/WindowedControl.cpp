@@ -1,0 +1,72 @@
+#include "WindowedControl.h"
+
+#include <cctype>
+
+#include "TextConversion.h"
+
+namespace velkorin::win32::forms {
+
+namespace {
+
+bool SameIdentifier(const std::string& a, const std::string& b) {
+    if (a.size() != b.size()) return false;
+    for (size_t i = 0; i < a.size(); ++i) {
+        if (std::toupper(static_cast<unsigned char>(a[i])) != std::toupper(static_cast<unsigned char>(b[i]))) {
+            return false;
+        }
+    }
+    return true;
+}
+
+}  // namespace
+
+WideText WideWindowText(HWND hwnd) {
+    const int length = GetWindowTextLengthW(hwnd);
+    if (length <= 0) return WideText();
+    WideText text(static_cast<size_t>(length));
+    const int copied = GetWindowTextW(hwnd, text.data(), length + 1);
+    text.Truncate(copied > 0 ? static_cast<size_t>(copied) : 0);
+    return text;
+}
+
+std::string WindowText(HWND hwnd) {
+    const WideText text = WideWindowText(hwnd);
+    return WideToUtf8(text.c_str(), static_cast<int>(text.size()));
+}
+
+Value HandleValue(const void* handle) { return Value(static_cast<int32_t>(HandleToLong(handle))); }
+
+WindowedControl::WindowedControl(HWND hwnd, std::string kind) : hwnd_(hwnd), kind_(std::move(kind)) {}
+
+bool WindowedControl::IsKindOf(const std::string& interfaceId) const {
+    return !kind_.empty() && SameIdentifier(kind_, interfaceId);  // identifiers compare without case
+}
+
+Value WindowedControl::Call(const std::string&, const std::vector<Value>&) { throw Failure::NoSuchMember(); }
+
+void WindowedControl::AddHandleProperty() {
+    properties_.Add("hWnd", [this] { return HandleValue(hwnd_); });
+}
+
+void WindowedControl::AddEnabledProperty() {
+    properties_.Add(
+        "Enabled", [this] { return Value(IsWindowEnabled(hwnd_) != FALSE); },
+        [this](const Value& value) { EnableWindow(hwnd_, value.AsBoolean()); });
+}
+
+void WindowedControl::AddCaptionProperty(std::function<void()> changed) {
+    properties_.Add(
+        "Caption", [this] { return Value(WindowText(hwnd_)); },
+        [this, changed = std::move(changed)](const Value& value) {
+            SetWindowTextW(hwnd_, Utf8ToWide(value.AsText()).c_str());
+            if (changed) changed();
+        });
+}
+
+WindowControl::WindowControl(HWND hwnd, std::string kind, int32_t style) : WindowedControl(hwnd, std::move(kind)) {
+    AddHandleProperty();
+    properties_.Add("Style", [style] { return Value(style); });
+    AddEnabledProperty();
+}
+
+}  // namespace velkorin::win32::forms

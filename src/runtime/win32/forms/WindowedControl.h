@@ -1,0 +1,65 @@
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+#include "FormControl.h"
+#include "PropertyTable.h"
+#include "TextConversion.h"
+
+namespace velkorin::win32::forms {
+
+// A control that is one child window: its kind, its properties by name and its window. It has no
+// methods; every name it lacks is the runtime's 438.
+class WindowedControl : public FormControl {
+public:
+    WindowedControl(const WindowedControl&) = delete;
+    WindowedControl& operator=(const WindowedControl&) = delete;
+
+    bool IsKindOf(const std::string& interfaceId) const override;
+    Value Get(const std::string& property) override { return properties_.Get(property); }
+    void Put(const std::string& property, const Value& value) override { properties_.Put(property, value); }
+    Value Call(const std::string& method, const std::vector<Value>& arguments) override;
+
+    HWND Hwnd() const { return hwnd_; }
+
+protected:
+    // `kind` is one of control_kind's identifiers, or empty for a kind the module does not know.
+    WindowedControl(HWND hwnd, std::string kind);
+
+    // "hWnd", read-only.
+    void AddHandleProperty();
+    // "Enabled": reading asks the window, writing enables or disables it.
+    void AddEnabledProperty();
+    // "Caption": the window's text; `changed` runs after each write.
+    void AddCaptionProperty(std::function<void()> changed);
+
+    PropertyTable properties_;
+
+private:
+    HWND hwnd_;
+    std::string kind_;
+};
+
+// A form control over a child window that something else created and owns (a text box, a label, a
+// button of a window built by hand): "hWnd", "Style" and "Enabled", so that the window's controls
+// can go to the visual-style module with the rest.
+class WindowControl : public WindowedControl {
+public:
+    WindowControl(HWND hwnd, std::string kind = std::string(), int32_t style = 0);
+};
+
+// A window's text, as the platform holds it and in UTF-8.
+WideText WideWindowText(HWND hwnd);
+std::string WindowText(HWND hwnd);
+
+// A window or GDI handle as the 32-bit whole number that "hWnd" and "hFont" give.
+Value HandleValue(const void* handle);
+// And back, widened as the platform widens a 32-bit handle: sign-extended.
+template <class H>
+H HandleFromValue(const Value& value) {
+    return reinterpret_cast<H>(static_cast<INT_PTR>(value.AsInteger()));
+}
+
+}  // namespace velkorin::win32::forms
