@@ -1,10 +1,39 @@
 #include "VelkorinProcess.h"
 
+#include <cwchar>
+
 #include "E2eSupport.h"
 
 namespace velkorin::e2e {
 
-VelkorinProcess::VelkorinProcess(const std::wstring& exe, const std::wstring& folder)
+namespace {
+
+// The driver's own environment with the changes applied, as a block for CreateProcessW.
+std::wstring EnvironmentBlock(const EnvironmentChanges& changes) {
+    std::vector<std::wstring> entries;
+    if (wchar_t* strings = GetEnvironmentStringsW()) {
+        for (const wchar_t* entry = strings; *entry; entry += wcslen(entry) + 1) entries.emplace_back(entry);
+        FreeEnvironmentStringsW(strings);
+    }
+    for (const auto& [name, value] : changes) {
+        const std::wstring prefix = name + L"=";
+        for (auto entry = entries.begin(); entry != entries.end();) {
+            const bool same = _wcsnicmp(entry->c_str(), prefix.c_str(), prefix.size()) == 0;  // names ignore case
+            entry = same ? entries.erase(entry) : entry + 1;
+        }
+        if (value) entries.push_back(prefix + *value);
+    }
+    std::wstring block;
+    for (const std::wstring& entry : entries) block.append(entry.c_str(), entry.size() + 1);
+    if (entries.empty()) block.push_back(L'\0');  // an empty block is two terminators
+    block.push_back(L'\0');
+    return block;
+}
+
+}  // namespace
+
+VelkorinProcess::VelkorinProcess(const std::wstring& exe, const std::wstring& folder,
+                                 const EnvironmentChanges& environment)
     : job_(CreateJobObjectW(nullptr, nullptr)) {
     JOBOBJECT_EXTENDED_LIMIT_INFORMATION limits = {};
     // Should the driver itself die, closing its last handle to the job still ends the program.
@@ -16,8 +45,11 @@ VelkorinProcess::VelkorinProcess(const std::wstring& exe, const std::wstring& fo
     STARTUPINFOW startup = {};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION info = {};
+    // Without changes the program inherits the driver's environment as it stands.
+    std::wstring block = environment.empty() ? std::wstring() : EnvironmentBlock(environment);
     // Suspended until it is in the job, so nothing it starts can escape the count.
-    if (!CreateProcessW(exe.c_str(), &commandLine[0], nullptr, nullptr, FALSE, CREATE_SUSPENDED, nullptr,
+    if (!CreateProcessW(exe.c_str(), &commandLine[0], nullptr, nullptr, FALSE,
+                        CREATE_SUSPENDED | CREATE_UNICODE_ENVIRONMENT, block.empty() ? nullptr : &block[0],
                         folder.c_str(), &startup, &info)) {
         return;
     }

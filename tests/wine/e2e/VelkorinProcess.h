@@ -2,7 +2,10 @@
 
 #include <windows.h>
 
+#include <optional>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "Handles.h"
 
@@ -13,11 +16,14 @@ struct JobCounts {
     DWORD active = 0;  // processes running in it now
 };
 
+// Variables set (a value) or removed (nullopt) in the program's environment, on top of the driver's.
+using EnvironmentChanges = std::vector<std::pair<std::wstring, std::optional<std::wstring>>>;
+
 // Velkorin.exe started from a folder, in a job of its own: whatever it launches (the URL handler)
 // is counted, and everything in the job ends with this object on every path.
 class VelkorinProcess {
 public:
-    VelkorinProcess(const std::wstring& exe, const std::wstring& folder);
+    VelkorinProcess(const std::wstring& exe, const std::wstring& folder, const EnvironmentChanges& environment = {});
     ~VelkorinProcess();
     VelkorinProcess(const VelkorinProcess&) = delete;
     VelkorinProcess& operator=(const VelkorinProcess&) = delete;

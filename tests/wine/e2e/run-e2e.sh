@@ -17,6 +17,9 @@ source "$here/e2e-env.sh"
 wine_prefix_init "$build/wineprefix"
 
 work="$build/e2e-work"
+# A fault-matrix row that died half-way may have left its folder immutable: nothing could remove it.
+clear_immutable() { [ ! -d "$work" ] || chattr -R -i "$work" >/dev/null 2>&1 || true; }
+clear_immutable
 rm -rf "$work"
 mkdir -p "$work"
 cp "$standin" "$work/standin_components.dll"
@@ -26,6 +29,7 @@ VELKORIN_EXE=$("$WINE" winepath -w "$velkorin" 2>/dev/null)
 E2E_FIXTURES=$("$WINE" winepath -w "$fixtures" 2>/dev/null)
 
 cleanup() {
+    clear_immutable
     standin_unregister
     url_recorder_unregister
     "$WINESERVER" -w || true

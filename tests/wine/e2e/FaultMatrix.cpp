@@ -1,0 +1,263 @@
+#include "FaultMatrix.h"
+
+#include <algorithm>
+#include <cstring>
+
+#include "BoxLines.h"
+#include "E2eSupport.h"
+#include "RunPause.h"
+#include "Unwritable.h"
+
+namespace velkorin::e2e {
+
+using namespace std::string_literals;
+
+namespace {
+
+std::wstring Widen(const char* ascii) { return std::wstring(ascii, ascii + strlen(ascii)); }
+
+std::wstring ShortDate() {
+    wchar_t date[128] = L"";
+    GetDateFormatW(LOCALE_USER_DEFAULT, DATE_SHORTDATE, nullptr, nullptr, date, 128);
+    return date;
+}
+
+bool WriteBytes(const std::wstring& path, const std::string& bytes) {
+    UniqueHandle file = OwnFile(CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr));
+    DWORD written = 0;
+    return file && WriteFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
+           written == bytes.size();
+}
+
+// Open for reading and writing with no sharing at all, as a program that wants a file to itself.
+UniqueHandle HoldWithoutSharing(const std::wstring& path) {
+    return OwnFile(CreateFileW(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr));
+}
+
+bool PlaceDatabase(Database database, const std::wstring& fixtures, const std::wstring& target) {
+    switch (database) {
+    case Database::Missing: return true;
+    case Database::ZeroBytes: return WriteBytes(target, std::string());
+    case Database::Damaged: return CopyFileW((fixtures + L"\\damaged.mdb").c_str(), target.c_str(), TRUE);
+    case Database::WithoutTableTest: return CopyFileW((fixtures + L"\\no_table.mdb").c_str(), target.c_str(), TRUE);
+    case Database::Real:
+    case Database::HeldExclusively: return CopyFileW((fixtures + L"\\test.mdb").c_str(), target.c_str(), TRUE);
+    }
+    return false;
+}
+
+std::wstring Filled(std::wstring line, const std::wstring& database) {
+    const std::wstring placeholder = L"{db}";
+    for (size_t at; (at = line.find(placeholder)) != std::wstring::npos;)
+        line.replace(at, placeholder.size(), database);
+    return line;
+}
+
+// The driver's side of run_pause.dll: the two events and the hook on FrmMain's thread. Going out of
+// scope lets the program go on, whatever happened in between.
+class RunPause {
+public:
+    RunPause(HWND window, DWORD processId)
+        : paused_(CreateEventW(nullptr, TRUE, FALSE, RunPausedEventName(processId).c_str())),
+          resume_(CreateEventW(nullptr, TRUE, FALSE, RunResumeEventName(processId).c_str())),
+          library_(LoadLibraryW(L"run_pause.dll")) {
+        // Through void*: GetProcAddress gives every export one function type.
+        const auto hook =
+            reinterpret_cast<HOOKPROC>(reinterpret_cast<void*>(GetProcAddress(library_.get(), kRunPauseHook)));
+        if (paused_ && resume_ && hook) {
+            hook_.reset(
+                SetWindowsHookExW(WH_CALLWNDPROCRET, hook, library_.get(), GetWindowThreadProcessId(window, nullptr)));
+        }
+    }
+    ~RunPause() { Resume(); }
+    RunPause(const RunPause&) = delete;
+    RunPause& operator=(const RunPause&) = delete;
+
+    bool Armed() const { return static_cast<bool>(hook_); }
+    bool WaitUntilPaused() const { return WaitForSingleObject(paused_.get(), kDeadlineMs) == WAIT_OBJECT_0; }
+    void Resume() const {
+        if (resume_) SetEvent(resume_.get());
+    }
+
+private:
+    UniqueHandle paused_, resume_;
+    UniqueLibrary library_;
+    UniqueHook hook_;
+};
+
+struct WindowSearch {
+    DWORD processId;
+    std::vector<HWND> found;
+};
+
+BOOL CALLBACK CollectWindow(HWND hwnd, LPARAM param) {
+    auto* search = reinterpret_cast<WindowSearch*>(param);
+    DWORD owner = 0;
+    GetWindowThreadProcessId(hwnd, &owner);
+    if (owner == search->processId) search->found.push_back(hwnd);
+    return TRUE;
+}
+
+}  // namespace
+
+void FaultMatrix::SetUp() {
+    LayOutFolder();
+    if (HasFatalFailure()) return;
+    StartProgram();
+    if (HasFatalFailure()) return;
+    const FaultRow& row = GetParam();
+    if (row.log == LogFile::HeldWholeRun || row.log == LogFile::HeldUntilDaoSeparator) {
+        heldLog_ = HoldWithoutSharing(File(L"log.txt"));
+        ASSERT_TRUE(heldLog_) << "cannot hold log.txt, error " << GetLastError();
+    }
+    if (row.database == Database::HeldExclusively) {
+        heldDatabase_ = HoldWithoutSharing(File(L"test.mdb"));
+        ASSERT_TRUE(heldDatabase_) << "cannot hold test.mdb, error " << GetLastError();
+    }
+}
+
+void FaultMatrix::LayOutFolder() {
+    const FaultRow& row = GetParam();
+    const std::wstring work = EnvironmentVariable(L"E2E_WORK");
+    const std::wstring exe = EnvironmentVariable(L"VELKORIN_EXE");
+    const std::wstring fixtures = EnvironmentVariable(L"E2E_FIXTURES");
+    ASSERT_FALSE(work.empty() || exe.empty() || fixtures.empty())
+        << "E2E_WORK, VELKORIN_EXE and E2E_FIXTURES are needed";
+    // Characters the ANSI code page cannot hold, in the paths that the error lines quote.
+    const std::wstring base = work + L"\\FaultMatrix." + Widen(row.name) + L" Pr\u00fcfung \u65e5\u672c";
+    bool made = false;
+    for (int repeat = 1; !made && repeat < 100; ++repeat) {  // a fresh one under --gtest_repeat too
+        folder_ = repeat == 1 ? base : base + L" " + std::to_wstring(repeat);
+        made = CreateDirectoryW(folder_.c_str(), nullptr);
+    }
+    ASSERT_TRUE(made) << "cannot make a program folder under " << ToUtf8(work);
+    ASSERT_TRUE(CopyFileW(exe.c_str(), File(L"Velkorin.exe").c_str(), TRUE));
+    ASSERT_TRUE(PlaceDatabase(row.database, fixtures, File(L"test.mdb")));
+    // A read-only folder holds no log.txt: the program would have to create it.
+    if (row.log != LogFile::FolderReadOnly) {
+        ASSERT_TRUE(WriteBytes(File(L"log.txt"), EarlierLog()));
+    }
+    if (row.log == LogFile::ReadOnly) unwritable_.push_back(File(L"log.txt"));
+    if (row.log == LogFile::FolderReadOnly) unwritable_.push_back(folder_);
+    for (const std::wstring& path : unwritable_) {
+        ASSERT_TRUE(MakeUnwritable(path)) << ToUtf8(path) << " still takes writes";
+    }
+}
+
+void FaultMatrix::StartProgram() {
+    const wchar_t* fail = GetParam().standInFail;
+    const EnvironmentChanges environment = {
+        {L"STANDIN_FAIL", fail ? std::optional<std::wstring>(fail) : std::nullopt},
+        {L"STANDIN_RECORD", std::nullopt},
+        {L"URL_RECORD", File(L"urls.txt")},
+    };
+    velkorin_ = std::make_unique<VelkorinProcess>(File(L"Velkorin.exe"), folder_, environment);
+    ASSERT_TRUE(velkorin_->Started()) << "CreateProcessW failed, error " << GetLastError();
+    window_ = velkorin_->WaitForWindow();
+    ASSERT_NE(window_, nullptr) << "no visible VelkorinFrmMain window of the process within the deadline";
+}
+
+void FaultMatrix::TearDown() {
+    velkorin_.reset();
+    heldLog_.reset();
+    heldDatabase_.reset();
+    // Writable again, newest first (the folder before its log.txt), so the work folder can go.
+    for (auto path = unwritable_.rbegin(); path != unwritable_.rend(); ++path) {
+        EXPECT_TRUE(MakeWritable(*path)) << ToUtf8(*path) << " stays unwritable";
+    }
+}
+
+std::wstring FaultMatrix::RunSelfTest() {
+    const FaultRow& row = GetParam();
+    std::unique_ptr<RunPause> pause;
+    if (row.log == LogFile::HeldUntilDaoSeparator || row.midRun != MidRun::None) {
+        pause = std::make_unique<RunPause>(window_, velkorin_->Id());
+        EXPECT_TRUE(pause->Armed()) << "no hook on FrmMain's thread, error " << GetLastError();
+    }
+    dates_ = {ShortDate()};
+    PostMessageW(Control(kCommand1Id), BM_CLICK, 0, 0);
+    if (pause) {
+        EXPECT_TRUE(pause->WaitUntilPaused()) << "the run did not stop at the end of its DAO stage";
+        if (row.log == LogFile::HeldUntilDaoSeparator) heldLog_.reset();
+        if (row.midRun == MidRun::Clicks) {
+            // Posted now, handled by the run's next yield.
+            PostMessageW(Control(kCommand1Id), BM_CLICK, 0, 0);
+            PostClick(Control(kImage2Id));
+            PostClick(Control(kLabel4Id));
+            PostMessageW(Control(kCommand1Id), BM_CLICK, 0, 0);
+        }
+        windowsAtPause_ = OtherWindows();
+        pause->Resume();
+    }
+    std::wstring box;
+    const bool ended = WaitFor([&] {
+        box = WindowText(Control(kText1Id)).value_or(L"");
+        const WideLines lines = BoxLines(box);
+        return std::count(lines.begin(), lines.end(), L"Starting Test.") == 1 && EndsWith(box, kEndOfRun);
+    });
+    dates_.push_back(ShortDate());  // the run may pass midnight
+    EXPECT_TRUE(ended) << "the run did not end within the deadline; the box holds:\n" << ToUtf8(box);
+    EXPECT_TRUE(PostedMessagesHandled(Control(kText1Id))) << "the program does not answer after the run";
+    return box;
+}
+
+std::string FaultMatrix::EarlierLog() const {
+    if (GetParam().log == LogFile::FolderReadOnly) return std::string();
+    // An earlier run's lines, and bytes that are no text at all: none of it may change.
+    return "Starting Test.\r\nDate: 01.02.2003 Time: 04:05:06\r\nnot a line of ours: \xE9\xFF and \x00 inside\r\n"s;
+}
+
+WideLines FaultMatrix::ExpectedBox() const {
+    const FaultRow& row = GetParam();
+    WideLines lines = {L"Starting Test.", L"<date line>", kSeparator};
+    for (const WideLines* stage : {&row.dao, &row.ado}) {
+        for (const std::wstring& line : *stage) lines.push_back(Filled(line, File(L"test.mdb")));
+    }
+    lines.insert(lines.end(), {L"Done, Test Complete.", kSeparator});
+    return lines;
+}
+
+WideLines FaultMatrix::BoxWithoutDate(const std::wstring& box) const {
+    WideLines lines = BoxLines(box);
+    if (lines.size() < 2) return lines;
+    bool dated = false;
+    for (const std::wstring& date : dates_) {
+        const std::wstring head = L"Date: " + date + L" Time: ";
+        dated = dated || (lines[1].size() > head.size() && lines[1].compare(0, head.size(), head) == 0);
+    }
+    EXPECT_TRUE(dated) << ToUtf8(lines[1]) << " (today is " << ToUtf8(dates_.front()) << ")";
+    lines[1] = L"<date line>";
+    return lines;
+}
+
+std::string FaultMatrix::ExpectedLogGain(const WideLines& box) const {
+    size_t first = 0;
+    switch (GetParam().log) {
+    case LogFile::Writable: first = 0; break;
+    case LogFile::HeldUntilDaoSeparator:
+        first = static_cast<size_t>(std::find(box.begin(), box.end(), L"Connecting To Test.mdb using ADO...") -
+                                    box.begin());
+        break;
+    case LogFile::ReadOnly:
+    case LogFile::FolderReadOnly:
+    case LogFile::HeldWholeRun: first = box.size(); break;
+    }
+    std::string gain;
+    for (size_t line = first; line < box.size(); ++line) gain += ToAnsi(box[line]) + "\r\n";
+    return gain;
+}
+
+std::vector<std::wstring> FaultMatrix::OtherWindows() const {
+    WindowSearch search{velkorin_->Id(), {}};
+    EnumWindows(&CollectWindow, reinterpret_cast<LPARAM>(&search));
+    std::vector<std::wstring> others;
+    for (HWND hwnd : search.found) {
+        const bool visible = IsWindowVisible(hwnd) != FALSE;
+        // The system gives every thread with windows a hidden default IME window of its own.
+        if (hwnd == window_ || (!visible && ClassName(hwnd) == L"IME")) continue;
+        others.push_back(ClassName(hwnd) + (visible ? L" (visible)" : L" (hidden)"));
+    }
+    return others;
+}
+
+}  // namespace velkorin::e2e

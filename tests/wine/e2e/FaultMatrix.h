@@ -1,0 +1,79 @@
+#pragma once
+
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <memory>
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "Handles.h"
+#include "VelkorinProcess.h"
+
+namespace velkorin::e2e {
+
+using WideLines = std::vector<std::wstring>;
+
+// What test.mdb is when "Start Test" is clicked.
+enum class Database { Real, Missing, Damaged, WithoutTableTest, ZeroBytes, HeldExclusively };
+// How log.txt and the program folder stand during the run.
+enum class LogFile { Writable, ReadOnly, FolderReadOnly, HeldWholeRun, HeldUntilDaoSeparator };
+// What the user does while the run stands at the end of its DAO stage: nothing, or click
+// "Start Test" twice and the link's logo and label once each.
+enum class MidRun { None, Clicks };
+
+// One case of the fault matrix: how the program folder is prepared, what the stand-in components
+// are told to fail, and the box's lines that the two stages must write. "{db}" in a line stands for
+// the path of test.mdb in the program folder.
+struct FaultRow {
+    const char* name;
+    Database database;
+    LogFile log;
+    const wchar_t* standInFail;  // STANDIN_FAIL, "step|0xHRESULT|description", or nullptr
+    MidRun midRun;
+    WideLines dao;  // from the stage line to the stage's separator
+    WideLines ado;
+};
+
+// Failures name the row, not its bytes.
+void PrintTo(const FaultRow& row, std::ostream* out);
+
+// A fresh program folder under E2E_WORK per row, laid out as the row says, with earlier bytes in
+// log.txt; one Velkorin.exe per row, ended with the test on every path.
+class FaultMatrix : public ::testing::TestWithParam<FaultRow> {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+    // The folder as the row wants it: the program, test.mdb, log.txt, and what cannot be written.
+    void LayOutFolder();
+    // Velkorin.exe with the row's stand-in failure, until its window is up.
+    void StartProgram();
+
+    // Clicks "Start Test", does the row's part at the end of the DAO stage, and returns the box
+    // once the run has ended and the program is idle again.
+    std::wstring RunSelfTest();
+    // What log.txt holds before the run; a read-only folder holds no log.txt at all.
+    std::string EarlierLog() const;
+    // The box the row expects, its date line as "<date line>".
+    WideLines ExpectedBox() const;
+    // The box's lines with the date line checked against the run's dates and replaced likewise.
+    WideLines BoxWithoutDate(const std::wstring& box) const;
+    // The bytes log.txt must have gained: the box's lines that came after log.txt could be written.
+    std::string ExpectedLogGain(const WideLines& box) const;
+    // Every top-level window of the program other than FrmMain, visible or not, but the system's own.
+    std::vector<std::wstring> OtherWindows() const;
+
+    HWND Control(int id) const { return GetDlgItem(window_, id); }
+    std::wstring File(const wchar_t* name) const { return folder_ + L"\\" + name; }
+
+    std::wstring folder_;
+    std::vector<std::wstring> unwritable_;  // made unwritable, in that order
+    UniqueHandle heldLog_, heldDatabase_;   // opened without sharing, as another program would
+    std::unique_ptr<VelkorinProcess> velkorin_;
+    HWND window_ = nullptr;
+    std::vector<std::wstring> dates_;
+    std::vector<std::wstring> windowsAtPause_;
+};
+
+}  // namespace velkorin::e2e
