@@ -6,6 +6,7 @@
 #include <functional>
 
 #include "ComFailure.h"
+#include "EditLogBox.h"
 #include "TextConversion.h"
 #include "Win32TextFileAppender.h"
 #include "WineTestSupport.h"
@@ -76,6 +77,27 @@ TEST(Win32Services, LogHeldByAnotherWriterStillReachesTheBox) {
     EXPECT_EQ(self.text1.text, "first\r\nsecond");
     EXPECT_EQ(ReadBytes(log), "second\r\n");
     RemoveFile(log);
+}
+
+TEST(Win32Services, LogBoxTakesWholeTextsAndExtensionsAlike) {
+    HWND edit = CreateWindowExW(0, L"EDIT", L"", WS_POPUP | ES_MULTILINE, 0, 0, 200, 100, nullptr, nullptr,
+                                GetModuleHandleW(nullptr), nullptr);
+    ASSERT_NE(edit, nullptr);
+    win32::EditLogBox box;
+    box.Attach(edit);
+    box.SetText("Starting Test.");
+    box.SetText("Starting Test.\r\nDate: caf\xC3\xA9 \xE6\x97\xA5");  // extends: added at the end
+    EXPECT_EQ(box.Text(), "Starting Test.\r\nDate: caf\xC3\xA9 \xE6\x97\xA5");
+    SendMessageW(edit, EM_SETSEL, 0, 3);  // a selection of the user's own does not move the addition
+    box.SetText(box.Text() + "\r\n--Successful");
+    EXPECT_EQ(box.Text(), "Starting Test.\r\nDate: caf\xC3\xA9 \xE6\x97\xA5\r\n--Successful");
+    box.SetText("Starting");  // shorter, and a different text: replaced whole
+    EXPECT_EQ(box.Text(), "Starting");
+    box.SetText("Other");
+    EXPECT_EQ(box.Text(), "Other");
+    box.SetText(std::string());
+    EXPECT_EQ(box.Text(), "");
+    DestroyWindow(edit);
 }
 
 TEST(Win32Services, ComFailuresCarryTheSignedCodeAndAText) {

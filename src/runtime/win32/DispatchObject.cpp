@@ -100,11 +100,14 @@ Value ObjectValue(IUnknown* unknown) {
 }
 
 DISPID DispatchObject::IdOf(const std::string& name) {
+    for (const auto& known : ids_)
+        if (known.first == name) return known.second;
     WideText wide = Utf8ToWide(name);
     LPOLESTR names[] = {wide.data()};
     DISPID id = DISPID_UNKNOWN;
     HRESULT hr = dispatch_->GetIDsOfNames(IID_NULL, names, 1, LOCALE_USER_DEFAULT, &id);
     if (FAILED(hr)) throw FailureFromHresult(hr);
+    ids_.emplace_back(name, id);
     return id;
 }
 

@@ -3,13 +3,19 @@
 #include <windows.h>
 #include <oaidl.h>
 
+#include <string>
+#include <utility>
+#include <vector>
+
 #include "AutomationObject.h"
 #include "ComPtr.h"
 
 namespace velkorin::win32 {
 
 // A component's object driven late-bound through IDispatch: each member is looked up by name
-// (GetIDsOfNames) at the moment of the call.
+// (GetIDsOfNames) at its first call, and its identifier kept for the object's later calls. An
+// object's member identifiers do not change while it lives; asking again costs milliseconds a call
+// on some systems' picture objects.
 class DispatchObject : public AutomationObject {
 public:
     explicit DispatchObject(ComPtr<IDispatch> dispatch) : dispatch_(std::move(dispatch)) {}
@@ -25,6 +31,7 @@ private:
     Value Invoke(const std::string& name, WORD flags, const std::vector<Value>& arguments);
 
     ComPtr<IDispatch> dispatch_;
+    std::vector<std::pair<std::string, DISPID>> ids_;  // few members per object: a list is enough
 };
 
 // An object reference from COM, wrapped for the core; an empty value for a null pointer.

@@ -23,6 +23,15 @@ std::string EditLogBox::Text() {
 
 void EditLogBox::SetText(const std::string& text) {
     HWND edit = Window();
+    // The log grows by a line at a time. Rewriting the whole control for each line makes a run's cost
+    // grow with the box's length, so text that only extends what the box holds is added at its end.
+    const std::string shown = Text();
+    if (!shown.empty() && text.size() > shown.size() && text.compare(0, shown.size(), shown) == 0) {
+        const int end = GetWindowTextLengthW(edit);
+        SendMessageW(edit, EM_SETSEL, static_cast<WPARAM>(end), static_cast<LPARAM>(end));
+        SendMessageW(edit, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(Utf8ToWide(text.substr(shown.size())).c_str()));
+        return;
+    }
     SetWindowTextW(edit, Utf8ToWide(text).c_str());
 }
 

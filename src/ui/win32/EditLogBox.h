@@ -6,7 +6,8 @@
 
 namespace velkorin::win32 {
 
-// Text1 as the self-test sees it: a multi-line edit control, read and written whole.
+// Text1 as the self-test sees it: a multi-line edit control, read whole and written whole or, when
+// the new text only extends the old, by adding the rest at its end.
 class EditLogBox : public LogBox {
 public:
     void Attach(HWND edit) { edit_ = edit; }

@@ -26,7 +26,8 @@ bool EndsAtPauseSeparator(HWND text1) {
 
 extern "C" __declspec(dllexport) LRESULT CALLBACK RunPauseHook(int code, WPARAM otherThread, LPARAM message) {
     const auto* call = reinterpret_cast<const CWPRETSTRUCT*>(message);
-    if (code == HC_ACTION && !paused && call->message == WM_SETTEXT && GetDlgCtrlID(call->hwnd) == kText1Id &&
+    if (code == HC_ACTION && !paused && (call->message == WM_SETTEXT || call->message == EM_REPLACESEL) &&
+        GetDlgCtrlID(call->hwnd) == kText1Id &&
         EndsAtPauseSeparator(call->hwnd)) {
         paused = true;
         const DWORD self = GetCurrentProcessId();

@@ -2,6 +2,7 @@
 #include <string>
 #include <vector>
 
+#include "BoxLines.h"
 #include "E2eSupport.h"
 #include "VelkorinTest.h"
 
@@ -19,16 +20,6 @@ std::wstring ShortDate() {
     wchar_t date[128] = L"";
     GetDateFormatW(LOCALE_USER_DEFAULT, DATE_SHORTDATE, nullptr, nullptr, date, 128);
     return date;
-}
-
-std::vector<std::wstring> Lines(const std::wstring& text) {
-    std::vector<std::wstring> lines;
-    size_t start = 0;
-    for (size_t end; (end = text.find(L"\r\n", start)) != std::wstring::npos; start = end + 2) {
-        lines.push_back(text.substr(start, end - start));
-    }
-    lines.push_back(text.substr(start));
-    return lines;
 }
 
 std::vector<std::wstring> Transcript(const std::vector<std::wstring>& steps) {
@@ -80,7 +71,7 @@ protected:
 
     // The date line holds the short date of the run and a time; the other lines are compared whole.
     void ExpectTranscript(const std::wstring& box, const std::vector<std::wstring>& expected) {
-        std::vector<std::wstring> lines = Lines(box);
+        std::vector<std::wstring> lines = BoxLines(box);
         ASSERT_GE(lines.size(), 2u) << ToAnsi(box);
         const std::wstring& dateLine = lines[1];
         bool dated = false;
