@@ -64,3 +64,9 @@ dist: win32
 
 clean:
 	rm -rf $(BUILD) dist
+
+# Benchmarks under 64-bit Wine, each against a baseline measured in the same run: prints one table
+# and writes it to bench/results.md (about 10 minutes; never part of `make test`).
+.PHONY: bench
+bench: win64 win32
+	JOBS=$(JOBS) bench/run-bench.sh $(BUILD)

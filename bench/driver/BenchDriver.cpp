@@ -1,0 +1,28 @@
+// Times Velkorin.exe from outside, against baselines measured in the same run, and prints one
+// results-table row per figure.
+// usage: bench_driver startup <bench_bare.exe> <Velkorin.exe> <repetitions>
+//        bench_driver run <Velkorin.exe> <bench_appender.exe> <repetitions>
+#include <cstdio>
+#include <cwchar>
+
+#include "Arguments.h"
+#include "Figures.h"
+
+int main() {
+    using namespace velkorin::bench;
+    const std::vector<std::wstring> arguments = Arguments();
+    const int repetitions = arguments.size() == 4 ? static_cast<int>(std::wcstol(arguments[3].c_str(), nullptr, 10)) : 0;
+    if (repetitions <= 0) {
+        std::fprintf(stderr, "usage: bench_driver startup|run <exe> <exe> <repetitions>\n");
+        return 2;
+    }
+    if (arguments[0] == L"startup") {
+        StartupFigure(arguments[1], arguments[2], repetitions);
+    } else if (arguments[0] == L"run") {
+        RunFigure(arguments[1], arguments[2], repetitions);
+    } else {
+        std::fprintf(stderr, "unknown figure\n");
+        return 2;
+    }
+    return 0;
+}

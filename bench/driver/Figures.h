@@ -1,0 +1,23 @@
+#pragma once
+
+#include <string>
+
+namespace velkorin::bench {
+
+// Velkorin.exe's top-level window class, and its controls by child window id.
+inline constexpr const wchar_t* kFrmMainClass = L"VelkorinFrmMain";
+inline constexpr int kText1Id = 1001;
+inline constexpr int kCommand1Id = 1002;
+// How long a start, a window or a run may take before the figure counts as failed.
+inline constexpr unsigned long kDeadlineMs = 60000;
+
+// Start until the window is visible, from CreateProcess, for Velkorin.exe against the bare
+// one-window program; one warm-up start of each first, then `repetitions` pairs.
+void StartupFigure(const std::wstring& bareExe, const std::wstring& velkorinExe, int repetitions);
+
+// A full run against the stand-in components: from the click on "Start Test" until the box ends
+// with the run's last separator, against 19 lines appended by bench_appender; a fresh process per
+// repetition, in Velkorin.exe's folder, which holds test.mdb.
+void RunFigure(const std::wstring& velkorinExe, const std::wstring& appenderExe, int repetitions);
+
+}  // namespace velkorin::bench

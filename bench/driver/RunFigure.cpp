@@ -1,0 +1,125 @@
+#include "Figures.h"
+
+#include <cstdlib>
+#include <optional>
+
+#include "Arguments.h"
+#include "BenchTable.h"
+#include "ChildProcess.h"
+#include "Stopwatch.h"
+
+namespace velkorin::bench {
+
+namespace {
+
+constexpr UINT kAskTimeoutMs = 5000;
+const std::wstring kSeparator(56, L'\'');
+const std::wstring kEndOfRun = L"Done, Test Complete.\r\n" + kSeparator;
+
+// The box is asked with a timeout: the program answers only while its run yields to events.
+std::optional<size_t> BoxLength(HWND edit) {
+    DWORD_PTR length = 0;
+    if (!SendMessageTimeoutW(edit, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, kAskTimeoutMs, &length)) {
+        return std::nullopt;
+    }
+    return static_cast<size_t>(length);
+}
+
+std::optional<std::wstring> BoxText(HWND edit, size_t length) {
+    std::wstring text(length + 1, L'\0');
+    DWORD_PTR copied = 0;
+    if (!SendMessageTimeoutW(edit, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(&text[0]), SMTO_ABORTIFHUNG,
+                             kAskTimeoutMs, &copied)) {
+        return std::nullopt;
+    }
+    text.resize(copied);
+    return text;
+}
+
+bool EndsWithEndOfRun(const std::wstring& text) {
+    return text.size() >= kEndOfRun.size() &&
+           text.compare(text.size() - kEndOfRun.size(), kEndOfRun.size(), kEndOfRun) == 0;
+}
+
+// The 19 lines of a fully successful run, none of them an error line.
+bool FullySuccessful(const std::wstring& box) {
+    size_t lines = 1;
+    for (size_t at = box.find(L"\r\n"); at != std::wstring::npos; at = box.find(L"\r\n", at + 2)) ++lines;
+    return lines == 19 && box.find(L"ERROR!") == std::wstring::npos;
+}
+
+struct RunResult {
+    double seconds = -1.0;  // negative: the run never ended
+    std::wstring box;
+};
+
+// Starts the program, waits until it idles in its message loop, clicks "Start Test" and watches the
+// box: its length is polled every millisecond and its text read only when the length changes.
+RunResult TimeOneRun(const std::wstring& exe) {
+    DeleteFileW((FolderOf(exe) + L"\\log.txt").c_str());
+    RunResult result;
+    ChildProcess child(exe, L"");
+    HWND window = child.WaitForVisibleWindow(kFrmMainClass, kDeadlineMs);
+    if (!window) return result;
+    WaitForInputIdle(child.Process(), kDeadlineMs);
+    HWND command1 = GetDlgItem(window, kCommand1Id);
+    HWND text1 = GetDlgItem(window, kText1Id);
+    size_t seen = static_cast<size_t>(-1);
+    Stopwatch clock;
+    PostMessageW(command1, BM_CLICK, 0, 0);
+    while (clock.Seconds() * 1000.0 < kDeadlineMs) {
+        const std::optional<size_t> length = BoxLength(text1);
+        const double at = clock.Seconds();
+        if (length && *length != seen) {
+            seen = *length;
+            std::optional<std::wstring> text = BoxText(text1, seen);
+            if (text && EndsWithEndOfRun(*text)) {
+                result = {at, *text};
+                break;
+            }
+        }
+        Sleep(1);
+    }
+    child.Close(window);
+    return result;
+}
+
+// Seconds bench_appender took for its 19 lines; negative when it failed.
+double TimeAppends(const std::wstring& appenderExe) {
+    const std::wstring file = FolderOf(appenderExe) + L"\\baseline-log.txt";
+    DeleteFileW(file.c_str());
+    const std::optional<std::string> output = RunForOutput(appenderExe, L"\"" + file + L"\"", kDeadlineMs);
+    return output ? std::strtod(output->c_str(), nullptr) : -1.0;
+}
+
+}  // namespace
+
+void RunFigure(const std::wstring& velkorinExe, const std::wstring& appenderExe, int repetitions) {
+    TimeAppends(appenderExe);  // warm-up
+    TimeOneRun(velkorinExe);
+    Samples appends, runs;
+    std::string failure;
+    for (int i = 0; i < repetitions; ++i) {
+        const double baseline = TimeAppends(appenderExe);
+        const RunResult run = TimeOneRun(velkorinExe);
+        if (baseline <= 0) failure = "the appender failed";
+        if (run.seconds < 0) failure = "a run never ended";
+        if (run.seconds >= 0 && !FullySuccessful(run.box)) failure = "a run was not 19 successful lines";
+        if (baseline > 0 && run.seconds >= 0) {
+            appends.Add(baseline);
+            runs.Add(run.seconds);
+        }
+    }
+    const Samples ratios = Ratios(appends, runs);
+    TableRow row;
+    row.figure = "full run against the stand-in, 19 lines (click until the last separator is in the box)";
+    row.baseline = "19 appends, file opened and closed for each: " + FormatDuration(appends.Median());
+    row.program = "Velkorin.exe: " + FormatDuration(runs.Median());
+    row.ratio = FormatRatio(ratios.Median());
+    row.spread = FormatSpread(ratios);
+    row.goal = "≤ 50 ms";
+    row.met = failure.empty() ? YesNo(runs.Median() <= 0.050) : "**no** (" + failure + ")";
+    PrintRow(row);
+}
+
+}  // namespace velkorin::bench

@@ -1,0 +1,59 @@
+#pragma once
+
+#include <windows.h>
+#include <uxtheme.h>
+
+#include "ButtonFixture.h"
+#include "ButtonPainting.h"
+#include "CountingThemePlatform.h"
+#include "GdiObject.h"
+#include "Win32ScreenMetrics.h"
+#include "Win32ThemePlatform.h"
+#include "mdXpThemeSupport.h"
+
+namespace velkorin::bench {
+
+// Visual-style data opened once, for the baseline's DrawThemeBackground.
+class ThemeData {
+public:
+    ThemeData(HWND window, const wchar_t* classList) : theme_(OpenThemeData(window, classList)) {}
+    ~ThemeData() {
+        if (theme_) CloseThemeData(theme_);
+    }
+    ThemeData(const ThemeData&) = delete;
+    ThemeData& operator=(const ThemeData&) = delete;
+    HTHEME Get() const { return theme_; }
+
+private:
+    HTHEME theme_;
+};
+
+// The button and everything a paint of it needs: the module on the real platform table for timing,
+// the same module on the counting table for counts, and a device context of the button.
+struct PaintRig {
+    explicit PaintRig(HINSTANCE instance) : fixture(instance) {}
+
+    // One paint through `painter` (module or countedModule).
+    void Paint(mdXpThemeSupport& painter, const ObjectRef& control) {
+        pvDrawButton(painter, screen, reinterpret_cast<NativeHandle>(fixture.Button()),
+                     reinterpret_cast<NativeHandle>(dc.Get()), control);
+    }
+
+    ButtonFixture fixture;
+    win32::Win32ThemePlatform real;
+    mdXpThemeSupport module{real};
+    CountingThemePlatform counting{real};
+    mdXpThemeSupport countedModule{counting};
+    win32::Win32ScreenMetrics screen;
+    win32::ClientDc dc{fixture.Button()};
+    ThemeData theme{fixture.Button(), L"BUTTON"};
+};
+
+// Timed pvDrawButton against one DrawThemeBackground, in pairs: one row per look timed.
+void TimingFigures(PaintRig& rig, int repetitions, int paints);
+// Where a paint's time goes, per look, as notes for the results on stderr.
+void ProfileNotes(PaintRig& rig, int paintsPerLook);
+// 10,000 paints through the counting table, five looks, counted before and after.
+void CountingFigures(PaintRig& rig);
+
+}  // namespace velkorin::bench

@@ -1,0 +1,208 @@
+// Runs of the self-test in-process: the real TestRun, LogWriter and Win32 services against the
+// stand-in components, with Text1 a real multi-line edit control in a visible window.
+//   bench_runs count <runs>     counts what the runs could leave behind, after one warm-up run (the
+//                               DAO engine lives from the first run on): one results-table row each;
+//   bench_runs profile <runs>   notes on stderr where a run's time goes, and what Text1 costs.
+// test.mdb lies beside the program, and the stand-in components are registered.
+#include <windows.h>
+
+#include <cstdio>
+#include <cwchar>
+#include <string>
+
+#include "AppendingLogBox.h"
+#include "Arguments.h"
+#include "BenchTable.h"
+#include "EditLogBox.h"
+#include "LogBoxWindow.h"
+#include "OleScope.h"
+#include "ProcessCounts.h"
+#include "SelfTestRig.h"
+#include "Stopwatch.h"
+
+namespace velkorin::bench {
+
+namespace {
+
+constexpr int kComparedRuns = 30;
+
+std::string ReadBytes(const std::wstring& path) {
+    HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                              0, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return std::string();
+    std::string bytes;
+    char buffer[65536];
+    DWORD read = 0;
+    while (ReadFile(file, buffer, sizeof buffer, &read, nullptr) && read) bytes.append(buffer, read);
+    CloseHandle(file);
+    return bytes;
+}
+
+// The stand-in's objects alive by its own record: every "create" and "new" less every "release".
+long StandInObjectsAlive(const std::wstring& record) {
+    const std::string text = ReadBytes(record);
+    long alive = 0;
+    for (size_t start = 0; start < text.size();) {
+        size_t end = text.find("\r\n", start);
+        if (end == std::string::npos) end = text.size();
+        const std::string line = text.substr(start, end - start);
+        if (line.rfind("create ", 0) == 0 || line.rfind("new ", 0) == 0) ++alive;
+        if (line.rfind("release ", 0) == 0) --alive;
+        start = end + 2;
+    }
+    return alive;
+}
+
+struct Snapshot {
+    long comObjects = 0;
+    long gdiObjects = 0;
+    long windows = 0;
+    uint64_t privateBytes = 0;
+};
+
+Snapshot Take(const std::wstring& record) {
+    return {StandInObjectsAlive(record), ProcessGdiObjects(), ProcessWindows(), ProcessPrivateBytes()};
+}
+
+// failure: why the figure is missed whatever the counts say, or empty.
+void PrintCountRow(const std::string& figure, long long before, long long after, bool readable = true,
+                   const std::string& failure = std::string()) {
+    TableRow row;
+    row.figure = figure;
+    row.baseline = "before: " + (readable ? FormatCount(before) : std::string("unreadable"));
+    row.program = "after: " + (readable ? FormatCount(after) : std::string("unreadable"));
+    row.goal = "no growth";
+    row.met = !failure.empty() ? "**no** (" + failure + ")" : readable ? YesNo(after <= before) : "n/a";
+    PrintRow(row);
+}
+
+void PrintCountRows(const std::string& prefix, const Snapshot& before, const Snapshot& after, int failedRuns) {
+    PrintCountRow(prefix + "COM objects alive, by the stand-in's record", before.comObjects, after.comObjects, true,
+                  failedRuns ? FormatCount(failedRuns) + " runs were not 19 successful lines" : std::string());
+    PrintCountRow(prefix + "every GDI object of the process (its GDI handle table)", before.gdiObjects,
+                  after.gdiObjects, before.gdiObjects >= 0 && after.gdiObjects >= 0);
+    PrintCountRow(prefix + "USER: windows of the process", before.windows, after.windows);
+    PrintCountRow(prefix + "private memory of the process, KB", static_cast<long long>(before.privateBytes / 1024),
+                  static_cast<long long>(after.privateBytes / 1024));
+}
+
+// Where the runs spent their time, per run, as a note for the results on stderr.
+void PrintProfile(const ServiceProfile& before, const ServiceProfile& after, int runs, double seconds) {
+    std::string line = "- a run in-process: " + FormatDuration(seconds / runs) + "; ";
+    double inServices = 0.0;
+    for (const auto& [name, time] : after) {
+        auto earlier = before.find(name);
+        const double spent = time.seconds - (earlier == before.end() ? 0.0 : earlier->second.seconds);
+        const long long calls = time.calls - (earlier == before.end() ? 0 : earlier->second.calls);
+        inServices += spent;
+        line += name + " x" + FormatCount(calls / runs) + " " + FormatDuration(spent / runs) + ", ";
+    }
+    line += "the rest (late-bound calls on the components, the run itself) " +
+            FormatDuration((seconds - inServices) / runs);
+    std::fprintf(stderr, "%s\n", line.c_str());
+}
+
+// Runs the self-test `runs` times; returns the seconds taken and counts the runs that failed.
+double TimeRuns(SelfTestRig& rig, int runs, int& failedRuns) {
+    Stopwatch clock;
+    for (int i = 0; i < runs; ++i) {
+        rig.Click();
+        failedRuns += !rig.LastRunSucceeded();
+    }
+    return clock.Seconds();
+}
+
+// What the whole rewrites of Text1 cost: the same runs with the box appended to instead, and the
+// 19 rewrites of the box by plain calls with nothing else of a run around them.
+void CompareLogBoxes(HWND edit, const std::wstring& transcript) {
+    AppendingLogBox appending(edit);
+    SelfTestRig rig(appending);
+    int failed = 0;
+    TimeRuns(rig, 1, failed);  // warm-up
+    const double seconds = TimeRuns(rig, kComparedRuns, failed);
+    std::fprintf(stderr, "- a run in-process with the box appended to (EM_REPLACESEL) instead of rewritten: %s%s\n",
+                 FormatDuration(seconds / kComparedRuns).c_str(), failed ? " (some runs failed)" : "");
+
+    SetWindowTextW(edit, L"");
+    double rewrites = 0.0;
+    for (size_t end = transcript.find(L"\r\n");; end = transcript.find(L"\r\n", end + 2)) {
+        const std::wstring text = transcript.substr(0, end);
+        Stopwatch clock;
+        SetWindowTextW(edit, text.c_str());
+        SendMessageW(edit, EM_SETSEL, text.size(), text.size());
+        SendMessageW(edit, EM_SCROLLCARET, 0, 0);
+        rewrites += clock.Seconds();
+        rig.YieldToEvents();  // as a run yields after each line
+        if (end == std::wstring::npos) break;
+    }
+    std::fprintf(stderr, "- the box alone: 19 whole rewrites of the same edit control by plain calls: %s\n",
+                 FormatDuration(rewrites).c_str());
+}
+
+std::wstring WindowText(HWND window) {
+    std::wstring text(static_cast<size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
+    text.resize(static_cast<size_t>(GetWindowTextW(window, &text[0], static_cast<int>(text.size()))));
+    return text;
+}
+
+std::wstring ProgramFolder() {
+    wchar_t path[MAX_PATH] = L"";
+    GetModuleFileNameW(nullptr, path, MAX_PATH);
+    return FolderOf(path);
+}
+
+int Bench(bool profile, int runs) {
+    const std::wstring folder = ProgramFolder();
+    const std::wstring record = folder + L"\\standin-record.txt";
+    DeleteFileW(record.c_str());
+    DeleteFileW((folder + L"\\log.txt").c_str());
+    // The stand-in reads these at every call: record every object made and released, fail nothing.
+    SetEnvironmentVariableW(L"STANDIN_RECORD", record.c_str());
+    SetEnvironmentVariableW(L"STANDIN_FAIL", nullptr);
+
+    const std::string series = FormatCount(runs) + " runs of the self-test in-process against the stand-in";
+    OleScope ole;
+    LogBoxWindow window(GetModuleHandleW(nullptr));
+    if (!ole.Ok() || !window.Edit()) {
+        PrintCountRow(series, 0, 0, false, "no OLE or no log box window");
+        return 1;
+    }
+    win32::EditLogBox text1;
+    text1.Attach(window.Edit());
+    SelfTestRig rig(text1);
+    rig.Click();  // warm-up: the engine is made, the libraries are loaded
+    if (!rig.LastRunSucceeded()) {
+        PrintCountRow(series, 0, 0, false, "the first run was not 19 successful lines: is the stand-in registered?");
+        return 1;
+    }
+    rig.YieldToEvents();
+    const Snapshot before = Take(record);
+    const ServiceProfile services = rig.Profile();
+    int failedRuns = 0;
+    const double seconds = TimeRuns(rig, runs, failedRuns);
+    rig.YieldToEvents();
+    const Snapshot after = Take(record);
+    if (profile) {
+        PrintProfile(services, rig.Profile(), runs, seconds);
+        CompareLogBoxes(window.Edit(), WindowText(window.Edit()));
+        return failedRuns == 0 ? 0 : 1;
+    }
+
+    PrintCountRows(series + ": ", before, after, failedRuns);
+    return failedRuns == 0 ? 0 : 1;
+}
+
+}  // namespace
+
+}  // namespace velkorin::bench
+
+int main() {
+    const std::vector<std::wstring> arguments = velkorin::bench::Arguments();
+    const long runs = arguments.size() == 2 ? std::wcstol(arguments[1].c_str(), nullptr, 10) : 0;
+    const bool profile = !arguments.empty() && arguments[0] == L"profile";
+    if (runs <= 0 || (!profile && arguments[0] != L"count")) {
+        std::fprintf(stderr, "usage: bench_runs count|profile <runs>\n");
+        return 2;
+    }
+    return velkorin::bench::Bench(profile, static_cast<int>(runs));
+}
