@@ -38,7 +38,7 @@ LRESULT CALLBACK RedirectButton(HWND window, UINT message, WPARAM wParam, LPARAM
     if (!g_current) return PassOn(window, message, wParam, lParam);
     try {
         // A counted reference for the length of this call, released on every path by its scope. The
-        // reference data is the control's identity; an object already gone yields no reference.
+        // reference data is the control's identity, which the form keeps alive as long as the window.
         ObjectRef control;
         if (FormControl* object = FromIdentity(referenceData)) control = object->weak_from_this().lock();
         return pvRedirectButton(g_current->Module(), g_current->Screen(), Native(window), message, wParam, lParam,
