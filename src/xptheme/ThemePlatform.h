@@ -55,86 +55,77 @@ struct InitCommonControlsRecord {
     uint32_t dwICC = 0;
 };
 
-// Every platform function the visual-style module calls, named as the platform names them. The
-// real table binds each one by library and function name at its first call; a missing library or
-// function is a Failure of that call. Host tests put a recording fake in its place.
+// Every platform function the visual-style module calls, named as the platform names them: return
+// type, name, parameters. One list, so that each table (the real one, a recording or counting one)
+// declares exactly the same set: VELKORIN_THEME_PLATFORM_FUNCTIONS(VELKORIN_THEME_PLATFORM_OVERRIDE).
+#define VELKORIN_THEME_PLATFORM_FUNCTIONS(X) \
+    /* comctl32.dll */ \
+    X(int32_t, DllGetVersion, (DllVersionInfo& info)) \
+    X(bool, InitCommonControlsEx, (const InitCommonControlsRecord& record)) \
+    X(MessageResult, DefSubclassProc, (NativeHandle window, uint32_t message, MessageWParam wParam, MessageLParam lParam)) \
+    X(bool, SetWindowSubclass, (NativeHandle window, SubclassProcedure procedure, std::uintptr_t subclassId, std::uintptr_t referenceData)) \
+    /* user32 */ \
+    X(MessageResult, DefWindowProcA, (NativeHandle window, uint32_t message, MessageWParam wParam, MessageLParam lParam)) \
+    X(NativeHandle, GetPropA, (NativeHandle window, const std::string& name)) \
+    X(bool, SetPropA, (NativeHandle window, const std::string& name, NativeHandle value)) \
+    X(int32_t, IsWindowVisible, (NativeHandle window)) \
+    X(NativeHandle, GetDC, (NativeHandle window)) \
+    X(int32_t, ReleaseDC, (NativeHandle window, NativeHandle dc)) \
+    X(int32_t, FillRect, (NativeHandle dc, const PlatformRect& rect, NativeHandle brush)) \
+    /* DrawStateA with no brush and no callback, as the module always calls it. */ \
+    X(bool, DrawStateA, (NativeHandle dc, NativeHandle image, int32_t x, int32_t y, int32_t width, int32_t height, uint32_t flags)) \
+    X(MessageResult, SendMessageA, (NativeHandle window, uint32_t message, MessageWParam wParam, MessageLParam lParam)) \
+    X(NativeHandle, GetFocus, ()) \
+    X(NativeHandle, BeginPaint, (NativeHandle window, PaintRecord& record)) \
+    X(bool, EndPaint, (NativeHandle window, const PaintRecord& record)) \
+    X(bool, TrackMouseEvent, (const TrackMouseRecord& record)) \
+    X(bool, InvalidateRect, (NativeHandle window, const PlatformRect* rect, bool erase)) \
+    X(bool, ValidateRect, (NativeHandle window, const PlatformRect* rect)) \
+    X(bool, InvalidateRgn, (NativeHandle window, NativeHandle region, bool erase)) \
+    X(uint32_t, GetSysColor, (int32_t index)) \
+    X(PlatformRect, GetClientRect, (NativeHandle window)) \
+    X(int32_t, DrawFocusRect, (NativeHandle dc, const PlatformRect& rect)) \
+    /* Text in UTF-8, passed on in the ANSI code page; the rectangle is written back as the platform does. */ \
+    X(int32_t, DrawTextA, (NativeHandle dc, const std::string& text, int32_t length, PlatformRect& rect, uint32_t format)) \
+    /* uxtheme (wide text) */ \
+    X(NativeHandle, OpenThemeData, (NativeHandle window, const std::string& classList)) \
+    X(int32_t, CloseThemeData, (NativeHandle theme)) \
+    X(NativeHandle, GetThemeBackgroundRegion, (NativeHandle theme, NativeHandle dc, int32_t part, int32_t state, const PlatformRect& rect)) \
+    X(int32_t, DrawThemeParentBackground, (NativeHandle window, NativeHandle dc, const PlatformRect& rect)) \
+    X(int32_t, DrawThemeBackground, (NativeHandle theme, NativeHandle dc, int32_t part, int32_t state, const PlatformRect& rect, const PlatformRect& clip)) \
+    X(PlatformRect, GetThemeBackgroundContentRect, (NativeHandle theme, NativeHandle dc, int32_t part, int32_t state, const PlatformRect& bounds)) \
+    X(int32_t, DrawThemeText, (NativeHandle theme, NativeHandle dc, int32_t part, int32_t state, const std::string& text, int32_t length, uint32_t flags, uint32_t flags2, const PlatformRect& rect)) \
+    /* gdi32 */ \
+    X(int32_t, ExtSelectClipRgn, (NativeHandle dc, NativeHandle region, int32_t mode)) \
+    X(NativeHandle, CreateSolidBrush, (uint32_t color)) \
+    X(NativeHandle, CreateCompatibleDC, (NativeHandle dc)) \
+    X(NativeHandle, CreateCompatibleBitmap, (NativeHandle dc, int32_t width, int32_t height)) \
+    X(NativeHandle, SelectObject, (NativeHandle dc, NativeHandle object)) \
+    X(bool, DeleteObject, (NativeHandle object)) \
+    X(bool, DeleteDC, (NativeHandle dc)) \
+    /* msimg32 */ \
+    X(bool, TransparentBlt, (NativeHandle destination, int32_t x, int32_t y, int32_t width, int32_t height, NativeHandle source, int32_t sourceX, int32_t sourceY, int32_t sourceWidth, int32_t sourceHeight, uint32_t transparentColor)) \
+    /* kernel32 */ \
+    X(NativeHandle, LoadLibraryA, (const std::string& fileName)) \
+    X(void, OutputDebugStringA, (const std::string& text)) \
+    /* uxtheme */ \
+    X(int32_t, IsAppThemed, ()) \
+    X(int32_t, IsThemeActive, ()) \
+    X(uint32_t, GetThemeAppProperties, ())
+
+// The table itself. The real one binds each function by library and function name at its first
+// call; a missing library or function is a Failure of that call. Host tests put a recording fake in
+// its place.
 class ThemePlatform {
 public:
     virtual ~ThemePlatform() = default;
 
-    // comctl32.dll
-    virtual int32_t DllGetVersion(DllVersionInfo& info) = 0;
-    virtual bool InitCommonControlsEx(const InitCommonControlsRecord& record) = 0;
-    virtual MessageResult DefSubclassProc(NativeHandle window, uint32_t message, MessageWParam wParam,
-                                          MessageLParam lParam) = 0;
-    virtual bool SetWindowSubclass(NativeHandle window, SubclassProcedure procedure, std::uintptr_t subclassId,
-                                   std::uintptr_t referenceData) = 0;
-
-    // user32
-    virtual MessageResult DefWindowProcA(NativeHandle window, uint32_t message, MessageWParam wParam,
-                                         MessageLParam lParam) = 0;
-    virtual NativeHandle GetPropA(NativeHandle window, const std::string& name) = 0;
-    virtual bool SetPropA(NativeHandle window, const std::string& name, NativeHandle value) = 0;
-    virtual int32_t IsWindowVisible(NativeHandle window) = 0;
-    virtual NativeHandle GetDC(NativeHandle window) = 0;
-    virtual int32_t ReleaseDC(NativeHandle window, NativeHandle dc) = 0;
-    virtual int32_t FillRect(NativeHandle dc, const PlatformRect& rect, NativeHandle brush) = 0;
-    // DrawStateA with no brush and no callback, as the module always calls it.
-    virtual bool DrawStateA(NativeHandle dc, NativeHandle image, int32_t x, int32_t y, int32_t width, int32_t height,
-                            uint32_t flags) = 0;
-
-    virtual MessageResult SendMessageA(NativeHandle window, uint32_t message, MessageWParam wParam,
-                                       MessageLParam lParam) = 0;
-    virtual NativeHandle GetFocus() = 0;
-    virtual NativeHandle BeginPaint(NativeHandle window, PaintRecord& record) = 0;
-    virtual bool EndPaint(NativeHandle window, const PaintRecord& record) = 0;
-    virtual bool TrackMouseEvent(const TrackMouseRecord& record) = 0;
-    virtual bool InvalidateRect(NativeHandle window, const PlatformRect* rect, bool erase) = 0;
-    virtual bool ValidateRect(NativeHandle window, const PlatformRect* rect) = 0;
-    virtual bool InvalidateRgn(NativeHandle window, NativeHandle region, bool erase) = 0;
-    virtual uint32_t GetSysColor(int32_t index) = 0;
-    virtual PlatformRect GetClientRect(NativeHandle window) = 0;
-    virtual int32_t DrawFocusRect(NativeHandle dc, const PlatformRect& rect) = 0;
-    // Text in UTF-8, passed on in the ANSI code page; the rectangle is written back as the platform does.
-    virtual int32_t DrawTextA(NativeHandle dc, const std::string& text, int32_t length, PlatformRect& rect,
-                              uint32_t format) = 0;
-
-    // uxtheme (wide text)
-    virtual NativeHandle OpenThemeData(NativeHandle window, const std::string& classList) = 0;
-    virtual int32_t CloseThemeData(NativeHandle theme) = 0;
-    virtual NativeHandle GetThemeBackgroundRegion(NativeHandle theme, NativeHandle dc, int32_t part, int32_t state,
-                                                  const PlatformRect& rect) = 0;
-    virtual int32_t DrawThemeParentBackground(NativeHandle window, NativeHandle dc, const PlatformRect& rect) = 0;
-    virtual int32_t DrawThemeBackground(NativeHandle theme, NativeHandle dc, int32_t part, int32_t state,
-                                        const PlatformRect& rect, const PlatformRect& clip) = 0;
-    virtual PlatformRect GetThemeBackgroundContentRect(NativeHandle theme, NativeHandle dc, int32_t part,
-                                                       int32_t state, const PlatformRect& bounds) = 0;
-    virtual int32_t DrawThemeText(NativeHandle theme, NativeHandle dc, int32_t part, int32_t state,
-                                  const std::string& text, int32_t length, uint32_t flags, uint32_t flags2,
-                                  const PlatformRect& rect) = 0;
-
-    // gdi32
-    virtual int32_t ExtSelectClipRgn(NativeHandle dc, NativeHandle region, int32_t mode) = 0;
-    virtual NativeHandle CreateSolidBrush(uint32_t color) = 0;
-    virtual NativeHandle CreateCompatibleDC(NativeHandle dc) = 0;
-    virtual NativeHandle CreateCompatibleBitmap(NativeHandle dc, int32_t width, int32_t height) = 0;
-    virtual NativeHandle SelectObject(NativeHandle dc, NativeHandle object) = 0;
-    virtual bool DeleteObject(NativeHandle object) = 0;
-    virtual bool DeleteDC(NativeHandle dc) = 0;
-
-    // msimg32
-    virtual bool TransparentBlt(NativeHandle destination, int32_t x, int32_t y, int32_t width, int32_t height,
-                                NativeHandle source, int32_t sourceX, int32_t sourceY, int32_t sourceWidth,
-                                int32_t sourceHeight, uint32_t transparentColor) = 0;
-
-    // kernel32
-    virtual NativeHandle LoadLibraryA(const std::string& fileName) = 0;
-    virtual void OutputDebugStringA(const std::string& text) = 0;
-
-    // uxtheme
-    virtual int32_t IsAppThemed() = 0;
-    virtual int32_t IsThemeActive() = 0;
-    virtual uint32_t GetThemeAppProperties() = 0;
+#define VELKORIN_THEME_PLATFORM_PURE(result, name, parameters) virtual result name parameters = 0;
+    VELKORIN_THEME_PLATFORM_FUNCTIONS(VELKORIN_THEME_PLATFORM_PURE)
+#undef VELKORIN_THEME_PLATFORM_PURE
 };
+
+// Declares one function of the list in a table that implements it.
+#define VELKORIN_THEME_PLATFORM_OVERRIDE(result, name, parameters) result name parameters override;
 
 }  // namespace velkorin
