@@ -2,6 +2,7 @@
 
 #include <olectl.h>
 
+#include "DeviceContexts.h"
 #include "DispatchObject.h"
 #include "TimedObject.h"
 
@@ -14,19 +15,7 @@ constexpr int kPictureSize = 32;
 constexpr int32_t kMagenta = 0x00FF00FF;
 constexpr int32_t kButtonFaceColour = static_cast<int32_t>(0x8000000F);
 
-class MemoryDc {
-public:
-    explicit MemoryDc(HDC compatibleWith) : dc_(CreateCompatibleDC(compatibleWith)) {}
-    ~MemoryDc() {
-        if (dc_) DeleteDC(dc_);
-    }
-    MemoryDc(const MemoryDc&) = delete;
-    MemoryDc& operator=(const MemoryDc&) = delete;
-    HDC Get() const { return dc_; }
-
-private:
-    HDC dc_;
-};
+using win32::forms::MemoryDc;
 
 ObjectRef PictureOf(PICTDESC& description) {
     IPictureDisp* raw = nullptr;

@@ -50,7 +50,7 @@ std::string CheckLooks(PaintRig& rig) {
 }
 
 int Bench(bool timing, int repetitions, int paints) {
-    OleScope ole;
+    win32::OleScope ole;
     PaintRig rig(GetModuleHandleW(nullptr));
     if (!ole.Ok() || !rig.fixture.Ready()) {
         PrintFailure("no button window, font or pictures");

@@ -161,7 +161,7 @@ int Bench(bool profile, int runs) {
     SetEnvironmentVariableW(L"STANDIN_FAIL", nullptr);
 
     const std::string series = FormatCount(runs) + " runs of the self-test in-process against the stand-in";
-    OleScope ole;
+    win32::OleScope ole;
     LogBoxWindow window(GetModuleHandleW(nullptr));
     if (!ole.Ok() || !window.Edit()) {
         PrintCountRow(series, 0, 0, false, "no OLE or no log box window");

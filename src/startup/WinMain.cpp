@@ -1,9 +1,9 @@
 // The process entry: the runtime's start routine. It sets up the one user-interface thread, calls
 // Main once, and dispatches messages until the last window is gone.
 #include <windows.h>
-#include <ole2.h>
 
 #include "ComComponentFactory.h"
+#include "OleScope.h"
 #include "Win32DateTimeText.h"
 #include "Win32ProgramFolder.h"
 #include "Win32ScreenMetrics.h"
@@ -13,20 +13,6 @@
 #include "mdStartup.h"
 
 namespace {
-
-// OLE (and with it COM) for this thread, for the components and the pictures.
-class OleScope {
-public:
-    OleScope() : hr_(OleInitialize(nullptr)) {}
-    ~OleScope() {
-        if (SUCCEEDED(hr_)) OleUninitialize();
-    }
-    OleScope(const OleScope&) = delete;
-    OleScope& operator=(const OleScope&) = delete;
-
-private:
-    HRESULT hr_;
-};
 
 int RunProgram(HINSTANCE instance) {
     using namespace velkorin;

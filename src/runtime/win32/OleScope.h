@@ -3,10 +3,10 @@
 #include <windows.h>
 #include <ole2.h>
 
-namespace velkorin::bench {
+namespace velkorin::win32 {
 
-// OLE (and with it COM) for this thread, as the program has it; uninitialised only after a
-// successful initialise.
+// OLE (and with it COM) for the one user-interface thread, for the components and the pictures;
+// uninitialised only after a successful initialise.
 class OleScope {
 public:
     OleScope() : hr_(OleInitialize(nullptr)) {}
@@ -15,10 +15,11 @@ public:
     }
     OleScope(const OleScope&) = delete;
     OleScope& operator=(const OleScope&) = delete;
+
     bool Ok() const { return SUCCEEDED(hr_); }
 
 private:
     HRESULT hr_;
 };
 
-}  // namespace velkorin::bench
+}  // namespace velkorin::win32
