@@ -1,0 +1,28 @@
+#!/usr/bin/env bash
+# README.txt goes into the zip beside Velkorin.exe and must read well in every Notepad: plain ASCII
+# with no byte-order mark, CR LF after every line, at most 78 characters a line, and it names the
+# failure numbers it explains.
+# usage: check-readme.sh <README.txt>
+set -uo pipefail
+file=$1
+failed=0
+fail() { echo "FAILED: $*"; failed=1; }
+
+[ -s "$file" ] || { echo "FAILED: no $file"; exit 1; }
+[ "$(head -c3 "$file" | od -An -tx1 | tr -d ' ')" != efbbbf ] || fail "starts with a UTF-8 byte-order mark"
+bad=$(LC_ALL=C grep -n '[^ -~'$'\r'']' "$file" | cut -d: -f1 | head -5 | tr '\n' ' ')
+[ -z "$bad" ] || fail "bytes other than printable ASCII, CR and LF on lines $bad"
+bare=$(LC_ALL=C awk '!/\r$/ { print NR }' "$file" | head -5 | tr '\n' ' ')
+[ -z "$bare" ] || fail "lines not ended by CR LF: $bare"
+[ "$(tail -c2 "$file" | od -An -tx1 | tr -d ' ')" = 0d0a ] || fail "the last line is not ended by CR LF"
+[ "$(tr -cd '\r' <"$file" | wc -c)" = "$(tr -cd '\n' <"$file" | wc -c)" ] || fail "a CR or an LF without the other"
+long=$(LC_ALL=C awk '{ sub(/\r$/, "") } length > 78 { print NR }' "$file" | head -5 | tr '\n' ' ')
+[ -z "$long" ] || fail "lines longer than 78 characters: $long"
+
+for number in -2147221164 3706 3024 -2147467259 3343 3051 3045 3050 3356 3078; do
+    grep -qE -- "(^|[^0-9-])$number([^0-9]|\$)" "$file" || fail "does not name failure $number"
+done
+grep -qF 'ERROR!: <number> - <description>' "$file" || fail "does not show the error line's form"
+
+[ $failed = 0 ] && echo "README.txt: ANSI, CR LF, short lines, the failure numbers named"
+exit $failed
