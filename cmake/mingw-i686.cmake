@@ -1,12 +1,16 @@
 # The product: 32-bit Windows, PE32.
-# The posix thread model gives the standard library its threads (GoogleTest needs them); it is
-# linked statically like the rest.
+# The win32 thread model links no threading runtime: the posix model's winpthreads imports
+# GetTickCount64 (Vista) and AddVectoredExceptionHandler (XP) at load time, and the program must
+# load on Windows 2000. The program uses none of the standard library's threads.
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR i686)
-set(CMAKE_C_COMPILER i686-w64-mingw32-gcc-posix)
-set(CMAKE_CXX_COMPILER i686-w64-mingw32-g++-posix)
+set(CMAKE_C_COMPILER i686-w64-mingw32-gcc-win32)
+set(CMAKE_CXX_COMPILER i686-w64-mingw32-g++-win32)
 set(CMAKE_RC_COMPILER i686-w64-mingw32-windres)
 set(CMAKE_FIND_ROOT_PATH /usr/i686-w64-mingw32)
 set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
 set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
+# This build makes the shipped program and runs its checks; the 32-bit test programs, which
+# GoogleTest ties to the posix model, build in a tree of their own (mingw-i686-tests.cmake).
+set(VELKORIN_PE32_PRODUCT ON)

@@ -42,6 +42,33 @@ for dll in $imports; do
 done
 check "imports present" test -n "$imports"
 
+if [ "$arch" = i686 ]; then
+    # The program must load on Windows 2000 SP4: the header asks for no later system, and every
+    # function imported at load time is in imports.txt with a release no later than 2000.
+    version() { awk -v k="$1" '$1 == "Major" k { M = $2 } $1 == "Minor" k { m = $2 } END { printf "%d.%d", M, m }' <<<"$headers"; }
+    at_most_5_0() { awk -v v="$1" 'BEGIN { split(v, p, "."); exit !(p[1] < 5 || (p[1] == 5 && p[2] == 0)) }'; }
+    check "operating system version $(version OSystemVersion) at most 5.0" at_most_5_0 "$(version OSystemVersion)"
+    check "subsystem version $(version SubsystemVersion) at most 5.0" at_most_5_0 "$(version SubsystemVersion)"
+    table=$(dirname "$0")/imports.txt
+    functions=$(awk '/DLL Name:/ { dll = tolower($3) }
+        /^\t[0-9a-f]+\t/ && dll != "" { print dll, ($3 != "" ? $3 : "<ordinal " $2 ">") }
+        /^$/ { dll = "" }' <<<"$headers")
+    check "imported functions listed" test -n "$functions"
+    while read -r dll function; do
+        release=$(awk -v d="$dll" -v f="$function" '$1 == d && $2 == f { print $3 }' "$table")
+        case $release in
+        2000) passed=$((passed + 1)) ;;
+        "") check "$dll $function has a row in imports.txt" false ;;
+        *) check "$dll $function is in Windows 2000 (imports.txt: first in $release)" false ;;
+        esac
+    done <<<"$functions"
+    # Bound by name at first call, so that a system without them still starts the program.
+    check "SetProcessDEPPolicy is not a load-time import" bash -c '! grep -qx "kernel32.dll SetProcessDEPPolicy" <<<"$0"' "$functions"
+    for dll in shell32.dll comctl32.dll uxtheme.dll msimg32.dll; do
+        check "nothing from $dll at load time" bash -c '! grep -q "^$1 " <<<"$0"' "$functions" "$dll"
+    done
+fi
+
 check "file version 1.0.0.3" has 'FILEVERSION 1, 0, 0, 3' "$resources"
 check "product version 1.0.0.3" has 'PRODUCTVERSION 1, 0, 0, 3' "$resources"
 check "application, 32-bit Windows" has 'FILEOS 0x4' "$resources"
