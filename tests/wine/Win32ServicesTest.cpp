@@ -5,6 +5,7 @@
 
 #include <functional>
 
+#include "BoundLibrary.h"
 #include "ComFailure.h"
 #include "EditLogBox.h"
 #include "TextConversion.h"
@@ -110,6 +111,31 @@ TEST(Win32Services, ComFailuresCarryTheSignedCodeAndAText) {
     EXPECT_EQ(accessDenied.Number(), -2147024891);
     EXPECT_FALSE(accessDenied.Description().empty());
     EXPECT_NE(accessDenied.Description().back(), '\n');
+}
+
+TEST(Win32Services, UnboundFunctionsFailTheSameWayAtEveryCall) {
+    using NoArgumentsFn = BOOL(WINAPI*)();
+    struct Table {
+        explicit Table(const char* name) : library(name) {}
+        win32::BoundLibrary library;
+        using VelkorinFirstFn = NoArgumentsFn;
+        using VelkorinSecondFn = NoArgumentsFn;
+        VELKORIN_BIND(VelkorinFirst);
+        VELKORIN_BIND(VelkorinSecond);
+    };
+    Table absent("velkorin-absent-library.dll");
+    Table present("kernel32");
+    for (int call = 1; call <= 2; ++call) {
+        SCOPED_TRACE(call);
+        EXPECT_EQ(NumberOf([&] { absent.pVelkorinFirst(); }), 53);
+        EXPECT_EQ(NumberOf([&] { absent.pVelkorinSecond(); }), 53);  // another function of the same table
+        EXPECT_EQ(NumberOf([&] { present.pVelkorinFirst(); }), 453);
+    }
+    try {
+        absent.pVelkorinFirst();
+    } catch (const Failure& failure) {
+        EXPECT_EQ(failure.Description(), "File not found: velkorin-absent-library.dll");
+    }
 }
 
 }  // namespace

@@ -9,10 +9,14 @@ FARPROC BoundLibrary::Resolve(const char* function) {
         tried_ = true;
         module_ = LoadLibraryA(name_);  // the system's own library names are plain ASCII
     }
-    if (!module_) throw Failure::LibraryNotFound(name_);
-    FARPROC proc = GetProcAddress(module_, function);
-    if (!proc) throw Failure::EntryPointNotFound(function, name_);
+    FARPROC proc = module_ ? GetProcAddress(module_, function) : nullptr;
+    if (!proc) throw Unbound(function);
     return proc;
+}
+
+Failure BoundLibrary::Unbound(const char* function) const {
+    if (!module_) return Failure::LibraryNotFound(name_);
+    return Failure::EntryPointNotFound(function, name_);
 }
 
 }  // namespace velkorin::win32

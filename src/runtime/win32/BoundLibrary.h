@@ -19,6 +19,9 @@ public:
     const char* Name() const { return name_; }
     // The function's address; a missing library or entry point is a Failure of the calling step.
     FARPROC Resolve(const char* function);
+    // Why a function of this library could not be bound: the library itself (53) once its load
+    // failed, else the entry point (453). The same answer at every call, not only the first.
+    Failure Unbound(const char* function) const;
 
 private:
     const char* name_;
@@ -41,7 +44,7 @@ public:
             tried_ = true;
             proc_ = reinterpret_cast<void*>(library_.Resolve(name_));
         }
-        if (!proc_) throw Failure::EntryPointNotFound(name_, library_.Name());
+        if (!proc_) throw library_.Unbound(name_);
         return reinterpret_cast<Fn>(proc_)(std::forward<Args>(args)...);
     }
 
