@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "ComFailure.h"
 #include "ExpectedTranscript.h"
 #include "TextConversion.h"
 #include "Utf16.h"
@@ -140,6 +141,24 @@ TEST_F(StandInComponents, EmptyDescriptionEndsTheLineWithTheSeparator) {
                                         {"Connecting To Test.mdb using ADO...", "--Successful", "Opening Table...",
                                          "ERROR!: -2147217900 - ", kSep},
                                         kEnd}));
+}
+
+TEST_F(StandInComponents, CodeReturnedDirectlyTakesTheComponentsTextOnlyWhereItOffersOne) {
+    const std::string systemText = win32::FailureFromHresult(E_FAIL).Description();
+    struct Row {
+        const wchar_t* delivery;
+        std::string description;
+    } const rows[] = {{L"errorinfo:", "Table 'test' is exclusively locked by user 'Admin'."}, {L"bare:", systemText}};
+    for (const Row& row : rows) {
+        SCOPED_TRACE(win32::WideToUtf8(row.delivery));
+        standIn.Fail(std::wstring(row.delivery) + L"DAO.Database.OpenRecordset", L"0x80004005",
+                     L"Table 'test' is exclusively locked by user 'Admin'.");
+        self.run.Command1_Click();
+        ExpectTranscriptAfterHeader(Concat({{"Connecting To Test.mdb using DAO...", "--Successful", "Opening Table...",
+                                             "ERROR!: -2147467259 - " + row.description, kSep},
+                                            kAdoSuccess, kEnd}));
+        RemoveFile(AppFile(L"log.txt"));
+    }
 }
 
 TEST_F(StandInComponents, EngineThatCannotBeCreatedIsReportedWithTheSystemsText) {

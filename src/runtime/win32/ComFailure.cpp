@@ -1,6 +1,7 @@
 #include "ComFailure.h"
 
 #include "ComErrors.h"
+#include "ComPtr.h"
 #include "ComVariant.h"
 #include "TextConversion.h"
 
@@ -26,6 +27,18 @@ Failure FailureFromHresult(HRESULT hr) {
     std::string text = SystemMessageText(code);
     if (text.empty()) text = FallbackComErrorText(code);
     return Failure(static_cast<int32_t>(code), text);
+}
+
+Failure FailureFromCall(IUnknown* object, REFIID iid, HRESULT hr) {
+    Failure plain = FailureFromHresult(hr);
+    ComPtr<ISupportErrorInfo> support;
+    if (!object || FAILED(object->QueryInterface(IID_ISupportErrorInfo, support.PutVoid()))) return plain;
+    if (support->InterfaceSupportsErrorInfo(iid) != S_OK) return plain;
+    ComPtr<IErrorInfo> info;
+    if (GetErrorInfo(0, info.Put()) != S_OK || !info) return plain;
+    Bstr description;
+    if (FAILED(info->GetDescription(description.Put())) || SysStringLen(description.Get()) == 0) return plain;
+    return Failure(plain.Number(), WideToUtf8(description.Get(), static_cast<int>(SysStringLen(description.Get()))));
 }
 
 Failure FailureFromException(EXCEPINFO& info) {

@@ -16,6 +16,11 @@ std::string SystemMessageText(DWORD code);
 // or our own short text where the system has none.
 Failure FailureFromHresult(HRESULT hr);
 
+// A failing HRESULT that an object returned directly from a call on interface iid. When the object
+// offers error information for that interface (ISupportErrorInfo, then GetErrorInfo), the
+// description is the component's own; otherwise the system's text, as FailureFromHresult gives it.
+Failure FailureFromCall(IUnknown* object, REFIID iid, HRESULT hr);
+
 // A component's own failure (DISP_E_EXCEPTION): its number and its text as it gave them.
 // Frees the strings the EXCEPINFO holds.
 Failure FailureFromException(EXCEPINFO& info);

@@ -130,10 +130,11 @@ Value DispatchObject::Invoke(const std::string& name, WORD flags, const std::vec
     ComVariant result;
     EXCEPINFO exception = {};
     UINT badArgument = 0;
+    SetErrorInfo(0, nullptr);  // what an earlier failure left on the thread is not this call's
     HRESULT hr = dispatch_->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, flags, &params,
                                    flags == DISPATCH_PROPERTYPUT ? nullptr : result.Get(), &exception, &badArgument);
     if (hr == DISP_E_EXCEPTION) throw FailureFromException(exception);
-    if (FAILED(hr)) throw FailureFromHresult(hr);
+    if (FAILED(hr)) throw FailureFromCall(dispatch_.Get(), IID_IDispatch, hr);
     return FromVariant(result.Get());
 }
 

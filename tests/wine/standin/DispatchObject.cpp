@@ -36,10 +36,13 @@ HRESULT STDMETHODCALLTYPE DispatchObject::QueryInterface(REFIID iid, void** out)
 {
     if (!out) return E_POINTER;
     *out = nullptr;
-    if (!IsEqualIID(iid, IID_IUnknown) && !IsEqualIID(iid, IID_IDispatch) && !IsEqualIID(iid, kIidStandInObject)) {
+    if (IsEqualIID(iid, IID_ISupportErrorInfo)) {
+        *out = static_cast<ISupportErrorInfo*>(this);
+    } else if (IsEqualIID(iid, IID_IUnknown) || IsEqualIID(iid, IID_IDispatch) || IsEqualIID(iid, kIidStandInObject)) {
+        *out = static_cast<IDispatch*>(this);
+    } else {
         return E_NOINTERFACE;
     }
-    *out = static_cast<IDispatch*>(this);
     AddRef();
     return S_OK;
 }
@@ -133,9 +136,30 @@ HRESULT STDMETHODCALLTYPE DispatchObject::Invoke(DISPID id, REFIID, LCID, WORD f
     }
 }
 
-HRESULT DispatchObject::Raise(const Failure& failure, bool injected, EXCEPINFO* excep) const
+HRESULT STDMETHODCALLTYPE DispatchObject::InterfaceSupportsErrorInfo(REFIID iid)
+{
+    return offersErrorInfo_ && IsEqualIID(iid, IID_IDispatch) ? S_OK : S_FALSE;
+}
+
+HRESULT DispatchObject::Raise(const Failure& failure, bool injected, EXCEPINFO* excep)
 {
     RecordFailure(failure.scode, failure.description);
+    offersErrorInfo_ = failure.delivery == Delivery::ErrorInfo;
+    if (failure.delivery != Delivery::Exception) {
+        ICreateErrorInfo* create = nullptr;
+        if (SUCCEEDED(CreateErrorInfo(&create))) {
+            create->SetGUID(IID_IDispatch);
+            create->SetSource(const_cast<LPOLESTR>(L"StandIn"));
+            create->SetDescription(const_cast<LPOLESTR>(failure.description.c_str()));
+            IErrorInfo* info = nullptr;
+            if (SUCCEEDED(create->QueryInterface(IID_IErrorInfo, reinterpret_cast<void**>(&info)))) {
+                SetErrorInfo(0, info);
+                info->Release();
+            }
+            create->Release();
+        }
+        return failure.scode;
+    }
     if (excep) {
         *excep = EXCEPINFO{};
         excep->scode = failure.scode;

@@ -9,10 +9,18 @@
 // Private interface id: QueryInterface for it tells our objects from foreign ones.
 extern const IID kIidStandInObject;
 
-// A natural or injected error, reported to the caller through EXCEPINFO.
+// How a failure reaches the caller.
+enum class Delivery {
+    Exception,  // DISP_E_EXCEPTION with EXCEPINFO
+    ErrorInfo,  // the code itself, with error information the object says it offers
+    Bare,       // the code itself; the object offers no error information
+};
+
+// A natural or injected error, reported to the caller through EXCEPINFO unless told otherwise.
 struct Failure {
     HRESULT scode = S_OK;
     std::wstring description;
+    Delivery delivery = Delivery::Exception;
 
     // Returns false so callers can write "return failure.Set(...)".
     bool Set(HRESULT code, std::wstring text)
@@ -32,7 +40,7 @@ struct Member {
 };
 
 // Late-bound object over a fixed member table; DISPID = table index + 1.
-class DispatchObject : public IDispatch {
+class DispatchObject : public IDispatch, public ISupportErrorInfo {
 public:
     DispatchObject(const wchar_t* className, const Member* members, UINT memberCount);
     virtual ~DispatchObject();
@@ -52,6 +60,7 @@ public:
                                             DISPID* ids) override;
     HRESULT STDMETHODCALLTYPE Invoke(DISPID id, REFIID iid, LCID locale, WORD flags, DISPPARAMS* params,
                                      VARIANT* result, EXCEPINFO* excep, UINT* argError) override;
+    HRESULT STDMETHODCALLTYPE InterfaceSupportsErrorInfo(REFIID iid) override;
 
 protected:
     // Arguments arrive in caller order with VT_BYREF resolved (borrowed: never clear them).
@@ -65,9 +74,10 @@ protected:
     static void ReturnObject(VARIANT& result, DispatchObject* object);
 
 private:
-    HRESULT Raise(const Failure& failure, bool injected, EXCEPINFO* excep) const;
+    HRESULT Raise(const Failure& failure, bool injected, EXCEPINFO* excep);
 
     LONG refs_ = 1;
+    bool offersErrorInfo_ = false;
     const wchar_t* className_;
     const Member* members_;
     UINT memberCount_;

@@ -3,11 +3,20 @@
 #include "Record.h"
 
 #include <cwchar>
+#include <utility>
 
 namespace {
 
-bool ParseEntry(const std::wstring& entry, const std::wstring& step, Failure& failure)
+bool ParseEntry(std::wstring entry, const std::wstring& step, Failure& failure)
 {
+    Delivery delivery = Delivery::Exception;
+    for (const auto& prefix : {std::make_pair(L"errorinfo:", Delivery::ErrorInfo), std::make_pair(L"bare:", Delivery::Bare)}) {
+        const std::wstring text = prefix.first;
+        if (entry.compare(0, text.size(), text) == 0) {
+            entry.erase(0, text.size());
+            delivery = prefix.second;
+        }
+    }
     const size_t first = entry.find(L'|');
     if (first == std::wstring::npos || entry.compare(0, first, step) != 0) return false;
     const size_t second = entry.find(L'|', first + 1);
@@ -17,6 +26,7 @@ bool ParseEntry(const std::wstring& entry, const std::wstring& step, Failure& fa
     if (code.empty() || *end != L'\0' || !FAILED(HRESULT(value))) return false;
     failure.scode = HRESULT(value);
     failure.description = second == std::wstring::npos ? std::wstring() : entry.substr(second + 1);
+    failure.delivery = delivery;
     return true;
 }
 

@@ -16,5 +16,10 @@
 // ignored. A "create" step makes CreateInstance return the code; a member step
 // makes Invoke return DISP_E_EXCEPTION with scode = code, source "StandIn" and
 // the description taken as is (an empty one gives an empty BSTR).
+// A member step prefixed "errorinfo:" instead returns the code from Invoke
+// directly, with the description in the thread's error information and the
+// object saying through ISupportErrorInfo that it offers it for IDispatch;
+// prefixed "bare:", it sets the same error information but says it offers
+// none, so a caller must not take that text.
 
 bool FindInjectedFailure(const std::wstring& step, Failure& failure);
