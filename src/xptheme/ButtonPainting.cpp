@@ -23,6 +23,13 @@ ObjectRef PictureProperty(const ObjectRef& control, const char* name) {
     return Require(control).Get(name).AsObject();
 }
 
+// The state's own picture when it holds an image, else Picture; the state's own is read first.
+ObjectRef PreferredPicture(const ObjectRef& control, const char* preferred) {
+    ObjectRef first = PictureProperty(control, preferred);
+    ObjectRef fallback = PictureProperty(control, "Picture");
+    return pvPickPicture(first, fallback);
+}
+
 NativeHandle AsHandle(const Value& value) { return HandleFromLong(value.AsInteger()); }
 
 // The button's own flags, read from the control and its window.
@@ -84,16 +91,15 @@ void pvDrawButton(mdXpThemeSupport& module, ScreenMetrics& screen, NativeHandle 
     trap.Step([&] { disabled = !Require(control).Get("Enabled").AsBoolean(); });
     if (disabled) {
         state = push_button::kDisabled;
-        trap.Step([&] { picture = pvPickPicture(PictureProperty(control, "DisabledPicture"), PictureProperty(control, "Picture")); });
+        trap.Step([&] { picture = PreferredPicture(control, "DisabledPicture"); });
     } else if (flags.hot && !flags.heldDown) {
         state = push_button::kHot;
         trap.Step([&] {
-            picture = flags.down ? pvPickPicture(PictureProperty(control, "DownPicture"), PictureProperty(control, "Picture"))
-                                 : PictureProperty(control, "Picture");
+            picture = flags.down ? PreferredPicture(control, "DownPicture") : PictureProperty(control, "Picture");
         });
     } else if (flags.down || flags.heldDown) {
         state = push_button::kPressed;
-        trap.Step([&] { picture = pvPickPicture(PictureProperty(control, "DownPicture"), PictureProperty(control, "Picture")); });
+        trap.Step([&] { picture = PreferredPicture(control, "DownPicture"); });
     } else {
         state = (flags.focused || flags.defaultLook) ? push_button::kDefaulted : push_button::kNormal;
         trap.Step([&] { picture = PictureProperty(control, "Picture"); });

@@ -137,7 +137,8 @@ struct StateCase {
     bool enabled, hot, held, value, focused, isDefault;
     bool activeIsTextBox;
     int state;
-    const char* picture;  // handle of the picture drawn
+    const char* picture;       // handle of the picture drawn
+    const char* pictureReads;  // the picture properties read, in order
 };
 
 class ButtonStates : public ButtonPainting, public ::testing::WithParamInterface<StateCase> {};
@@ -163,21 +164,28 @@ TEST_P(ButtonStates, FirstMatchWins) {
     }
     EXPECT_EQ(std::count(platform.calls.begin(), platform.calls.end(), "DrawFocusRect(80,{3,3,80,32})"),
               c.focused ? 1 : 0);
+    std::string pictureReads;
+    for (const std::string& name : button->reads) {
+        if (name.size() >= 7 && name.compare(name.size() - 7, 7, "Picture") == 0) {
+            pictureReads += (pictureReads.empty() ? "" : ",") + name;
+        }
+    }
+    EXPECT_EQ(pictureReads, c.pictureReads) << c.name;
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Table, ButtonStates,
-    ::testing::Values(StateCase{"disabled", false, true, true, true, true, true, false, 4, "103"},
-                      StateCase{"hot and held down is pressed", true, true, true, false, false, false, false, 3, "102"},
+    ::testing::Values(StateCase{"disabled", false, true, true, true, true, true, false, 4, "103", "DisabledPicture,Picture"},
+                      StateCase{"hot and held down is pressed", true, true, true, false, false, false, false, 3, "102", "DownPicture,Picture"},
                       StateCase{"hot with Value true shows the down picture", true, true, false, true, false, false,
-                                false, 2, "102"},
-                      StateCase{"hot", true, true, false, false, false, false, false, 2, "101"},
-                      StateCase{"Value true, not hot", true, false, false, true, false, false, false, 3, "102"},
-                      StateCase{"focused", true, false, false, false, true, false, false, 5, "101"},
-                      StateCase{"default, focus in a text box", true, false, false, false, false, true, true, 5, "101"},
+                                false, 2, "102", "DownPicture,Picture"},
+                      StateCase{"hot", true, true, false, false, false, false, false, 2, "101", "Picture"},
+                      StateCase{"Value true, not hot", true, false, false, true, false, false, false, 3, "102", "DownPicture,Picture"},
+                      StateCase{"focused", true, false, false, false, true, false, false, 5, "101", "Picture"},
+                      StateCase{"default, focus in a text box", true, false, false, false, false, true, true, 5, "101", "Picture"},
                       StateCase{"default, focus on another button", true, false, false, false, false, true, false, 1,
-                                "101"},
-                      StateCase{"normal", true, false, false, false, false, false, false, 1, "101"}),
+                                "101", "Picture"},
+                      StateCase{"normal", true, false, false, false, false, false, false, 1, "101", "Picture"}),
     [](const auto& info) {
         std::string name = info.param.name;
         for (char& ch : name) ch = std::isalnum(static_cast<unsigned char>(ch)) ? ch : '_';
