@@ -102,7 +102,13 @@ void FrmMain::Load() {
                             instance_, this);
     if (!hwnd_) throw Failure(7, "Out of memory");  // the window system refused the window
 
-    CreateControls();
+    try {
+        CreateControls();
+    } catch (...) {
+        // A window that cannot be loaded is never shown: it goes, so that nothing waits for it.
+        DestroyWindow(hwnd_);
+        throw;
+    }
     Form_Load();
 }
 
@@ -115,7 +121,7 @@ void FrmMain::CreateControls() {
                                      at.left, at.top, at.width, at.height, hwnd_,
                                      reinterpret_cast<HMENU>(static_cast<INT_PTR>(control.controlId)), instance_,
                                      nullptr);
-        if (!child) continue;
+        if (!child) throw Failure(7, "Out of memory");  // a form never loads without one of its controls
         SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font_.Get()), FALSE);
         controls_.push_back(ControlObject(control, child));
     }
@@ -175,13 +181,13 @@ LRESULT CALLBACK FrmMain::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPA
     auto* self = reinterpret_cast<FrmMain*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
     if (!self) return DefWindowProcW(hwnd, message, wParam, lParam);
     try {
-        return self->HandleMessage(message, wParam, lParam);
+        return self->HandleMessage(hwnd, message, wParam, lParam);
     } catch (...) {
         return 0;  // nothing leaves a window procedure
     }
 }
 
-LRESULT FrmMain::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT FrmMain::HandleMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_COMMAND: OnCommand(LOWORD(wParam), HIWORD(wParam)); return 0;
     case WM_CTLCOLORSTATIC: return OnCtlColorStatic(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
@@ -193,12 +199,12 @@ LRESULT FrmMain::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_SYSCOLORCHANGE: InvalidateRect(hwnd_, nullptr, TRUE); return 0;
     case WM_DESTROY: PostQuitMessage(0); return 0;
     case WM_NCDESTROY:
-        SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
+        SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
         hwnd_ = nullptr;
         break;
     default: break;
     }
-    return DefWindowProcW(hwnd_, message, wParam, lParam);
+    return DefWindowProcW(hwnd, message, wParam, lParam);
 }
 
 void FrmMain::OnCommand(int id, int notification) {
