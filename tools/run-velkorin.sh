@@ -47,7 +47,7 @@ native_i386() {
             # reaches the kernel.
             cp "$dir/probe" "$dir/padded" && printf '\001' | dd of="$dir/padded" bs=1 seek=9 conv=notrunc 2>/dev/null
             if [ "$(probe_i386 "$dir/padded")" = native ]; then
-                native_why="32-bit programs run here under qemu-i386, which binfmt_misc hands them to, though this kernel runs them itself once that entry is off (echo 0 > /proc/sys/fs/binfmt_misc/qemu-i386)"
+                native_why="binfmt_misc hands 32-bit programs to qemu-i386 here, though this kernel runs them itself with that entry off (echo 0 > /proc/sys/fs/binfmt_misc/qemu-i386)"
             else
                 native_why="32-bit programs run here only under emulation (qemu-i386)"
             fi
@@ -103,12 +103,14 @@ wine32_ready() {
 }
 
 if native_i386 && [ -f "$build/win32/src/startup/Velkorin.exe" ] && wine32_ready; then
-    # wine64 hands a PE32 to the 32-bit loader; a 64-bit prefix of its own runs it through WoW64.
+    # The 32-bit loader runs a PE32 in a 64-bit prefix through WoW64.
     exe="$build/win32/src/startup/Velkorin.exe"
+    loader=/usr/lib/wine/wine
     echo "Running the shipped PE32 (win32 build) under 32-bit Wine."
 else
     [ -n "$native_why" ] || native_why="the win32 build is missing"
     exe="$build/win64/src/startup/Velkorin.exe"
+    loader=$WINE
     echo "Running the 64-bit twin (win64 build), not the shipped PE32: $native_why."
 fi
 # A 64-bit prefix of the run's own, apart from the tests' prefixes: it runs the twin, and a PE32
@@ -124,7 +126,7 @@ windows_folder=$("$WINE" winepath -w "$folder" 2>/dev/null)
 
 if [ -z "${VELKORIN_UNDER_XVFB:-}" ]; then
     echo "Starting $folder/Velkorin.exe"
-    "$WINE" "$folder/Velkorin.exe"
+    "$loader" "$folder/Velkorin.exe"
     exit 0
 fi
 
