@@ -29,7 +29,7 @@ probe_i386() {  # <program> -> prints native, emulated or refused
     done
     kill "$pid" 2>/dev/null || true
     wait "$pid" 2>/dev/null || true
-    case ${exe:-} in "$1") echo native ;; *qemu*) echo emulated ;; *) echo refused ;; esac
+    case ${exe:-} in "$(realpath "$1")") echo native ;; *qemu*) echo emulated ;; *) echo refused ;; esac
 }
 native_i386() {
     local dir answer
