@@ -68,7 +68,9 @@ bool Win32ThemePlatform::EndPaint(NativeHandle window, const PaintRecord& record
 }
 
 bool Win32ThemePlatform::TrackMouseEvent(const TrackMouseRecord& record) {
-    TRACKMOUSEEVENT native = {record.cbSize, record.dwFlags, Window(record.hwndTrack), record.dwHoverTime};
+    // The module's record gives the 32-bit size (16); the structure's own size is what this build's
+    // user32 accepts (24 in a 64-bit process).
+    TRACKMOUSEEVENT native = {sizeof(TRACKMOUSEEVENT), record.dwFlags, Window(record.hwndTrack), record.dwHoverTime};
     return User32().pTrackMouseEvent(&native) != FALSE;
 }
 

@@ -30,4 +30,11 @@ int32_t AssemblyVersionPlatform::DllGetVersion(DllVersionInfo& info) {
     return status;
 }
 
+bool AssemblyVersionPlatform::TrackMouseEvent(const TrackMouseRecord& record) {
+    const bool accepted = Win32ThemePlatform::TrackMouseEvent(record);
+    const HWND window = reinterpret_cast<HWND>(static_cast<uintptr_t>(record.hwndTrack));
+    SetPropW(window, L"TrackMouseEvent", reinterpret_cast<HANDLE>(static_cast<uintptr_t>(accepted ? 1 : 2)));
+    return accepted;
+}
+
 }  // namespace velkorin::themed

@@ -11,9 +11,14 @@ namespace velkorin::themed {
 // manifest that asks for it (its buttons then follow the visual style), yet its comctl32 answers
 // DllGetVersion with 5.81 there too, so the module would never subclass anything under Wine.
 // Windows gives 6 from both; there this changes nothing.
+//
+// It also leaves the outcome of each TrackMouseEvent call on the tracked window as the property
+// "TrackMouseEvent" (1 accepted, 2 refused), so that a hover test can tell a hover that tracking
+// reported from one that came some other way.
 class AssemblyVersionPlatform : public win32::Win32ThemePlatform {
 public:
     int32_t DllGetVersion(DllVersionInfo& info) override;
+    bool TrackMouseEvent(const TrackMouseRecord& record) override;
 
     // What the library itself said at the last call, and the bound assembly's major version (0 when
     // the library does not come from a side-by-side assembly).

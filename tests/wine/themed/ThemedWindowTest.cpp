@@ -263,6 +263,7 @@ TEST_F(ThemedWindow, HoverSetsHotAndLeavingClearsIt) {
         GetWindowRect(button, &onScreen);
         SetCursorPos((onScreen.left + onScreen.right) / 2, (onScreen.top + onScreen.bottom) / 2);
         EXPECT_TRUE(WaitFor([&] { return PropertyValue(button, "Hot") == 1; })) << name << ": no hover";
+        EXPECT_EQ(PropertyValue(button, "TrackMouseEvent"), 1) << name << ": tracking was not accepted";
         SetCursorPos(away.x, away.y);
         EXPECT_TRUE(WaitFor([&] { return PropertyValue(button, "Hot") == 0; })) << name << ": no leave";
         EXPECT_TRUE(HasProperty(button, "Hot")) << name << ": cleared, not removed";
