@@ -15,7 +15,7 @@ void Main(Application& app) {
     err.Step([&] {
         if (!app.frmMain) app.frmMain = std::make_unique<FrmMain>(app.instance, app.runtime, app.theme, app.slots);
         app.frmMain->Show();
-        app.eventLoop.SetDialogWindow(app.frmMain->Hwnd());
+        app.eventLoop.SetKeyboardForm(app.frmMain->Hwnd());
     });
 }
 

@@ -1,8 +1,12 @@
-// The runtime's neutral pieces: values and their conversions, failure numbers, folders, lengths.
+// The runtime's neutral pieces: values and their conversions, failure numbers, folders, lengths,
+// the keyboard rules of a form, and the build's own checks.
 #include <gtest/gtest.h>
+
+#include <cassert>
 
 #include "ComErrors.h"
 #include "ErrorScope.h"
+#include "KeyboardRules.h"
 #include "ProgramFolder.h"
 #include "Rounding.h"
 #include "Utf16.h"
@@ -95,6 +99,42 @@ TEST(Utf16Units, CountSurrogatePairsAsTwo) {
     EXPECT_EQ(Utf16Length("abc"), 3u);
     EXPECT_EQ(Utf16Length("\xC3\xA9\xE2\x82\xAC"), 2u);  // é€
     EXPECT_EQ(Utf16Length("\xF0\x9F\x98\x80"), 2u);
+}
+
+TEST(FormKeys, TabEscapeAndEnterAsOnAFormWithoutDefaultOrCancelButton) {
+    using K = FocusedKind;
+    using A = KeyAction;
+    struct Row {
+        uint32_t key;
+        bool shift, control, repeat;
+        K focused;
+        A action;
+    } const rows[] = {
+        {virtual_key::kTab, false, false, false, K::TextBox, A::FocusNext},  // out of the log box
+        {virtual_key::kTab, true, false, false, K::CommandButton, A::FocusPrevious},
+        {virtual_key::kTab, false, true, false, K::TextBox, A::FocusNext},
+        {virtual_key::kEscape, false, false, false, K::TextBox, A::Swallow},  // never a close
+        {virtual_key::kEscape, false, false, false, K::CommandButton, A::Swallow},
+        {virtual_key::kReturn, false, false, false, K::TextBox, A::Deliver},  // a new line
+        {virtual_key::kReturn, false, false, false, K::CommandButton, A::ClickFocused},
+        {virtual_key::kReturn, false, false, true, K::CommandButton, A::Swallow},  // held: one click
+        {virtual_key::kReturn, false, false, false, K::Other, A::Swallow},
+        {' ', false, false, false, K::CommandButton, A::Deliver},  // the button clicks on its own
+        {'A', true, false, false, K::TextBox, A::Deliver},
+    };
+    for (const Row& row : rows) {
+        KeyPress key;
+        key.virtualKey = row.key;
+        key.shift = row.shift;
+        key.control = row.control;
+        key.repeat = row.repeat;
+        key.focused = row.focused;
+        EXPECT_EQ(ActionForKey(key), row.action) << "key " << row.key << " focus " << static_cast<int>(row.focused);
+    }
+}
+
+TEST(BuildChecks, AssertionsAreLive) {
+    EXPECT_DEATH(assert(false && "live"), "live");
 }
 
 }  // namespace

@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include "FormKeyboard.h"
+
 namespace velkorin::win32 {
 
 void Win32EventLoop::DoEvents() {
@@ -26,7 +28,7 @@ int Win32EventLoop::RunUntilQuit() {
 }
 
 void Win32EventLoop::Dispatch(MSG& msg) {
-    if (dialogWindow_ && IsWindow(dialogWindow_) && IsDialogMessageW(dialogWindow_, &msg)) return;
+    if (HandleFormKey(form_, msg)) return;
     TranslateMessage(&msg);
     DispatchMessageW(&msg);
 }

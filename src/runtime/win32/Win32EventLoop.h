@@ -13,12 +13,12 @@ public:
     void DoEvents() override;
     // Dispatches until the quit request; returns its exit code.
     int RunUntilQuit();
-    // Keyboard navigation (Tab, arrows) between the controls of this window, in both loops.
-    void SetDialogWindow(HWND window) { dialogWindow_ = window; }
+    // The form whose keyboard rules (Tab, Escape, Enter) apply to its keys, in both loops.
+    void SetKeyboardForm(HWND form) { form_ = form; }
 
 private:
     void Dispatch(MSG& msg);
-    HWND dialogWindow_ = nullptr;
+    HWND form_ = nullptr;
 };
 
 }  // namespace velkorin::win32

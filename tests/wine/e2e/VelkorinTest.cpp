@@ -9,6 +9,7 @@ namespace {
 std::wstring TestName() {
     const ::testing::TestInfo* info = ::testing::UnitTest::GetInstance()->current_test_info();
     std::string name = std::string(info->test_suite_name()) + "." + info->name();
+    for (char& c : name) c = c == '/' ? '.' : c;  // a parameterised test's name is a path otherwise
     return std::wstring(name.begin(), name.end());  // gtest names are ASCII
 }
 }  // namespace
