@@ -15,8 +15,16 @@ here=$(cd "$(dirname "$0")/.." && pwd)
 # nanosleep, then exit) is started, and the kernel's record of the running process says who runs
 # it: /proc/<pid>/exe is the program itself when the kernel runs it, and qemu when a qemu-i386
 # entry of binfmt_misc took it over (the program would run then too, so running alone proves
-# nothing). Where the answer is no, native_why says why.
+# nothing). Where only that entry stands between the kernel and 32-bit programs, the run can go
+# on in a user namespace with a binfmt_misc of its own (Linux 6.7 and later), which has no such
+# entry; the machine's entry stays as it is. Where the answer is no, native_why says why.
 native_why=
+own_binfmt=
+script=$(realpath "$0")
+own_binfmt_exec() {  # command... : runs it in a user namespace with an empty binfmt_misc
+    VELKORIN_OWN_BINFMT=1 unshare --user --map-root-user --mount \
+        sh -c 'mount -t binfmt_misc binfmt_misc /proc/sys/fs/binfmt_misc && exec "$@"' sh "$@"
+}
 probe_i386() {  # <program> -> prints native, emulated or refused
     local pid exe shell i
     shell=$(readlink /proc/$$/exe)
@@ -46,10 +54,12 @@ native_i386() {
             # identification, which the kernel's own loader ignores: a copy with a padding byte set
             # reaches the kernel.
             cp "$dir/probe" "$dir/padded" && printf '\001' | dd of="$dir/padded" bs=1 seek=9 conv=notrunc 2>/dev/null
-            if [ "$(probe_i386 "$dir/padded")" = native ]; then
-                native_why="binfmt_misc hands 32-bit programs to qemu-i386 here, though this kernel runs them itself with that entry off (echo 0 > /proc/sys/fs/binfmt_misc/qemu-i386)"
-            else
+            if [ "$(probe_i386 "$dir/padded")" != native ]; then
                 native_why="32-bit programs run here only under emulation (qemu-i386)"
+            elif [ -z "${VELKORIN_OWN_BINFMT:-}" ] && own_binfmt_exec "$script" --native-i386 2>/dev/null; then
+                answer=native own_binfmt=1
+            else
+                native_why="binfmt_misc hands 32-bit programs to qemu-i386 here, though this kernel runs them itself with that entry off (echo 0 > /proc/sys/fs/binfmt_misc/qemu-i386)"
             fi
         elif [ "$answer" = refused ]; then
             native_why="this kernel runs no 32-bit programs (Exec format error)"
@@ -103,10 +113,18 @@ wine32_ready() {
 }
 
 if native_i386 && [ -f "$build/win32/src/startup/Velkorin.exe" ] && wine32_ready; then
+    # The same script again, where the machine's qemu-i386 entry does not reach.
+    if [ -n "$own_binfmt" ]; then
+        own_binfmt_exec "$script" "$@"
+        exit
+    fi
     # The 32-bit loader runs a PE32 in a 64-bit prefix through WoW64.
     exe="$build/win32/src/startup/Velkorin.exe"
     loader=/usr/lib/wine/wine
-    echo "Running the shipped PE32 (win32 build) under 32-bit Wine."
+    how=natively
+    [ -z "${VELKORIN_OWN_BINFMT:-}" ] ||
+        how="natively, in a binfmt_misc of its own (the machine's one hands 32-bit programs to qemu-i386)"
+    echo "Running the shipped PE32 (win32 build) under 32-bit Wine, $how."
 else
     [ -n "$native_why" ] || native_why="the win32 build is missing"
     exe="$build/win64/src/startup/Velkorin.exe"
