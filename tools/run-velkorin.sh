@@ -70,19 +70,20 @@ native_i386() {
 }
 
 # Wine draws caption buttons with the Marlett font, which Debian ships in fonts-wine, a package that
-# --no-install-recommends leaves out; without it the close button shows a letter. Only the run's own
-# prefix gets the font, so the machine and the test prefixes stay as they are.
-wine_marlett() {
-    local fonts="$WINEPREFIX/drive_c/windows/Fonts" tmp
-    [ -f "$fonts/marlett.ttf" ] && return 0
-    mkdir -p "$fonts"
+# --no-install-recommends leaves out; without it the close button shows a letter. The font is
+# taken from that package into the run's folder (before any user namespace, where apt cannot work)
+# and given to the run's own prefix only, so the machine and the test prefixes stay as they are.
+fetch_marlett() {  # <file>
+    local tmp
+    [ -f "$1" ] && return 0
+    mkdir -p "$(dirname "$1")"
     if [ -f /usr/share/wine/fonts/marlett.ttf ]; then
-        cp /usr/share/wine/fonts/marlett.ttf "$fonts/"
+        cp /usr/share/wine/fonts/marlett.ttf "$1"
         return 0
     fi
     tmp=$(mktemp -d)
     if (cd "$tmp" && apt-get download -qq fonts-wine) >/dev/null 2>&1 && dpkg-deb -x "$tmp"/fonts-wine_*.deb "$tmp/x"; then
-        cp "$tmp/x/usr/share/wine/fonts/marlett.ttf" "$fonts/"
+        cp "$tmp/x/usr/share/wine/fonts/marlett.ttf" "$1"
     else
         echo "No Marlett font for Wine (package fonts-wine): caption buttons show letters."
     fi
@@ -101,6 +102,8 @@ fi
 
 build=$(realpath "$1")
 source "$here/tests/wine/wine-env.sh"
+marlett="$build/run/marlett.ttf"
+fetch_marlett "$marlett"
 # The 32-bit loader, for the PE32 (not wine32-env.sh's set-up: that hands 32-bit programs to qemu).
 wine32_ready() {
     [ -x /usr/lib/wine/wine ] && return 0
@@ -134,7 +137,8 @@ fi
 # A 64-bit prefix of the run's own, apart from the tests' prefixes: it runs the twin, and a PE32
 # through WoW64. It has only Wine's own components: the real answer for this machine.
 wine_prefix_init "$build/run/wineprefix"
-wine_marlett
+fonts="$WINEPREFIX/drive_c/windows/Fonts"
+[ ! -f "$marlett" ] || [ -f "$fonts/marlett.ttf" ] || { mkdir -p "$fonts" && cp "$marlett" "$fonts/"; }
 
 folder="$build/run/Velkorin"
 rm -rf "$folder"  # a fresh program folder: the transcript below is this run alone
