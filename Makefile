@@ -7,7 +7,7 @@ JOBS ?= $(shell nproc)
 BUILD := build
 DEBIAN_PACKAGES := cmake make g++ googletest libgtest-dev \
 	g++-mingw-w64-i686 g++-mingw-w64-x86-64 binutils-mingw-w64-i686 binutils-mingw-w64-x86-64 \
-	wine wine64 xvfb xauth imagemagick
+	wine wine64 xvfb xauth imagemagick zip
 CMAKE_COMMON := -DVELKORIN_WARNINGS_AS_ERRORS=ON
 
 .PHONY: all deps build host win32 win32-tests win64 test run dist clean
@@ -44,7 +44,8 @@ win32-tests: deps
 	cmake --build $(BUILD)/win32-tests -j $(JOBS)
 
 # Every layer: host unit tests, the Windows checks and end-to-end runs under 64-bit Wine, and the
-# product's own checks (its PE, and a short run of the 32-bit exe under 32-bit Wine).
+# product's own checks (its PE, a second build from other folders that must give the same bytes,
+# and a short run of the 32-bit exe under 32-bit Wine).
 test: build win32-tests
 	@set -o pipefail; status=0; \
 	for b in host win64 win32; do \
@@ -63,13 +64,11 @@ run: deps
 	$(MAKE) --no-print-directory BUILD=$(BUILD) JOBS=$(JOBS) $$builds
 	tools/run-velkorin.sh $(BUILD)
 
-# The product for Windows users: the 32-bit exe and the Jet database beside it.
+# The product for Windows users: the 32-bit exe, the Jet database beside it and README.txt, zipped
+# by the win32 build (cmake/package-zip.sh) the same way from every build of the same sources.
 dist: win32
-	rm -rf dist/stage && mkdir -p dist/stage
-	cp $(BUILD)/win32/src/startup/Velkorin.exe tests/fixtures/test.mdb dist/stage/
-	rm -f dist/Velkorin-1.0.0.3-win32.zip
-	cd dist/stage && cmake -E tar cf ../Velkorin-1.0.0.3-win32.zip --format=zip Velkorin.exe test.mdb
-	rm -rf dist/stage
+	mkdir -p dist
+	cp $(BUILD)/win32/Velkorin-1.0.0.3-win32.zip dist/
 	@echo "dist/Velkorin-1.0.0.3-win32.zip"
 
 clean:
