@@ -79,7 +79,7 @@ TEST_P(Keyboard, KeyGoesWhereAFormSendsIt) {
     }
     EXPECT_TRUE(WaitFor([&] { return Focus() == Control(row.focus); })) << "focus on " << Focus();
     if (row.box) {
-        EXPECT_EQ(Box(), row.box);
+        EXPECT_TRUE(WaitFor([&] { return Box() == row.box; })) << ToUtf8(Box());
     }
     if (row.runs > 0) {
         EXPECT_TRUE(WaitFor([&] { return EndsWith(Box(), kEndOfRun); })) << ToUtf8(Box());
