@@ -2,25 +2,25 @@
 
 #include <windows.h>
 
-#include "GdiObject.h"
+#include <memory>
+
+#include "Form.h"
 
 namespace velkorin::bench {
 
-// A visible window whose one child is a log box as FrmMain lays out Text1: its style, its place and
-// size, and the window's font.
+// A visible form whose one control is a log box as FrmMain lays out Text1: the form runtime's text
+// box, its place and size, and the window's font.
 class LogBoxWindow {
 public:
-    explicit LogBoxWindow(HINSTANCE instance);
-    ~LogBoxWindow();
-    LogBoxWindow(const LogBoxWindow&) = delete;
-    LogBoxWindow& operator=(const LogBoxWindow&) = delete;
-    HWND Edit() const { return edit_; }
+    LogBoxWindow();
+
+    // The box, or nothing when the window could not be made.
+    std::shared_ptr<win32::forms::TextBoxControl> Box() const { return box_; }
+    HWND Edit() const { return box_ ? box_->Hwnd() : nullptr; }
 
 private:
-    HINSTANCE instance_;
-    HWND form_ = nullptr;
-    HWND edit_ = nullptr;
-    win32::GdiObject<HFONT> font_;
+    std::shared_ptr<win32::forms::Form> form_;
+    std::shared_ptr<win32::forms::TextBoxControl> box_;
 };
 
 }  // namespace velkorin::bench

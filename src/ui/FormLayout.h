@@ -6,6 +6,8 @@ namespace velkorin {
 
 // FrmMain's layout as designed, in twips from the top-left corner of the client area.
 enum class ControlKind { TextBox, CommandButton, Image, Label };
+// The pictures of the program's resources that an image shows.
+enum class ControlPicture { None, Logo, ProgramIcon };
 
 struct ControlLayout {
     const char* name;
@@ -14,6 +16,11 @@ struct ControlLayout {
     int32_t tabIndex;                  // -1: the control takes no part in tabbing
     const char* caption;               // UTF-8; nullptr for none
     int32_t controlId;
+    bool centred = false;              // labels: the caption centred
+    bool link = false;                 // labels: the caption in the system highlight colour
+    bool autoSize = false;             // labels: sized to the caption
+    ControlPicture picture = ControlPicture::None;  // images
+    bool handPointer = false;          // the hand cursor as custom mouse pointer
 };
 
 struct PixelRect {
@@ -43,11 +50,14 @@ constexpr int32_t kLabel1Id = 1006;
 constexpr ControlLayout kControls[] = {
     {"Text1", ControlKind::TextBox, 60, 690, 4785, 3585, 2, nullptr, kText1Id},
     {"Command1", ControlKind::CommandButton, 3600, 4350, 1245, 525, 1, "Start Test", kCommand1Id},
-    {"Image2", ControlKind::Image, 750, 4500, 240, 240, -1, nullptr, kImage2Id},
-    {"Label4", ControlKind::Label, 1020, 4530, 2340, 180, 3, "Follow Orlaquist on Facebook", kLabel4Id},
-    {"Image1", ControlKind::Image, 60, 4380, 480, 480, -1, nullptr, kImage1Id},
+    {"Image2", ControlKind::Image, 750, 4500, 240, 240, -1, nullptr, kImage2Id, false, false, false,
+     ControlPicture::Logo, true},
+    {"Label4", ControlKind::Label, 1020, 4530, 2340, 180, 3, "Follow Orlaquist on Facebook", kLabel4Id, false, true,
+     true, ControlPicture::None, true},
+    {"Image1", ControlKind::Image, 60, 4380, 480, 480, -1, nullptr, kImage1Id, false, false, false,
+     ControlPicture::ProgramIcon},
     {"Label1", ControlKind::Label, 60, 90, 4785, 525, 0,
-     "This program will attempt to connect to test.mdb and log any problems it might have.", kLabel1Id},
+     "This program will attempt to connect to test.mdb and log any problems it might have.", kLabel1Id, true},
 };
 }  // namespace frm_main
 

@@ -4,10 +4,12 @@
 #include <windows.h>
 
 #include <functional>
+#include <memory>
 
 #include "BoundLibrary.h"
 #include "ComFailure.h"
-#include "EditLogBox.h"
+#include "ControlLogBox.h"
+#include "TextBoxControl.h"
 #include "TextConversion.h"
 #include "Win32TextFileAppender.h"
 #include "WineTestSupport.h"
@@ -84,8 +86,8 @@ TEST(Win32Services, LogBoxTakesWholeTextsAndExtensionsAlike) {
     HWND edit = CreateWindowExW(0, L"EDIT", L"", WS_POPUP | ES_MULTILINE, 0, 0, 200, 100, nullptr, nullptr,
                                 GetModuleHandleW(nullptr), nullptr);
     ASSERT_NE(edit, nullptr);
-    win32::EditLogBox box;
-    box.Attach(edit);
+    ControlLogBox box;
+    box.Attach(std::make_shared<win32::forms::TextBoxControl>(edit, true));
     box.SetText("Starting Test.");
     box.SetText("Starting Test.\r\nDate: caf\xC3\xA9 \xE6\x97\xA5");  // extends: added at the end
     EXPECT_EQ(box.Text(), "Starting Test.\r\nDate: caf\xC3\xA9 \xE6\x97\xA5");
@@ -99,6 +101,7 @@ TEST(Win32Services, LogBoxTakesWholeTextsAndExtensionsAlike) {
     box.SetText(std::string());
     EXPECT_EQ(box.Text(), "");
     DestroyWindow(edit);
+    EXPECT_EQ(NumberOf([&] { box.SetText("late"); }), 364);  // the window went while a run went on
 }
 
 TEST(Win32Services, ComFailuresCarryTheSignedCodeAndAText) {

@@ -113,7 +113,7 @@ Value ButtonControl::ReadValue() const {
 void ButtonControl::WriteValue(const Value& value) {
     switch (kind_) {
     case ButtonKind::Command:
-        if (value.AsBoolean()) RaiseClick();  // setting it clicks the button
+        if (value.AsBoolean()) RaiseClickWithValue();  // setting it clicks the button
         return;
     case ButtonKind::Option: SetValue(value.AsBoolean() ? 1 : 0); return;
     case ButtonKind::Check: {
@@ -153,17 +153,25 @@ void ButtonControl::SetDefault(bool isDefault) {
 void ButtonControl::OnClicked() {
     if (kind_ == ButtonKind::Check) SetValue(value_ ? 0 : 1);
     if (kind_ == ButtonKind::Option) SetValue(1);
-    RaiseClick();
+    RaiseClickWithValue();
 }
 
-void ButtonControl::RaiseClick() {
+bool ButtonControl::OnCommand(int notification) {
+    if (notification != BN_CLICKED && notification != BN_DOUBLECLICKED) return false;
+    OnClicked();
+    return true;
+}
+
+// A command button's Value reads true while its Click runs.
+void ButtonControl::RaiseClickWithValue() {
     FlagScope clicking(clicking_);
-    if (onClick_) onClick_();
+    RaiseClick();
 }
 
 void ButtonControl::Redraw() const { InvalidateRect(Hwnd(), nullptr, FALSE); }
 
-void ButtonControl::OnDrawItem(const DRAWITEMSTRUCT& item) {
+bool ButtonControl::OnDrawItem(const DRAWITEMSTRUCT& item) {
+    if (item.CtlType != ODT_BUTTON) return false;
     ClassicButtonLook look;
     look.caption = WideWindowText(Hwnd());
     look.font = font_ ? FontHandleOf(*font_) : nullptr;
@@ -182,6 +190,7 @@ void ButtonControl::OnDrawItem(const DRAWITEMSTRUCT& item) {
         look.picture = look.pushed && HasImage(downPicture_) ? downPicture_ : picture_;
     }
     PaintClassicButton(item.hDC, item.rcItem, look);
+    return true;
 }
 
 }  // namespace velkorin::win32::forms

@@ -34,10 +34,10 @@ public:
     // A click from the window, by mouse or keyboard: a check box toggles, an option button is set
     // (and the other option buttons of its container cleared), then the Click event runs.
     void OnClicked();
+    bool OnCommand(int notification) override;
     // The owner-drawn face, routed here by the parent.
-    void OnDrawItem(const DRAWITEMSTRUCT& item);
+    bool OnDrawItem(const DRAWITEMSTRUCT& item) override;
 
-    void SetClickHandler(std::function<void()> handler) { onClick_ = std::move(handler); }
     // Without events: for an option button that is set, the others of its container are cleared.
     void SetValue(int32_t value);
     void SetDefault(bool isDefault);
@@ -46,7 +46,7 @@ private:
     void AddProperties();
     void AddPictureProperty(const char* name, ObjectRef& slot);
     void AddColorProperty(const char* name, int32_t& slot);
-    void RaiseClick();
+    void RaiseClickWithValue();
     void Redraw() const;
     Value ReadValue() const;
     void WriteValue(const Value& value);
@@ -62,7 +62,6 @@ private:
     bool useMaskColor_ = false;
     int32_t maskColor_;
     int32_t backColor_;
-    std::function<void()> onClick_;
 };
 
 }  // namespace velkorin::win32::forms

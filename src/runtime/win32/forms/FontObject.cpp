@@ -28,11 +28,11 @@ FontObject::FontObject(const LOGFONTW& description, double points) : font_(Creat
     properties_.Add("Bold", [bold] { return Value(bold); });
 }
 
-std::shared_ptr<FontObject> FontObject::Create(const std::string& face, double points, bool bold) {
+std::shared_ptr<FontObject> FontObject::Create(const std::string& face, double points, bool bold, BYTE charset) {
     LOGFONTW description = {};
     description.lfHeight = -static_cast<LONG>(std::lround(points * ScreenPixelsPerInch() / 72.0));
     description.lfWeight = bold ? FW_BOLD : FW_NORMAL;
-    description.lfCharSet = DEFAULT_CHARSET;
+    description.lfCharSet = charset;
     lstrcpynW(description.lfFaceName, Utf8ToWide(face).c_str(), LF_FACESIZE);
     return std::shared_ptr<FontObject>(new FontObject(description, points));
 }

@@ -16,7 +16,8 @@ namespace velkorin::win32::forms {
 class FontObject : public AutomationObject {
 public:
     // A font of the face and size for the screen's pixels per inch. Throws when GDI refuses it.
-    static std::shared_ptr<FontObject> Create(const std::string& face, double points, bool bold);
+    static std::shared_ptr<FontObject> Create(const std::string& face, double points, bool bold,
+                                              BYTE charset = DEFAULT_CHARSET);
     // The system's message font, the one dialogs show their text in.
     static std::shared_ptr<FontObject> MessageFont();
 

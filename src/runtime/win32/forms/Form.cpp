@@ -1,5 +1,7 @@
 #include "Form.h"
 
+#include <algorithm>
+
 #include "ComFailure.h"
 #include "TextConversion.h"
 
@@ -7,17 +9,23 @@ namespace velkorin::win32::forms {
 
 namespace {
 
-constexpr DWORD kFormStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
-constexpr int kFirstControlId = 1000;
+constexpr int kFirstControlId = 1001;
 
-void RegisterFormClass(WNDPROC procedure) {
+DWORD FormStyle(const FormArgs& args) {
+    return WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN | (args.minButton ? WS_MINIMIZEBOX : 0);
+}
+
+std::wstring ClassNameFor(const std::string& formName) { return L"Velkorin" + std::wstring(Utf8ToWide(formName).c_str()); }
+
+// One window class per form name, registered at the first form of that name.
+void RegisterFormClass(const std::wstring& className, WNDPROC procedure) {
     WNDCLASSEXW wc = {};
     wc.cbSize = sizeof wc;
     wc.lpfnWndProc = procedure;
     wc.hInstance = GetModuleHandleW(nullptr);
-    wc.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));  // IDC_ARROW
+    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    wc.lpszClassName = Form::kClassName;
+    wc.lpszClassName = className.c_str();
     if (!RegisterClassExW(&wc) && GetLastError() != ERROR_CLASS_ALREADY_EXISTS) throw FailureFromLastError();
 }
 
@@ -31,6 +39,19 @@ DWORD ButtonWindowStyle(ButtonKind kind, int32_t style) {
     return BS_PUSHBUTTON;
 }
 
+DWORD LabelWindowStyle(int32_t alignment) {
+    switch (alignment) {
+    case label_alignment::kRight: return SS_RIGHT;
+    case label_alignment::kCenter: return SS_CENTER;
+    default: return SS_LEFT;
+    }
+}
+
+HICON LoadFormIcon(HINSTANCE module, int id, int size) {
+    if (!module || !id) return nullptr;
+    return static_cast<HICON>(LoadImageW(module, MAKEINTRESOURCEW(id), IMAGE_ICON, size, size, 0));
+}
+
 }  // namespace
 
 std::shared_ptr<Form> Form::Create(const FormArgs& args) { return std::shared_ptr<Form>(new Form(args)); }
@@ -39,15 +60,23 @@ Form::Form(const FormArgs& args)
     : endLoopOnClose_(args.endLoopOnClose),
       font_(args.font ? args.font : FontObject::MessageFont()),
       nextControlId_(kFirstControlId) {
-    RegisterFormClass(&Form::WindowProc);
+    const std::wstring className = ClassNameFor(args.name);
+    RegisterFormClass(className, &Form::WindowProc);
     FrameControl::RegisterWindowClass();
+    const DWORD style = FormStyle(args);
     RECT frame = {0, 0, args.clientWidth, args.clientHeight};
-    AdjustWindowRectEx(&frame, kFormStyle, FALSE, 0);
-    CreateWindowExW(0, kClassName, Utf8ToWide(args.caption).c_str(), kFormStyle, args.left, args.top,
-                    frame.right - frame.left, frame.bottom - frame.top, nullptr, nullptr, GetModuleHandleW(nullptr),
-                    this);
+    AdjustWindowRectEx(&frame, style, FALSE, 0);
+    const int width = frame.right - frame.left, height = frame.bottom - frame.top;
+    const int left = args.centred ? (GetSystemMetrics(SM_CXSCREEN) - width) / 2 : args.left;
+    const int top = args.centred ? (GetSystemMetrics(SM_CYSCREEN) - height) / 2 : args.top;
+    CreateWindowExW(0, className.c_str(), Utf8ToWide(args.caption).c_str(), style, left, top, width, height, nullptr,
+                    nullptr, GetModuleHandleW(nullptr), this);
     if (!hwnd_) throw FailureFromLastError();
     SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font_->Handle()), FALSE);
+    icon_ = LoadFormIcon(args.iconModule, args.iconId, GetSystemMetrics(SM_CXICON));
+    smallIcon_ = LoadFormIcon(args.iconModule, args.iconId, GetSystemMetrics(SM_CXSMICON));
+    if (icon_) SendMessageW(hwnd_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_));
+    if (smallIcon_) SendMessageW(hwnd_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon_));
 
     properties_.Add("hWnd", [this] { return HandleValue(hwnd_); });
     properties_.Add(
@@ -63,39 +92,81 @@ Form::Form(const FormArgs& args)
 Form::~Form() {
     // Windows first: their procedures may still reach the control objects while they go.
     if (hwnd_) DestroyWindow(hwnd_);
+    if (icon_) DestroyIcon(icon_);
+    if (smallIcon_) DestroyIcon(smallIcon_);
 }
 
 Value Form::Call(const std::string&, const std::vector<Value>&) { throw Failure::NoSuchMember(); }
 
 void Form::Show(int command) {
+    ArrangeTabOrder();
     ShowWindow(hwnd_, command);
     UpdateWindow(hwnd_);
+    if (HWND first = GetNextDlgTabItem(hwnd_, nullptr, FALSE)) SetFocus(first);
+}
+
+// Tab stops go in window order: the controls with a tab index first, in its order, each container's
+// children among themselves.
+void Form::ArrangeTabOrder() {
+    std::stable_sort(tabOrder_.begin(), tabOrder_.end(),
+                     [](const auto& a, const auto& b) { return a.first < b.first; });
+    HWND previous = HWND_TOP;
+    HWND container = nullptr;
+    for (const auto& entry : tabOrder_) {
+        const HWND parent = GetParent(entry.second);
+        if (parent != container) {
+            container = parent;
+            previous = HWND_TOP;
+        }
+        SetWindowPos(entry.second, previous, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        previous = entry.second;
+    }
 }
 
 HWND Form::CreateChild(const wchar_t* className, const ControlArgs& args, DWORD style, DWORD exStyle) {
     HWND parent = args.container ? args.container->Hwnd() : hwnd_;
+    const int id = args.id ? args.id : nextControlId_;
     HWND child = CreateWindowExW(exStyle, className, Utf8ToWide(args.caption).c_str(), WS_CHILD | WS_VISIBLE | style,
                                  args.left, args.top, args.width, args.height, parent,
-                                 reinterpret_cast<HMENU>(static_cast<INT_PTR>(nextControlId_)),
-                                 GetModuleHandleW(nullptr), nullptr);
+                                 reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr), nullptr);
     if (!child) throw FailureFromLastError();
-    ++nextControlId_;
+    nextControlId_ = std::max(nextControlId_, id) + 1;
     SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font_->Handle()), FALSE);
     return child;
 }
 
+template <class Control>
+std::shared_ptr<Control> Form::Keep(std::shared_ptr<Control> control, const ControlArgs& args) {
+    controls_.push_back(control);
+    if (args.tabIndex >= 0) tabOrder_.emplace_back(args.tabIndex, control->Hwnd());
+    return control;
+}
+
 std::shared_ptr<FrameControl> Form::AddFrame(const ControlArgs& args) {
     HWND hwnd = CreateChild(FrameControl::kClassName, args, WS_CLIPSIBLINGS, WS_EX_CONTROLPARENT);
-    auto frame = std::make_shared<FrameControl>(hwnd, weak_from_this(), font_);
-    controls_.push_back(frame);
-    return frame;
+    return Keep(std::make_shared<FrameControl>(hwnd, weak_from_this(), font_), args);
 }
 
 std::shared_ptr<ButtonControl> Form::AddButton(ButtonKind kind, const ControlArgs& args) {
     HWND hwnd = CreateChild(L"BUTTON", args, WS_TABSTOP | ButtonWindowStyle(kind, args.style), 0);
-    auto button = std::make_shared<ButtonControl>(kind, hwnd, args.style, weak_from_this(), font_);
-    controls_.push_back(button);
-    return button;
+    return Keep(std::make_shared<ButtonControl>(kind, hwnd, args.style, weak_from_this(), font_), args);
+}
+
+std::shared_ptr<TextBoxControl> Form::AddTextBox(const ControlArgs& args) {
+    HWND hwnd = CreateChild(L"EDIT", args, WS_TABSTOP | WS_VSCROLL | ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN,
+                            WS_EX_CLIENTEDGE);
+    SendMessageW(hwnd, EM_SETLIMITTEXT, 0, 0);  // no 32K ceiling on what the user may type
+    return Keep(std::make_shared<TextBoxControl>(hwnd, true), args);
+}
+
+std::shared_ptr<LabelControl> Form::AddLabel(const ControlArgs& args, int32_t alignment) {
+    HWND hwnd = CreateChild(L"STATIC", args, SS_NOTIFY | LabelWindowStyle(alignment), 0);
+    return Keep(std::make_shared<LabelControl>(hwnd, alignment, font_), args);
+}
+
+std::shared_ptr<ImageControl> Form::AddImage(const ControlArgs& args) {
+    HWND hwnd = CreateChild(L"STATIC", args, SS_OWNERDRAW | SS_NOTIFY, 0);
+    return Keep(std::make_shared<ImageControl>(hwnd), args);
 }
 
 void Form::ClearOtherOptions(const ButtonControl& chosen) {
@@ -116,6 +187,8 @@ void Form::ClearOtherDefaults(const ButtonControl& chosen) {
     }
 }
 
+WindowedControl* Form::WindowedOf(HWND hwnd) const { return dynamic_cast<WindowedControl*>(ControlOf(hwnd).get()); }
+
 FormControlRef Form::ControlOf(HWND hwnd) const {
     if (!hwnd) return nullptr;
     for (const FormControlRef& control : controls_) {
@@ -125,7 +198,14 @@ FormControlRef Form::ControlOf(HWND hwnd) const {
     return nullptr;
 }
 
-ButtonControl* Form::ButtonOf(HWND hwnd) const { return dynamic_cast<ButtonControl*>(ControlOf(hwnd).get()); }
+// The custom pointer of the control under the mouse, if it has one.
+bool Form::OnSetCursor(HWND over, int hitTest) {
+    WindowedControl* control = hitTest == HTCLIENT ? WindowedOf(over) : nullptr;
+    HCURSOR cursor = control ? control->Cursor() : nullptr;
+    if (!cursor) return false;
+    SetCursor(cursor);
+    return true;
+}
 
 // The control that had the focus gets it back when the window is active again.
 void Form::OnActivate(bool active) {
@@ -145,34 +225,42 @@ LRESULT CALLBACK Form::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM
     auto* self = reinterpret_cast<Form*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
     if (!self) return DefWindowProcW(hwnd, message, wParam, lParam);
     try {
-        return self->HandleMessage(message, wParam, lParam);
+        return self->HandleMessage(hwnd, message, wParam, lParam);
     } catch (...) {
         return 0;  // nothing leaves a window procedure
     }
 }
 
-LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-    const HWND hwnd = hwnd_;
+LRESULT Form::HandleMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_COMMAND: {
-        const WORD notification = HIWORD(wParam);
-        ButtonControl* button = ButtonOf(reinterpret_cast<HWND>(lParam));
-        if (button && (notification == BN_CLICKED || notification == BN_DOUBLECLICKED)) {
-            button->OnClicked();
-            return 0;
-        }
+        WindowedControl* control = WindowedOf(reinterpret_cast<HWND>(lParam));
+        if (control && control->OnCommand(HIWORD(wParam))) return 0;
         break;
     }
     case WM_DRAWITEM: {
         const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
-        ButtonControl* button = item.CtlType == ODT_BUTTON ? ButtonOf(item.hwndItem) : nullptr;
-        if (!button) break;
-        button->OnDrawItem(item);
-        return TRUE;
+        WindowedControl* control = WindowedOf(item.hwndItem);
+        if (control && control->OnDrawItem(item)) return TRUE;
+        break;
     }
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLOREDIT: {
+        WindowedControl* control = WindowedOf(reinterpret_cast<HWND>(lParam));
+        HBRUSH brush = control ? control->OnCtlColor(reinterpret_cast<HDC>(wParam)) : nullptr;
+        if (brush) return reinterpret_cast<LRESULT>(brush);
+        break;
+    }
+    case WM_SETCURSOR:
+        if (OnSetCursor(reinterpret_cast<HWND>(wParam), LOWORD(lParam))) return TRUE;
+        break;
+    case WM_SYSCOLORCHANGE:
+        // System colours are read at each paint: paint everything again with the new ones.
+        RedrawWindow(hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+        return 0;
     case WM_ACTIVATE:
         OnActivate(LOWORD(wParam) != WA_INACTIVE);
-        if (LOWORD(wParam) != WA_INACTIVE && GetFocus() && IsChild(hwnd_, GetFocus())) return 0;
+        if (LOWORD(wParam) != WA_INACTIVE && GetFocus() && IsChild(hwnd, GetFocus())) return 0;
         break;
     case WM_DESTROY:
         if (endLoopOnClose_) PostQuitMessage(0);

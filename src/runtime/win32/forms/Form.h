@@ -4,23 +4,33 @@
 
 #include <memory>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "AutomationObject.h"
 #include "ButtonControl.h"
 #include "FontObject.h"
 #include "FormControl.h"
 #include "FrameControl.h"
+#include "ImageControl.h"
+#include "LabelControl.h"
 #include "PropertyTable.h"
+#include "TextBoxControl.h"
 
 namespace velkorin::win32::forms {
 
 struct FormArgs {
+    std::string name = "Form";  // the window class is "Velkorin" and the name
     std::string caption;
     int left = CW_USEDEFAULT;  // screen position of the window's top-left corner
     int top = CW_USEDEFAULT;
+    bool centred = false;      // centred on the screen instead
     int clientWidth = 320;
     int clientHeight = 240;
+    bool minButton = true;     // a minimize button on the title bar
     std::shared_ptr<FontObject> font;  // the form's and its controls' font; the message font when none
+    HINSTANCE iconModule = nullptr;    // the window's icon: group `iconId` of this module, if any
+    int iconId = 0;
     bool endLoopOnClose = false;       // closing the window posts the quit message
 };
 
@@ -32,6 +42,8 @@ struct ControlArgs {
     int height = 0;
     int32_t style = button_style::kStandard;  // buttons only
     std::shared_ptr<FrameControl> container;  // none: the form itself
+    int tabIndex = -1;  // the place in the tab order of a control that takes the focus; -1: after the others
+    int id = 0;         // the child window's id; 0: the next one
 };
 
 // A top-level window that owns its controls. The controls are shared-owned and kept at least as
@@ -40,6 +52,7 @@ struct ControlArgs {
 // an object with "hWnd", "Caption" and "ActiveControl" (the control that has the focus).
 class Form : public AutomationObject, public std::enable_shared_from_this<Form> {
 public:
+    // The window class of a form with the default name; any other form's is "Velkorin" and its name.
     static constexpr const wchar_t* kClassName = L"VelkorinForm";
 
     // The window, not yet visible. Throws when the window cannot be made.
@@ -54,6 +67,12 @@ public:
 
     std::shared_ptr<FrameControl> AddFrame(const ControlArgs& args);
     std::shared_ptr<ButtonControl> AddButton(ButtonKind kind, const ControlArgs& args);
+    // A multi-line text box with a vertical scroll bar, without a length limit.
+    std::shared_ptr<TextBoxControl> AddTextBox(const ControlArgs& args);
+    std::shared_ptr<LabelControl> AddLabel(const ControlArgs& args, int32_t alignment = label_alignment::kLeft);
+    std::shared_ptr<ImageControl> AddImage(const ControlArgs& args);
+    // Puts the controls that take the focus in the order of their tab indexes, shows the window and
+    // gives the focus to the first of them.
     void Show(int command = SW_SHOWNORMAL);
 
     Value Get(const std::string& property) override { return properties_.Get(property); }
@@ -68,18 +87,25 @@ public:
 private:
     explicit Form(const FormArgs& args);
     static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
-    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT HandleMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 
     HWND CreateChild(const wchar_t* className, const ControlArgs& args, DWORD style, DWORD exStyle);
-    ButtonControl* ButtonOf(HWND hwnd) const;
+    template <class Control>
+    std::shared_ptr<Control> Keep(std::shared_ptr<Control> control, const ControlArgs& args);
+    void ArrangeTabOrder();
+    WindowedControl* WindowedOf(HWND hwnd) const;
     FormControlRef ControlOf(HWND hwnd) const;
     void OnActivate(bool active);
+    bool OnSetCursor(HWND over, int hitTest);
 
     HWND hwnd_ = nullptr;
+    HICON icon_ = nullptr;
+    HICON smallIcon_ = nullptr;
     HWND focusBeforeDeactivation_ = nullptr;
     bool endLoopOnClose_;
     std::shared_ptr<FontObject> font_;
     ControlCollection controls_;
+    std::vector<std::pair<int, HWND>> tabOrder_;  // tab index, window
     int nextControlId_;
     PropertyTable properties_;
 };

@@ -19,6 +19,13 @@ namespace {
 
 Failure InvalidPicture() { return Failure(481, "Invalid picture"); }
 
+ObjectRef PictureObjectOf(ComPtr<IPicture> picture) {
+    ComPtr<IDispatch> dispatch;
+    HRESULT hr = picture->QueryInterface(IID_IPictureDisp, dispatch.PutVoid());
+    if (FAILED(hr)) throw FailureFromHresult(hr);
+    return std::make_shared<PictureObject>(std::move(dispatch), std::move(picture));
+}
+
 // Memory for a stream, freed unless the stream took it over.
 class GlobalMemory {
 public:
@@ -87,10 +94,7 @@ ObjectRef LoadPictureBytes(const void* bytes, size_t size) {
     ComPtr<IPicture> picture;
     hr = OleLoadPicture(stream.Get(), static_cast<LONG>(size), FALSE, IID_IPicture, picture.PutVoid());
     if (FAILED(hr) || !picture) throw InvalidPicture();
-    ComPtr<IDispatch> dispatch;
-    hr = picture->QueryInterface(IID_IPictureDisp, dispatch.PutVoid());
-    if (FAILED(hr)) throw FailureFromHresult(hr);
-    return std::make_shared<PictureObject>(std::move(dispatch), std::move(picture));
+    return PictureObjectOf(std::move(picture));
 }
 
 ObjectRef LoadPictureFile(const std::string& path) {
@@ -104,6 +108,18 @@ ObjectRef LoadPictureResource(HINSTANCE instance, int id) {
     const void* bytes = loaded ? LockResource(loaded) : nullptr;
     if (!bytes) throw Failure(326, "Resource with identifier '" + std::to_string(id) + "' not found");
     return LoadPictureBytes(bytes, SizeofResource(instance, found));
+}
+
+ObjectRef PictureFromIcon(HICON icon, bool own) {
+    if (!icon) throw InvalidPicture();
+    PICTDESC description = {};
+    description.cbSizeofstruct = sizeof description;
+    description.picType = PICTYPE_ICON;
+    description.icon.hicon = icon;
+    ComPtr<IPicture> picture;
+    HRESULT hr = OleCreatePictureIndirect(&description, IID_IPicture, own, picture.PutVoid());
+    if (FAILED(hr) || !picture) throw InvalidPicture();
+    return PictureObjectOf(std::move(picture));
 }
 
 }  // namespace velkorin::win32::forms

@@ -18,5 +18,8 @@ ObjectRef LoadPictureBytes(const void* bytes, size_t size);
 ObjectRef LoadPictureFile(const std::string& path);
 // A picture file held in the module's RCDATA resource `id`. Throws 326 when there is none.
 ObjectRef LoadPictureResource(HINSTANCE instance, int id);
+// An icon picture over `icon` (an icon or a cursor). With `own`, the picture destroys the icon when
+// it goes; a shared icon (as LoadCursor gives) must not be owned.
+ObjectRef PictureFromIcon(HICON icon, bool own);
 
 }  // namespace velkorin::win32::forms

@@ -1,6 +1,7 @@
 #include "PictureRendering.h"
 
 #include "GdiObject.h"
+#include "SystemLibraries.h"
 #include "DeviceContexts.h"
 #include "WindowedControl.h"
 
@@ -66,7 +67,8 @@ void DrawTransparentPicture(AutomationObject& picture, HDC dc, const RECT& at, C
     // An icon's own see-through pixels keep the transparent colour underneath, so they stay out too.
     Fill(memory.Get(), {0, 0, width, height}, transparent);
     RenderPicture(picture, memory.Get(), {0, 0, width, height});
-    TransparentBlt(dc, at.left, at.top, width, height, memory.Get(), 0, 0, width, height, transparent);
+    // Bound by name like every msimg32 function: the library is no load-time import of the program.
+    Msimg32().pTransparentBlt(dc, at.left, at.top, width, height, memory.Get(), 0, 0, width, height, transparent);
 }
 
 void DrawEmbossedPicture(AutomationObject& picture, HDC dc, const RECT& at, COLORREF transparent) {

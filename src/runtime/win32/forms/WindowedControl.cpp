@@ -44,6 +44,33 @@ bool WindowedControl::IsKindOf(const std::string& interfaceId) const {
 
 Value WindowedControl::Call(const std::string&, const std::vector<Value>&) { throw Failure::NoSuchMember(); }
 
+bool WindowedControl::OnCommand(int) { return false; }
+
+bool WindowedControl::OnDrawItem(const DRAWITEMSTRUCT&) { return false; }
+
+HBRUSH WindowedControl::OnCtlColor(HDC) { return nullptr; }
+
+HCURSOR WindowedControl::Cursor() const {
+    if (mousePointer_ != mouse_pointer::kCustom || !mouseIcon_) return nullptr;
+    return HandleFromValue<HCURSOR>(mouseIcon_->Get("Handle"));
+}
+
+void WindowedControl::RaiseClick() const {
+    if (onClick_) onClick_();
+}
+
+void WindowedControl::AddPointerProperties() {
+    properties_.Add(
+        "MousePointer", [this] { return Value(mousePointer_); },
+        [this](const Value& value) {
+            const int32_t pointer = value.AsInteger();
+            if (pointer != mouse_pointer::kDefault && pointer != mouse_pointer::kCustom) throw InvalidPropertyValue();
+            mousePointer_ = pointer;
+        });
+    properties_.Add(
+        "MouseIcon", [this] { return Value(mouseIcon_); }, [this](const Value& value) { mouseIcon_ = value.AsObject(); });
+}
+
 void WindowedControl::AddHandleProperty() {
     properties_.Add("hWnd", [this] { return HandleValue(hwnd_); });
 }

@@ -24,6 +24,21 @@ public:
 
     HWND Hwnd() const { return hwnd_; }
 
+    // The Click event: what runs when the control is clicked (none by default).
+    void SetClickHandler(std::function<void()> handler) { onClick_ = std::move(handler); }
+
+    // What the form hands on to the control that a message concerns. Each returns whether the
+    // control dealt with it; the form's default processing applies otherwise.
+    // A notification from the control's window (WM_COMMAND).
+    virtual bool OnCommand(int notification);
+    // The face of an owner-drawn control (WM_DRAWITEM).
+    virtual bool OnDrawItem(const DRAWITEMSTRUCT& item);
+    // Colours for a static or edit control's text and background (WM_CTLCOLOR*): the brush, or
+    // nullptr to leave them to the system.
+    virtual HBRUSH OnCtlColor(HDC dc);
+    // The mouse pointer over the control: its custom cursor, or nullptr for the default arrow.
+    HCURSOR Cursor() const;
+
 protected:
     // `kind` is one of control_kind's identifiers, or empty for a kind the module does not know.
     WindowedControl(HWND hwnd, std::string kind);
@@ -34,13 +49,26 @@ protected:
     void AddEnabledProperty();
     // "Caption": the window's text; `changed` runs after each write.
     void AddCaptionProperty(std::function<void()> changed);
+    // "MousePointer" (0 the default arrow, 99 the custom pointer) and "MouseIcon" (a picture whose
+    // handle is a cursor or an icon; nothing clears it).
+    void AddPointerProperties();
+    // Runs the Click event, if any.
+    void RaiseClick() const;
 
     PropertyTable properties_;
 
 private:
     HWND hwnd_;
     std::string kind_;
+    std::function<void()> onClick_;
+    int32_t mousePointer_ = 0;
+    ObjectRef mouseIcon_;
 };
+
+namespace mouse_pointer {
+constexpr int32_t kDefault = 0;
+constexpr int32_t kCustom = 99;
+}  // namespace mouse_pointer
 
 // A form control over a child window that something else created and owns (a text box, a label, a
 // button of a window built by hand): "hWnd", "Style" and "Enabled", so that the window's controls

@@ -1,0 +1,67 @@
+#include "LabelControl.h"
+
+#include "FontObject.h"
+#include "OleColor.h"
+
+namespace velkorin::win32::forms {
+
+LabelControl::LabelControl(HWND hwnd, int32_t alignment, ObjectRef font)
+    : WindowedControl(hwnd, std::string()),
+      alignment_(alignment),
+      font_(std::move(font)),
+      foreColor_(ole_color::kButtonText),
+      backColor_(ole_color::kButtonFace) {
+    AddHandleProperty();
+    AddCaptionProperty([this] {
+        if (autoSize_) FitToCaption();
+    });
+    properties_.Add("Alignment", [this] { return Value(alignment_); });
+    properties_.Add(
+        "ForeColor", [this] { return Value(foreColor_); },
+        [this](const Value& value) {
+            foreColor_ = value.AsInteger();
+            Redraw();
+        });
+    properties_.Add(
+        "BackColor", [this] { return Value(backColor_); },
+        [this](const Value& value) {
+            backColor_ = value.AsInteger();
+            backBrush_ = GdiObject<HBRUSH>();
+            Redraw();
+        });
+    properties_.Add(
+        "AutoSize", [this] { return Value(autoSize_); },
+        [this](const Value& value) {
+            autoSize_ = value.AsBoolean();
+            if (autoSize_) FitToCaption();
+        });
+    AddPointerProperties();
+}
+
+bool LabelControl::OnCommand(int notification) {
+    if (notification != STN_CLICKED) return false;
+    RaiseClick();
+    return true;
+}
+
+HBRUSH LabelControl::OnCtlColor(HDC dc) {
+    SetTextColor(dc, TranslateOleColor(foreColor_));
+    const COLORREF back = TranslateOleColor(backColor_);
+    SetBkColor(dc, back);
+    if (IsSystemColor(backColor_)) return GetSysColorBrush(SystemColorIndex(backColor_));
+    if (!backBrush_.Get()) backBrush_ = GdiObject<HBRUSH>(CreateSolidBrush(back));
+    return backBrush_.Get();
+}
+
+void LabelControl::FitToCaption() const {
+    ClientDc dc(Hwnd());
+    SelectionGuard keepFont(dc.Get(), font_ ? FontHandleOf(*font_) : nullptr);
+    const WideText caption = WideWindowText(Hwnd());
+    RECT extent = {0, 0, 0, 0};
+    DrawTextW(dc.Get(), caption.c_str(), -1, &extent, DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX);
+    SetWindowPos(Hwnd(), nullptr, 0, 0, extent.right, extent.bottom, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void LabelControl::Redraw() const { InvalidateRect(Hwnd(), nullptr, TRUE); }
+
+}  // namespace velkorin::win32::forms
