@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # The shipped PE32 itself, under 32-bit Wine through user-mode emulation (slow: every 32-bit call
 # is emulated). It runs through WoW64 in a 64-bit prefix, where Wine's own processes, the driver and
-# the registry tool stay native and fast. One start, a click with the machine's own components, a
-# click with the 32-bit stand-in components registered, one close.
+# the registry tool stay native and fast, and Wine reports Windows XP. One start, a click with the
+# machine's own components, a click with the 32-bit stand-in components registered, one close.
 # usage: run-win32-smoke.sh <win32 build dir> <Velkorin.exe> <64-bit velkorin_e2e.exe> <32-bit standin dll> <fixtures>
 set -euo pipefail
 
@@ -18,6 +18,9 @@ source "$here/wine-env.sh"
 source "$here/wine32-env.sh"
 wine32_install
 wine32_wow64_prefix_init "$build/wineprefix-wow64"
+# A system the product must run on. Every process of the prefix reads it: the 64-bit driver too
+# gets 5.1 (Wine 8 does not turn it into XP x64's 5.2) and works the same.
+wine32_windows_version winxp
 
 # 32-bit classes live in the registry's 32-bit view; Wine's own are put back afterwards.
 registered=0
