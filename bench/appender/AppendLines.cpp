@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "Arguments.h"
-#include "Stopwatch.h"
+#include "common/Arguments.h"
+#include "common/Stopwatch.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "BenchTable.h"
+#include "common/BenchTable.h"
 
 #include <algorithm>
 #include <cstdio>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Stopwatch.h"
+#include "common/Stopwatch.h"
 
 namespace velkorin::bench {
 

@@ -1,4 +1,4 @@
-#include "ProcessCounts.h"
+#include "common/ProcessCounts.h"
 
 #include <windows.h>
 #include <psapi.h>

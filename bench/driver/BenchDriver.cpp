@@ -5,8 +5,8 @@
 #include <cstdio>
 #include <cwchar>
 
-#include "Arguments.h"
-#include "Figures.h"
+#include "common/Arguments.h"
+#include "driver/Figures.h"
 
 int main() {
     using namespace velkorin::bench;

@@ -1,6 +1,6 @@
-#include "ChildProcess.h"
+#include "driver/ChildProcess.h"
 
-#include "Arguments.h"
+#include "common/Arguments.h"
 
 namespace velkorin::bench {
 

@@ -1,12 +1,12 @@
-#include "Figures.h"
+#include "driver/Figures.h"
 
 #include <cstdlib>
 #include <optional>
 
-#include "Arguments.h"
-#include "BenchTable.h"
-#include "ChildProcess.h"
-#include "Stopwatch.h"
+#include "common/Arguments.h"
+#include "common/BenchTable.h"
+#include "driver/ChildProcess.h"
+#include "common/Stopwatch.h"
 
 namespace velkorin::bench {
 

@@ -1,8 +1,8 @@
-#include "Figures.h"
+#include "driver/Figures.h"
 
-#include "BenchTable.h"
-#include "ChildProcess.h"
-#include "Stopwatch.h"
+#include "common/BenchTable.h"
+#include "driver/ChildProcess.h"
+#include "common/Stopwatch.h"
 
 namespace velkorin::bench {
 

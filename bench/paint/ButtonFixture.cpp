@@ -1,10 +1,10 @@
-#include "ButtonFixture.h"
+#include "paint/ButtonFixture.h"
 
 #include <olectl.h>
 
-#include "DeviceContexts.h"
-#include "DispatchObject.h"
-#include "TimedObject.h"
+#include "runtime/win32/forms/DeviceContexts.h"
+#include "runtime/win32/DispatchObject.h"
+#include "paint/TimedObject.h"
 
 namespace velkorin::bench {
 

@@ -4,9 +4,9 @@
 
 #include <memory>
 
-#include "CallTime.h"
-#include "GdiObject.h"
-#include "PropertyControl.h"
+#include "common/CallTime.h"
+#include "runtime/win32/GdiObject.h"
+#include "paint/PropertyControl.h"
 
 namespace velkorin::bench {
 

@@ -1,4 +1,4 @@
-#include "CountingThemePlatform.h"
+#include "paint/CountingThemePlatform.h"
 
 namespace velkorin::bench {
 

@@ -3,8 +3,8 @@
 #include <map>
 #include <string>
 
-#include "CallTime.h"
-#include "ThemePlatform.h"
+#include "common/CallTime.h"
+#include "xptheme/ThemePlatform.h"
 
 namespace velkorin::bench {
 

@@ -9,11 +9,11 @@
 #include <cstdio>
 #include <cwchar>
 
-#include "Arguments.h"
-#include "BenchTable.h"
-#include "ButtonPainting.h"
-#include "OleScope.h"
-#include "PaintRig.h"
+#include "common/Arguments.h"
+#include "common/BenchTable.h"
+#include "xptheme/ButtonPainting.h"
+#include "runtime/win32/OleScope.h"
+#include "paint/PaintRig.h"
 
 namespace velkorin::bench {
 

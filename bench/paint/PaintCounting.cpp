@@ -4,10 +4,10 @@
 #include <string>
 #include <vector>
 
-#include "BenchTable.h"
-#include "PaintRig.h"
-#include "ProcessCounts.h"
-#include "Stopwatch.h"
+#include "common/BenchTable.h"
+#include "paint/PaintRig.h"
+#include "common/ProcessCounts.h"
+#include "common/Stopwatch.h"
 
 namespace velkorin::bench {
 

@@ -3,13 +3,13 @@
 #include <windows.h>
 #include <uxtheme.h>
 
-#include "ButtonFixture.h"
-#include "ButtonPainting.h"
-#include "CountingThemePlatform.h"
-#include "GdiObject.h"
-#include "Win32ScreenMetrics.h"
-#include "Win32ThemePlatform.h"
-#include "mdXpThemeSupport.h"
+#include "paint/ButtonFixture.h"
+#include "xptheme/ButtonPainting.h"
+#include "paint/CountingThemePlatform.h"
+#include "runtime/win32/GdiObject.h"
+#include "runtime/win32/Win32ScreenMetrics.h"
+#include "xptheme/win32/Win32ThemePlatform.h"
+#include "xptheme/mdXpThemeSupport.h"
 
 namespace velkorin::bench {
 

@@ -1,9 +1,9 @@
 #include <functional>
 
-#include "BenchTable.h"
-#include "ButtonPainting.h"
-#include "PaintRig.h"
-#include "Stopwatch.h"
+#include "common/BenchTable.h"
+#include "xptheme/ButtonPainting.h"
+#include "paint/PaintRig.h"
+#include "common/Stopwatch.h"
 
 namespace velkorin::bench {
 

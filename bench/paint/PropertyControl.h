@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "FormControl.h"
+#include "runtime/FormControl.h"
 
 namespace velkorin::bench {
 

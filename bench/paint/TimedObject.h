@@ -3,8 +3,8 @@
 #include <string>
 #include <vector>
 
-#include "AutomationObject.h"
-#include "CallTime.h"
+#include "runtime/AutomationObject.h"
+#include "common/CallTime.h"
 
 namespace velkorin::bench {
 

@@ -1,6 +1,6 @@
-#include "LogBoxWindow.h"
+#include "runs/LogBoxWindow.h"
 
-#include "FormLayout.h"
+#include "ui/FormLayout.h"
 
 namespace velkorin::bench {
 

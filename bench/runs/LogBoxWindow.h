@@ -4,7 +4,7 @@
 
 #include <memory>
 
-#include "Form.h"
+#include "runtime/win32/forms/Form.h"
 
 namespace velkorin::bench {
 

@@ -10,14 +10,14 @@
 #include <cwchar>
 #include <string>
 
-#include "Arguments.h"
-#include "BenchTable.h"
-#include "ControlLogBox.h"
-#include "LogBoxWindow.h"
-#include "OleScope.h"
-#include "ProcessCounts.h"
-#include "SelfTestRig.h"
-#include "Stopwatch.h"
+#include "common/Arguments.h"
+#include "common/BenchTable.h"
+#include "selftest/ControlLogBox.h"
+#include "runs/LogBoxWindow.h"
+#include "runtime/win32/OleScope.h"
+#include "common/ProcessCounts.h"
+#include "runs/SelfTestRig.h"
+#include "common/Stopwatch.h"
 
 namespace velkorin::bench {
 

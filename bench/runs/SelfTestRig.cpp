@@ -1,4 +1,4 @@
-#include "SelfTestRig.h"
+#include "runs/SelfTestRig.h"
 
 namespace velkorin::bench {
 

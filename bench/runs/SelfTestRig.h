@@ -1,15 +1,15 @@
 #pragma once
 
-#include "ComComponentFactory.h"
-#include "LogBox.h"
-#include "LogWriter.h"
-#include "ModMain.h"
-#include "TestRun.h"
-#include "TimedServices.h"
-#include "Win32DateTimeText.h"
-#include "Win32EventLoop.h"
-#include "Win32ProgramFolder.h"
-#include "Win32TextFileAppender.h"
+#include "runtime/win32/ComComponentFactory.h"
+#include "selftest/LogBox.h"
+#include "selftest/LogWriter.h"
+#include "selftest/ModMain.h"
+#include "selftest/TestRun.h"
+#include "runs/TimedServices.h"
+#include "runtime/win32/Win32DateTimeText.h"
+#include "runtime/win32/Win32EventLoop.h"
+#include "runtime/win32/Win32ProgramFolder.h"
+#include "runtime/win32/Win32TextFileAppender.h"
 
 namespace velkorin::bench {
 

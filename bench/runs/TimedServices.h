@@ -3,12 +3,12 @@
 #include <map>
 #include <string>
 
-#include "CallTime.h"
-#include "ComponentFactory.h"
-#include "DateTimeText.h"
-#include "EventLoop.h"
-#include "LogBox.h"
-#include "TextFileAppender.h"
+#include "common/CallTime.h"
+#include "runtime/ComponentFactory.h"
+#include "runtime/DateTimeText.h"
+#include "runtime/EventLoop.h"
+#include "selftest/LogBox.h"
+#include "runtime/TextFileAppender.h"
 
 namespace velkorin::bench {
 

@@ -3,8 +3,8 @@
 #include <string>
 #include <vector>
 
-#include "Failure.h"
-#include "Value.h"
+#include "runtime/Failure.h"
+#include "runtime/Value.h"
 
 namespace velkorin {
 

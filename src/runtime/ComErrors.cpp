@@ -1,4 +1,4 @@
-#include "ComErrors.h"
+#include "runtime/ComErrors.h"
 
 #include <cstdio>
 

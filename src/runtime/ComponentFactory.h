@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "Value.h"
+#include "runtime/Value.h"
 
 namespace velkorin {
 

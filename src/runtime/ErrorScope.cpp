@@ -1,4 +1,4 @@
-#include "ErrorScope.h"
+#include "runtime/ErrorScope.h"
 
 #include <exception>
 #include <new>

@@ -4,7 +4,7 @@
 #include <string>
 #include <type_traits>
 
-#include "Failure.h"
+#include "runtime/Failure.h"
 
 namespace velkorin {
 

@@ -1,4 +1,4 @@
-#include "Failure.h"
+#include "runtime/Failure.h"
 
 #include <utility>
 

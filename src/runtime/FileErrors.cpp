@@ -1,4 +1,4 @@
-#include "FileErrors.h"
+#include "runtime/FileErrors.h"
 
 namespace velkorin {
 

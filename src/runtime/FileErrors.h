@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "Failure.h"
+#include "runtime/Failure.h"
 
 namespace velkorin {
 

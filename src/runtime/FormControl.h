@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "AutomationObject.h"
+#include "runtime/AutomationObject.h"
 
 namespace velkorin {
 

@@ -1,4 +1,4 @@
-#include "KeyboardRules.h"
+#include "runtime/KeyboardRules.h"
 
 namespace velkorin {
 

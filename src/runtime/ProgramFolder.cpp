@@ -1,4 +1,4 @@
-#include "ProgramFolder.h"
+#include "runtime/ProgramFolder.h"
 
 namespace velkorin {
 

@@ -1,8 +1,8 @@
-#include "Rounding.h"
+#include "runtime/Rounding.h"
 
 #include <cmath>
 
-#include "Failure.h"
+#include "runtime/Failure.h"
 
 namespace velkorin {
 

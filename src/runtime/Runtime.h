@@ -1,10 +1,10 @@
 #pragma once
 
-#include "ComponentFactory.h"
-#include "DateTimeText.h"
-#include "EventLoop.h"
-#include "ProgramFolder.h"
-#include "TextFileAppender.h"
+#include "runtime/ComponentFactory.h"
+#include "runtime/DateTimeText.h"
+#include "runtime/EventLoop.h"
+#include "runtime/ProgramFolder.h"
+#include "runtime/TextFileAppender.h"
 
 namespace velkorin {
 

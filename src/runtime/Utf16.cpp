@@ -1,4 +1,4 @@
-#include "Utf16.h"
+#include "runtime/Utf16.h"
 
 namespace velkorin {
 

@@ -1,4 +1,4 @@
-#include "Value.h"
+#include "runtime/Value.h"
 
 #include <cerrno>
 #include <cstdio>
@@ -6,8 +6,8 @@
 #include <cstdlib>
 #include <limits>
 
-#include "Failure.h"
-#include "Rounding.h"
+#include "runtime/Failure.h"
+#include "runtime/Rounding.h"
 
 namespace velkorin {
 

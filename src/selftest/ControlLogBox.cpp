@@ -1,6 +1,6 @@
-#include "ControlLogBox.h"
+#include "selftest/ControlLogBox.h"
 
-#include "Failure.h"
+#include "runtime/Failure.h"
 
 namespace velkorin {
 

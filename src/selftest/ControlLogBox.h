@@ -1,7 +1,7 @@
 #pragma once
 
-#include "FormControl.h"
-#include "LogBox.h"
+#include "runtime/FormControl.h"
+#include "selftest/LogBox.h"
 
 namespace velkorin {
 

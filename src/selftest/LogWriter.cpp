@@ -1,7 +1,7 @@
-#include "LogWriter.h"
+#include "selftest/LogWriter.h"
 
-#include "ErrorScope.h"
-#include "Utf16.h"
+#include "runtime/ErrorScope.h"
+#include "runtime/Utf16.h"
 
 namespace velkorin {
 

@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "LogBox.h"
-#include "Runtime.h"
+#include "selftest/LogBox.h"
+#include "runtime/Runtime.h"
 
 namespace velkorin {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Value.h"
+#include "runtime/Value.h"
 
 namespace velkorin {
 

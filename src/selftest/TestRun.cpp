@@ -1,7 +1,7 @@
-#include "TestRun.h"
+#include "selftest/TestRun.h"
 
-#include "AutomationObject.h"
-#include "SelfTestText.h"
+#include "runtime/AutomationObject.h"
+#include "selftest/SelfTestText.h"
 
 namespace velkorin {
 

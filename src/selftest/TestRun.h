@@ -2,11 +2,11 @@
 
 #include <string>
 
-#include "ErrorScope.h"
-#include "LogBox.h"
-#include "LogWriter.h"
-#include "ModMain.h"
-#include "Runtime.h"
+#include "runtime/ErrorScope.h"
+#include "selftest/LogBox.h"
+#include "selftest/LogWriter.h"
+#include "selftest/ModMain.h"
+#include "runtime/Runtime.h"
 
 namespace velkorin {
 

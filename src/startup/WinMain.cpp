@@ -2,15 +2,15 @@
 // Main once, and dispatches messages until the last window is gone.
 #include <windows.h>
 
-#include "ComComponentFactory.h"
-#include "OleScope.h"
-#include "Win32DateTimeText.h"
-#include "Win32ProgramFolder.h"
-#include "Win32ScreenMetrics.h"
-#include "Win32Subclassing.h"
-#include "Win32TextFileAppender.h"
-#include "Win32ThemePlatform.h"
-#include "mdStartup.h"
+#include "runtime/win32/ComComponentFactory.h"
+#include "runtime/win32/OleScope.h"
+#include "runtime/win32/Win32DateTimeText.h"
+#include "runtime/win32/Win32ProgramFolder.h"
+#include "runtime/win32/Win32ScreenMetrics.h"
+#include "xptheme/win32/Win32Subclassing.h"
+#include "runtime/win32/Win32TextFileAppender.h"
+#include "xptheme/win32/Win32ThemePlatform.h"
+#include "startup/mdStartup.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
-#include "mdStartup.h"
+#include "startup/mdStartup.h"
 
-#include "ErrorScope.h"
-#include "SystemLibraries.h"
+#include "runtime/ErrorScope.h"
+#include "runtime/win32/SystemLibraries.h"
 
 namespace velkorin::win32 {
 

@@ -2,9 +2,9 @@
 
 #include <memory>
 
-#include "FrmMain.h"
-#include "Win32EventLoop.h"
-#include "mdXpThemeSupport.h"
+#include "ui/win32/FrmMain.h"
+#include "runtime/win32/Win32EventLoop.h"
+#include "xptheme/mdXpThemeSupport.h"
 
 namespace velkorin::win32 {
 

@@ -1,11 +1,11 @@
-#include "ButtonPainting.h"
+#include "xptheme/ButtonPainting.h"
 
-#include "AutomationObject.h"
-#include "ButtonState.h"
-#include "CheckedMath.h"
-#include "ModuleTrap.h"
-#include "PictureDrawing.h"
-#include "Rounding.h"
+#include "runtime/AutomationObject.h"
+#include "xptheme/ButtonState.h"
+#include "runtime/CheckedMath.h"
+#include "xptheme/ModuleTrap.h"
+#include "xptheme/PictureDrawing.h"
+#include "runtime/Rounding.h"
 
 namespace velkorin {
 

@@ -2,9 +2,9 @@
 
 #include <cstdint>
 
-#include "ScreenMetrics.h"
-#include "Value.h"
-#include "mdXpThemeSupport.h"
+#include "runtime/ScreenMetrics.h"
+#include "runtime/Value.h"
+#include "xptheme/mdXpThemeSupport.h"
 
 namespace velkorin {
 

@@ -1,8 +1,8 @@
-#include "ButtonRedirection.h"
+#include "xptheme/ButtonRedirection.h"
 
-#include "ButtonPainting.h"
-#include "ButtonState.h"
-#include "ModuleTrap.h"
+#include "xptheme/ButtonPainting.h"
+#include "xptheme/ButtonState.h"
+#include "xptheme/ModuleTrap.h"
 
 namespace velkorin {
 

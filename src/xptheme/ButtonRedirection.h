@@ -1,8 +1,8 @@
 #pragma once
 
-#include "ScreenMetrics.h"
-#include "Value.h"
-#include "mdXpThemeSupport.h"
+#include "runtime/ScreenMetrics.h"
+#include "runtime/Value.h"
+#include "xptheme/mdXpThemeSupport.h"
 
 namespace velkorin {
 

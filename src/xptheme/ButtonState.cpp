@@ -1,4 +1,4 @@
-#include "ButtonState.h"
+#include "xptheme/ButtonState.h"
 
 namespace velkorin {
 

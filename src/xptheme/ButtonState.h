@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ThemePlatform.h"
+#include "xptheme/ThemePlatform.h"
 
 namespace velkorin {
 

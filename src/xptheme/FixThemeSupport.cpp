@@ -1,6 +1,6 @@
-#include "FixThemeSupport.h"
+#include "xptheme/FixThemeSupport.h"
 
-#include "ModuleTrap.h"
+#include "xptheme/ModuleTrap.h"
 
 namespace velkorin {
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "FormControl.h"
-#include "mdXpThemeSupport.h"
+#include "runtime/FormControl.h"
+#include "xptheme/mdXpThemeSupport.h"
 
 namespace velkorin {
 

@@ -1,6 +1,6 @@
-#include "FrameRedirection.h"
+#include "xptheme/FrameRedirection.h"
 
-#include "ModuleTrap.h"
+#include "xptheme/ModuleTrap.h"
 
 namespace velkorin {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "mdXpThemeSupport.h"
+#include "xptheme/mdXpThemeSupport.h"
 
 namespace velkorin {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ErrorScope.h"
+#include "runtime/ErrorScope.h"
 
 namespace velkorin {
 

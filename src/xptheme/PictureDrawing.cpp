@@ -1,8 +1,8 @@
-#include "PictureDrawing.h"
+#include "xptheme/PictureDrawing.h"
 
-#include "AutomationObject.h"
-#include "CheckedMath.h"
-#include "ModuleTrap.h"
+#include "runtime/AutomationObject.h"
+#include "runtime/CheckedMath.h"
+#include "xptheme/ModuleTrap.h"
 
 namespace velkorin {
 

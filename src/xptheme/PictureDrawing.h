@@ -2,8 +2,8 @@
 
 #include <cstdint>
 
-#include "Value.h"
-#include "mdXpThemeSupport.h"
+#include "runtime/Value.h"
+#include "xptheme/mdXpThemeSupport.h"
 
 namespace velkorin {
 

@@ -1,6 +1,6 @@
-#include "mdXpThemeSupport.h"
+#include "xptheme/mdXpThemeSupport.h"
 
-#include "ModuleTrap.h"
+#include "xptheme/ModuleTrap.h"
 
 namespace velkorin {
 

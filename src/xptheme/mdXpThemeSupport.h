@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "Failure.h"
-#include "ThemePlatform.h"
+#include "runtime/Failure.h"
+#include "xptheme/ThemePlatform.h"
 
 namespace velkorin {
 

@@ -1,4 +1,4 @@
-#include "FakeComponents.h"
+#include "fakes/FakeComponents.h"
 
 namespace velkorin::fakes {
 

@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
-#include "AutomationObject.h"
-#include "ComponentFactory.h"
-#include "Failure.h"
+#include "runtime/AutomationObject.h"
+#include "runtime/ComponentFactory.h"
+#include "runtime/Failure.h"
 
 namespace velkorin::fakes {
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "FormControl.h"
+#include "runtime/FormControl.h"
 
 namespace velkorin::fakes {
 

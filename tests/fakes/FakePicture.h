@@ -5,7 +5,7 @@
 #include <optional>
 #include <string>
 
-#include "AutomationObject.h"
+#include "runtime/AutomationObject.h"
 
 namespace velkorin::fakes {
 

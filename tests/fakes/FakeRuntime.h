@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
-#include "Failure.h"
-#include "LogBox.h"
-#include "Runtime.h"
+#include "runtime/Failure.h"
+#include "selftest/LogBox.h"
+#include "runtime/Runtime.h"
 
 namespace velkorin::fakes {
 

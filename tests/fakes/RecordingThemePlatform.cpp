@@ -1,9 +1,9 @@
-#include "RecordingThemePlatform.h"
+#include "fakes/RecordingThemePlatform.h"
 
 #include <cstdio>
 #include <cstring>
 
-#include "Failure.h"
+#include "runtime/Failure.h"
 
 namespace velkorin::fakes {
 

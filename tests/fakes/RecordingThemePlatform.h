@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "ThemePlatform.h"
+#include "xptheme/ThemePlatform.h"
 
 namespace velkorin::fakes {
 

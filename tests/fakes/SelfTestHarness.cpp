@@ -1,4 +1,4 @@
-#include "SelfTestHarness.h"
+#include "fakes/SelfTestHarness.h"
 
 namespace velkorin::fakes {
 

@@ -3,11 +3,11 @@
 #include <string>
 #include <vector>
 
-#include "FakeComponents.h"
-#include "FakeRuntime.h"
-#include "LogWriter.h"
-#include "ModMain.h"
-#include "TestRun.h"
+#include "fakes/FakeComponents.h"
+#include "fakes/FakeRuntime.h"
+#include "selftest/LogWriter.h"
+#include "selftest/ModMain.h"
+#include "selftest/TestRun.h"
 
 namespace velkorin::fakes {
 

@@ -4,10 +4,10 @@
 
 #include <memory>
 
-#include "ButtonPainting.h"
-#include "FakeControl.h"
-#include "FakePicture.h"
-#include "RecordingThemePlatform.h"
+#include "xptheme/ButtonPainting.h"
+#include "fakes/FakeControl.h"
+#include "fakes/FakePicture.h"
+#include "fakes/RecordingThemePlatform.h"
 
 namespace velkorin {
 namespace {

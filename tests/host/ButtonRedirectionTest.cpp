@@ -3,9 +3,9 @@
 
 #include <memory>
 
-#include "ButtonRedirection.h"
-#include "FakeControl.h"
-#include "RecordingThemePlatform.h"
+#include "xptheme/ButtonRedirection.h"
+#include "fakes/FakeControl.h"
+#include "fakes/RecordingThemePlatform.h"
 
 namespace velkorin {
 namespace {

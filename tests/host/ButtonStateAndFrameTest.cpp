@@ -1,9 +1,9 @@
 // The buttons' "Hot" and "Painted" flags, and the frame's subclass procedure.
 #include <gtest/gtest.h>
 
-#include "ButtonState.h"
-#include "FrameRedirection.h"
-#include "RecordingThemePlatform.h"
+#include "xptheme/ButtonState.h"
+#include "xptheme/FrameRedirection.h"
+#include "fakes/RecordingThemePlatform.h"
 
 namespace velkorin {
 namespace {

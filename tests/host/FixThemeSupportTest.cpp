@@ -1,9 +1,9 @@
 // The walk over a form's controls: which windows get which subclass procedure, with what data.
 #include <gtest/gtest.h>
 
-#include "FakeControl.h"
-#include "FixThemeSupport.h"
-#include "RecordingThemePlatform.h"
+#include "fakes/FakeControl.h"
+#include "xptheme/FixThemeSupport.h"
+#include "fakes/RecordingThemePlatform.h"
 
 namespace velkorin {
 namespace {

@@ -1,7 +1,7 @@
 // FrmMain's layout: the designed twips land on the expected pixels, and the font's size.
 #include <gtest/gtest.h>
 
-#include "FormLayout.h"
+#include "ui/FormLayout.h"
 
 namespace velkorin {
 namespace {

@@ -1,7 +1,7 @@
 // AddToLogs: the file line first, then the box, the caret at the end, and no failure left behind.
 #include <gtest/gtest.h>
 
-#include "SelfTestHarness.h"
+#include "fakes/SelfTestHarness.h"
 
 namespace velkorin {
 namespace {

@@ -4,9 +4,9 @@
 
 #include <memory>
 
-#include "FakePicture.h"
-#include "PictureDrawing.h"
-#include "RecordingThemePlatform.h"
+#include "fakes/FakePicture.h"
+#include "xptheme/PictureDrawing.h"
+#include "fakes/RecordingThemePlatform.h"
 
 namespace velkorin {
 namespace {

@@ -4,13 +4,13 @@
 
 #include <cassert>
 
-#include "ComErrors.h"
-#include "ErrorScope.h"
-#include "KeyboardRules.h"
-#include "ProgramFolder.h"
-#include "Rounding.h"
-#include "Utf16.h"
-#include "Value.h"
+#include "runtime/ComErrors.h"
+#include "runtime/ErrorScope.h"
+#include "runtime/KeyboardRules.h"
+#include "runtime/ProgramFolder.h"
+#include "runtime/Rounding.h"
+#include "runtime/Utf16.h"
+#include "runtime/Value.h"
 
 namespace velkorin {
 namespace {

@@ -1,7 +1,7 @@
 // The exact operations, arguments and value kinds the test run sends to DAO and ADO.
 #include <gtest/gtest.h>
 
-#include "SelfTestHarness.h"
+#include "fakes/SelfTestHarness.h"
 
 namespace velkorin {
 namespace {

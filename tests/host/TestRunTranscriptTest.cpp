@@ -3,8 +3,8 @@
 
 #include <algorithm>
 
-#include "ExpectedTranscript.h"
-#include "SelfTestHarness.h"
+#include "fakes/ExpectedTranscript.h"
+#include "fakes/SelfTestHarness.h"
 
 namespace velkorin {
 namespace {

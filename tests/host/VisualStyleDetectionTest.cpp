@@ -1,8 +1,8 @@
 // Visual-style detection and the one-time common-controls set-up, through the recording platform.
 #include <gtest/gtest.h>
 
-#include "RecordingThemePlatform.h"
-#include "mdXpThemeSupport.h"
+#include "fakes/RecordingThemePlatform.h"
+#include "xptheme/mdXpThemeSupport.h"
 
 namespace velkorin {
 namespace {

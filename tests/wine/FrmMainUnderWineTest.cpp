@@ -8,9 +8,9 @@
 #include <utility>
 #include <vector>
 
-#include "FrmMain.h"
-#include "Win32ThemePlatform.h"
-#include "WineTestSupport.h"
+#include "ui/win32/FrmMain.h"
+#include "xptheme/win32/Win32ThemePlatform.h"
+#include "wine/WineTestSupport.h"
 
 // The import slot through which this program calls DefWindowProcW.
 #ifdef _WIN64

@@ -5,9 +5,9 @@
 #include <windows.h>
 #include <olectl.h>
 
-#include "DispatchObject.h"
-#include "PictureDrawing.h"
-#include "Win32ThemePlatform.h"
+#include "runtime/win32/DispatchObject.h"
+#include "xptheme/PictureDrawing.h"
+#include "xptheme/win32/Win32ThemePlatform.h"
 
 namespace velkorin::wine {
 namespace {

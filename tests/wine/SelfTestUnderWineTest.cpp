@@ -4,11 +4,11 @@
 
 #include <algorithm>
 
-#include "ComFailure.h"
-#include "ExpectedTranscript.h"
-#include "TextConversion.h"
-#include "Utf16.h"
-#include "WineTestSupport.h"
+#include "runtime/win32/ComFailure.h"
+#include "fakes/ExpectedTranscript.h"
+#include "runtime/win32/TextConversion.h"
+#include "runtime/Utf16.h"
+#include "wine/WineTestSupport.h"
 
 namespace velkorin::wine {
 namespace {

@@ -6,11 +6,11 @@
 
 #include <vector>
 
-#include "ButtonState.h"
-#include "FakeControl.h"
-#include "Win32ScreenMetrics.h"
-#include "Win32Subclassing.h"
-#include "Win32ThemePlatform.h"
+#include "xptheme/ButtonState.h"
+#include "fakes/FakeControl.h"
+#include "runtime/win32/Win32ScreenMetrics.h"
+#include "xptheme/win32/Win32Subclassing.h"
+#include "xptheme/win32/Win32ThemePlatform.h"
 
 namespace velkorin::wine {
 namespace {

@@ -6,13 +6,13 @@
 #include <functional>
 #include <memory>
 
-#include "BoundLibrary.h"
-#include "ComFailure.h"
-#include "ControlLogBox.h"
-#include "TextBoxControl.h"
-#include "TextConversion.h"
-#include "Win32TextFileAppender.h"
-#include "WineTestSupport.h"
+#include "runtime/win32/BoundLibrary.h"
+#include "runtime/win32/ComFailure.h"
+#include "selftest/ControlLogBox.h"
+#include "runtime/win32/forms/TextBoxControl.h"
+#include "runtime/win32/TextConversion.h"
+#include "runtime/win32/Win32TextFileAppender.h"
+#include "wine/WineTestSupport.h"
 
 namespace velkorin::wine {
 namespace {

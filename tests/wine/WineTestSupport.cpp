@@ -1,11 +1,11 @@
-#include "WineTestSupport.h"
+#include "wine/WineTestSupport.h"
 
 #include <windows.h>
 
 #include <fstream>
 #include <iterator>
 
-#include "TextConversion.h"
+#include "runtime/win32/TextConversion.h"
 
 namespace velkorin::wine {
 

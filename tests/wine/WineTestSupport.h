@@ -3,15 +3,15 @@
 #include <string>
 #include <vector>
 
-#include "ComComponentFactory.h"
-#include "FakeRuntime.h"
-#include "LogWriter.h"
-#include "ModMain.h"
-#include "TestRun.h"
-#include "Win32DateTimeText.h"
-#include "Win32EventLoop.h"
-#include "Win32ProgramFolder.h"
-#include "Win32TextFileAppender.h"
+#include "runtime/win32/ComComponentFactory.h"
+#include "fakes/FakeRuntime.h"
+#include "selftest/LogWriter.h"
+#include "selftest/ModMain.h"
+#include "selftest/TestRun.h"
+#include "runtime/win32/Win32DateTimeText.h"
+#include "runtime/win32/Win32EventLoop.h"
+#include "runtime/win32/Win32ProgramFolder.h"
+#include "runtime/win32/Win32TextFileAppender.h"
 
 namespace velkorin::wine {
 

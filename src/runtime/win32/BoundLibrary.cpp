@@ -1,4 +1,4 @@
-#include "BoundLibrary.h"
+#include "runtime/win32/BoundLibrary.h"
 
 #include <string>
 

@@ -4,7 +4,7 @@
 
 #include <utility>
 
-#include "Failure.h"
+#include "runtime/Failure.h"
 
 namespace velkorin::win32 {
 

@@ -1,12 +1,12 @@
-#include "ComComponentFactory.h"
+#include "runtime/win32/ComComponentFactory.h"
 
 #include <windows.h>
 #include <objbase.h>
 
-#include "ComFailure.h"
-#include "ComPtr.h"
-#include "DispatchObject.h"
-#include "TextConversion.h"
+#include "runtime/win32/ComFailure.h"
+#include "runtime/win32/ComPtr.h"
+#include "runtime/win32/DispatchObject.h"
+#include "runtime/win32/TextConversion.h"
 
 namespace velkorin::win32 {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ComponentFactory.h"
+#include "runtime/ComponentFactory.h"
 
 namespace velkorin::win32 {
 

@@ -1,9 +1,9 @@
-#include "ComFailure.h"
+#include "runtime/win32/ComFailure.h"
 
-#include "ComErrors.h"
-#include "ComPtr.h"
-#include "ComVariant.h"
-#include "TextConversion.h"
+#include "runtime/ComErrors.h"
+#include "runtime/win32/ComPtr.h"
+#include "runtime/win32/ComVariant.h"
+#include "runtime/win32/TextConversion.h"
 
 namespace velkorin::win32 {
 

@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "Failure.h"
+#include "runtime/Failure.h"
 
 namespace velkorin::win32 {
 

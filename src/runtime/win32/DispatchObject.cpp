@@ -1,12 +1,12 @@
-#include "DispatchObject.h"
+#include "runtime/win32/DispatchObject.h"
 
 #include <oleauto.h>
 
 #include <memory>
 
-#include "ComFailure.h"
-#include "ComVariant.h"
-#include "TextConversion.h"
+#include "runtime/win32/ComFailure.h"
+#include "runtime/win32/ComVariant.h"
+#include "runtime/win32/TextConversion.h"
 
 namespace velkorin::win32 {
 

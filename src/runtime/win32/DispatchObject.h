@@ -7,8 +7,8 @@
 #include <utility>
 #include <vector>
 
-#include "AutomationObject.h"
-#include "ComPtr.h"
+#include "runtime/AutomationObject.h"
+#include "runtime/win32/ComPtr.h"
 
 namespace velkorin::win32 {
 

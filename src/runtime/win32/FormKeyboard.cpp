@@ -1,6 +1,6 @@
-#include "FormKeyboard.h"
+#include "runtime/win32/FormKeyboard.h"
 
-#include "KeyboardRules.h"
+#include "runtime/KeyboardRules.h"
 
 namespace velkorin::win32 {
 

@@ -1,4 +1,4 @@
-#include "SystemLibraries.h"
+#include "runtime/win32/SystemLibraries.h"
 
 namespace velkorin::win32 {
 

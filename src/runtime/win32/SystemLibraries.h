@@ -5,7 +5,7 @@
 #include <shlwapi.h>
 #include <uxtheme.h>
 
-#include "BoundLibrary.h"
+#include "runtime/win32/BoundLibrary.h"
 
 // The platform functions the program calls by name, one table per library, each bound at its first
 // call so that a system without one of them still runs the program.

@@ -1,4 +1,4 @@
-#include "TextConversion.h"
+#include "runtime/win32/TextConversion.h"
 
 #include <windows.h>
 

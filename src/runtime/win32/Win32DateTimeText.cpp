@@ -1,9 +1,9 @@
-#include "Win32DateTimeText.h"
+#include "runtime/win32/Win32DateTimeText.h"
 
 #include <windows.h>
 
-#include "ComFailure.h"
-#include "TextConversion.h"
+#include "runtime/win32/ComFailure.h"
+#include "runtime/win32/TextConversion.h"
 
 namespace velkorin::win32 {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "DateTimeText.h"
+#include "runtime/DateTimeText.h"
 
 namespace velkorin::win32 {
 

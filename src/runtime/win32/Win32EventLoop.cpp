@@ -1,8 +1,8 @@
-#include "Win32EventLoop.h"
+#include "runtime/win32/Win32EventLoop.h"
 
 #include <windows.h>
 
-#include "FormKeyboard.h"
+#include "runtime/win32/FormKeyboard.h"
 
 namespace velkorin::win32 {
 

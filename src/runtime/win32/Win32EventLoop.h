@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include "EventLoop.h"
+#include "runtime/EventLoop.h"
 
 namespace velkorin::win32 {
 

@@ -1,11 +1,11 @@
-#include "Win32ProgramFolder.h"
+#include "runtime/win32/Win32ProgramFolder.h"
 
 #include <windows.h>
 
 #include <vector>
 
-#include "ComFailure.h"
-#include "TextConversion.h"
+#include "runtime/win32/ComFailure.h"
+#include "runtime/win32/TextConversion.h"
 
 namespace velkorin::win32 {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ProgramFolder.h"
+#include "runtime/ProgramFolder.h"
 
 namespace velkorin::win32 {
 

@@ -1,6 +1,6 @@
-#include "Win32ScreenMetrics.h"
+#include "runtime/win32/Win32ScreenMetrics.h"
 
-#include "GdiObject.h"
+#include "runtime/win32/GdiObject.h"
 
 namespace velkorin::win32 {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ScreenMetrics.h"
+#include "runtime/ScreenMetrics.h"
 
 namespace velkorin::win32 {
 

@@ -1,9 +1,9 @@
-#include "Win32TextFileAppender.h"
+#include "runtime/win32/Win32TextFileAppender.h"
 
 #include <windows.h>
 
-#include "FileErrors.h"
-#include "TextConversion.h"
+#include "runtime/FileErrors.h"
+#include "runtime/win32/TextConversion.h"
 
 namespace velkorin::win32 {
 

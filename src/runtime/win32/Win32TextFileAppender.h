@@ -1,6 +1,6 @@
 #pragma once
 
-#include "TextFileAppender.h"
+#include "runtime/TextFileAppender.h"
 
 namespace velkorin::win32 {
 

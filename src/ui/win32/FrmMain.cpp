@@ -1,15 +1,15 @@
-#include "FrmMain.h"
+#include "ui/win32/FrmMain.h"
 
 #include <functional>
 
-#include "ErrorScope.h"
-#include "FixThemeSupport.h"
-#include "FormLayout.h"
-#include "OleColor.h"
-#include "PictureLoading.h"
-#include "ResourceIds.h"
-#include "SystemLibraries.h"
-#include "TextConversion.h"
+#include "runtime/ErrorScope.h"
+#include "xptheme/FixThemeSupport.h"
+#include "ui/FormLayout.h"
+#include "runtime/win32/forms/OleColor.h"
+#include "runtime/win32/forms/PictureLoading.h"
+#include "ui/win32/ResourceIds.h"
+#include "runtime/win32/SystemLibraries.h"
+#include "runtime/win32/TextConversion.h"
 
 namespace velkorin::win32 {
 

@@ -6,14 +6,14 @@
 #include <memory>
 #include <string>
 
-#include "ControlLogBox.h"
-#include "Form.h"
-#include "FormLayout.h"
-#include "LogWriter.h"
-#include "ModMain.h"
-#include "Runtime.h"
-#include "TestRun.h"
-#include "mdXpThemeSupport.h"
+#include "selftest/ControlLogBox.h"
+#include "runtime/win32/forms/Form.h"
+#include "ui/FormLayout.h"
+#include "selftest/LogWriter.h"
+#include "selftest/ModMain.h"
+#include "runtime/Runtime.h"
+#include "selftest/TestRun.h"
+#include "xptheme/mdXpThemeSupport.h"
 
 namespace velkorin::win32 {
 

@@ -1,9 +1,9 @@
-#include "Win32Subclassing.h"
+#include "xptheme/win32/Win32Subclassing.h"
 
-#include "ButtonRedirection.h"
-#include "FormControl.h"
-#include "FrameRedirection.h"
-#include "SystemLibraries.h"
+#include "xptheme/ButtonRedirection.h"
+#include "runtime/FormControl.h"
+#include "xptheme/FrameRedirection.h"
+#include "runtime/win32/SystemLibraries.h"
 
 namespace velkorin::win32 {
 

@@ -3,9 +3,9 @@
 #include <windows.h>
 #include <commctrl.h>
 
-#include "ScreenMetrics.h"
-#include "ThemePlatform.h"
-#include "mdXpThemeSupport.h"
+#include "runtime/ScreenMetrics.h"
+#include "xptheme/ThemePlatform.h"
+#include "xptheme/mdXpThemeSupport.h"
 
 namespace velkorin::win32 {
 

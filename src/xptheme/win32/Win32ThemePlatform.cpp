@@ -1,8 +1,8 @@
-#include "Win32ThemePlatform.h"
+#include "xptheme/win32/Win32ThemePlatform.h"
 
-#include "SystemLibraries.h"
-#include "TextConversion.h"
-#include "Win32Subclassing.h"
+#include "runtime/win32/SystemLibraries.h"
+#include "runtime/win32/TextConversion.h"
+#include "xptheme/win32/Win32Subclassing.h"
 
 namespace velkorin::win32 {
 

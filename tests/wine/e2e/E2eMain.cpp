@@ -5,8 +5,8 @@
 
 #include <string>
 
-#include "PeopleModes.h"
-#include "SmokeMode.h"
+#include "wine/e2e/PeopleModes.h"
+#include "wine/e2e/SmokeMode.h"
 
 // velkorin_e2e [gtest options]      the end-to-end tests
 // velkorin_e2e --demo <folder>      one run of the self-test, for people (make run)

@@ -1,8 +1,8 @@
-#include "E2eSupport.h"
+#include "wine/e2e/E2eSupport.h"
 
 #include <cstdlib>
 
-#include "Handles.h"
+#include "wine/e2e/Handles.h"
 
 namespace velkorin::e2e {
 

@@ -1,12 +1,12 @@
-#include "FaultMatrix.h"
+#include "wine/e2e/FaultMatrix.h"
 
 #include <algorithm>
 #include <cstring>
 
-#include "BoxLines.h"
-#include "E2eSupport.h"
-#include "RunPause.h"
-#include "Unwritable.h"
+#include "wine/e2e/BoxLines.h"
+#include "wine/e2e/E2eSupport.h"
+#include "wine/e2e/RunPause.h"
+#include "wine/e2e/Unwritable.h"
 
 namespace velkorin::e2e {
 

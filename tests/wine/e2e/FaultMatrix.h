@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "Handles.h"
-#include "VelkorinProcess.h"
+#include "wine/e2e/Handles.h"
+#include "wine/e2e/VelkorinProcess.h"
 
 namespace velkorin::e2e {
 

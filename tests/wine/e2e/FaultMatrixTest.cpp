@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
-#include "BoxLines.h"
-#include "E2eSupport.h"
-#include "FaultMatrix.h"
+#include "wine/e2e/BoxLines.h"
+#include "wine/e2e/E2eSupport.h"
+#include "wine/e2e/FaultMatrix.h"
 
 namespace velkorin::e2e {
 namespace {

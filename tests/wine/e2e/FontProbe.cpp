@@ -3,8 +3,8 @@
 // Wine does not even answer WM_GETFONT from another process.
 #include <windows.h>
 
-#include "FontReport.h"
-#include "Handles.h"
+#include "wine/e2e/FontReport.h"
+#include "wine/e2e/Handles.h"
 
 extern "C" __declspec(dllexport) LRESULT CALLBACK FontProbeHook(int code, WPARAM removal, LPARAM message) {
     const MSG* msg = reinterpret_cast<const MSG*>(message);

@@ -2,10 +2,10 @@
 #include <cstdlib>
 #include <vector>
 
-#include "E2eSupport.h"
-#include "FontReport.h"
-#include "Handles.h"
-#include "VelkorinTest.h"
+#include "wine/e2e/E2eSupport.h"
+#include "wine/e2e/FontReport.h"
+#include "wine/e2e/Handles.h"
+#include "wine/e2e/VelkorinTest.h"
 
 namespace velkorin::e2e {
 namespace {

@@ -2,8 +2,8 @@
 #include <string>
 #include <vector>
 
-#include "E2eSupport.h"
-#include "VelkorinTest.h"
+#include "wine/e2e/E2eSupport.h"
+#include "wine/e2e/VelkorinTest.h"
 
 namespace velkorin::e2e {
 namespace {

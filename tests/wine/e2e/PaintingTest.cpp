@@ -1,7 +1,7 @@
 // What FrmMain shows on the screen: the logo with its see-through corners, the link colour, the icon.
-#include "E2eSupport.h"
-#include "ScreenCapture.h"
-#include "VelkorinTest.h"
+#include "wine/e2e/E2eSupport.h"
+#include "wine/e2e/ScreenCapture.h"
+#include "wine/e2e/VelkorinTest.h"
 
 namespace velkorin::e2e {
 namespace {

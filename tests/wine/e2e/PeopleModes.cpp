@@ -1,13 +1,13 @@
-#include "PeopleModes.h"
+#include "wine/e2e/PeopleModes.h"
 
 #include <fcntl.h>
 #include <io.h>
 
 #include <cstdio>
 
-#include "E2eSupport.h"
-#include "ScreenCapture.h"
-#include "VelkorinProcess.h"
+#include "wine/e2e/E2eSupport.h"
+#include "wine/e2e/ScreenCapture.h"
+#include "wine/e2e/VelkorinProcess.h"
 
 namespace velkorin::e2e {
 

@@ -1,13 +1,13 @@
 // run_pause.dll: loaded into Velkorin.exe by the call-return hook the driver sets on its window's
 // thread; see RunPause.h.
-#include "RunPause.h"
+#include "wine/e2e/RunPause.h"
 
 #include <algorithm>
 #include <vector>
 
-#include "BoxLines.h"
-#include "E2eSupport.h"
-#include "Handles.h"
+#include "wine/e2e/BoxLines.h"
+#include "wine/e2e/E2eSupport.h"
+#include "wine/e2e/Handles.h"
 
 namespace {
 

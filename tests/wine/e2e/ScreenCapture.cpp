@@ -1,8 +1,8 @@
-#include "ScreenCapture.h"
+#include "wine/e2e/ScreenCapture.h"
 
 #include <algorithm>
 
-#include "Handles.h"
+#include "wine/e2e/Handles.h"
 
 namespace velkorin::e2e {
 

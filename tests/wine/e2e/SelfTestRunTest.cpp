@@ -2,9 +2,9 @@
 #include <string>
 #include <vector>
 
-#include "BoxLines.h"
-#include "E2eSupport.h"
-#include "VelkorinTest.h"
+#include "wine/e2e/BoxLines.h"
+#include "wine/e2e/E2eSupport.h"
+#include "wine/e2e/VelkorinTest.h"
 
 namespace velkorin::e2e {
 namespace {

@@ -1,9 +1,9 @@
-#include "SmokeMode.h"
+#include "wine/e2e/SmokeMode.h"
 
 #include <cstdio>
 
-#include "E2eSupport.h"
-#include "VelkorinProcess.h"
+#include "wine/e2e/E2eSupport.h"
+#include "wine/e2e/VelkorinProcess.h"
 
 namespace velkorin::e2e {
 

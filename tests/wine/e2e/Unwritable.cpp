@@ -1,11 +1,11 @@
-#include "Unwritable.h"
+#include "wine/e2e/Unwritable.h"
 
 #include <windows.h>
 
 #include <cwchar>
 
-#include "E2eSupport.h"
-#include "Handles.h"
+#include "wine/e2e/E2eSupport.h"
+#include "wine/e2e/Handles.h"
 
 namespace velkorin::e2e {
 

@@ -3,8 +3,8 @@
 // sees which address the program asked the shell to open, and how often.
 #include <windows.h>
 
-#include "E2eSupport.h"
-#include "Handles.h"
+#include "wine/e2e/E2eSupport.h"
+#include "wine/e2e/Handles.h"
 
 using namespace velkorin::e2e;
 

@@ -1,8 +1,8 @@
-#include "VelkorinProcess.h"
+#include "wine/e2e/VelkorinProcess.h"
 
 #include <cwchar>
 
-#include "E2eSupport.h"
+#include "wine/e2e/E2eSupport.h"
 
 namespace velkorin::e2e {
 

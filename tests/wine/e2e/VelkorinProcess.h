@@ -7,7 +7,7 @@
 #include <utility>
 #include <vector>
 
-#include "Handles.h"
+#include "wine/e2e/Handles.h"
 
 namespace velkorin::e2e {
 

@@ -1,7 +1,7 @@
-#include "VelkorinTest.h"
+#include "wine/e2e/VelkorinTest.h"
 
-#include "E2eSupport.h"
-#include "FontReport.h"
+#include "wine/e2e/E2eSupport.h"
+#include "wine/e2e/FontReport.h"
 
 namespace velkorin::e2e {
 

@@ -6,8 +6,8 @@
 #include <memory>
 #include <string>
 
-#include "E2eSupport.h"
-#include "VelkorinProcess.h"
+#include "wine/e2e/E2eSupport.h"
+#include "wine/e2e/VelkorinProcess.h"
 
 namespace velkorin::e2e {
 

@@ -1,6 +1,6 @@
-#include "JetFile.h"
-#include "Objects.h"
-#include "Raii.h"
+#include "wine/standin/JetFile.h"
+#include "wine/standin/Objects.h"
+#include "wine/standin/Raii.h"
 
 #include <cwchar>
 

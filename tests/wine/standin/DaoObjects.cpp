@@ -1,6 +1,6 @@
-#include "JetFile.h"
-#include "Objects.h"
-#include "Record.h"
+#include "wine/standin/JetFile.h"
+#include "wine/standin/Objects.h"
+#include "wine/standin/Record.h"
 
 // DAO reports errors as 0x800A0000 + Jet error number.
 namespace {

@@ -1,10 +1,10 @@
-#include "DispatchObject.h"
+#include "wine/standin/DispatchObject.h"
 
-#include "Inject.h"
-#include "Module.h"
-#include "Raii.h"
-#include "Record.h"
-#include "Variants.h"
+#include "wine/standin/Inject.h"
+#include "wine/standin/Module.h"
+#include "wine/standin/Raii.h"
+#include "wine/standin/Record.h"
+#include "wine/standin/Variants.h"
 
 // {5E3A9C71-2B84-4D0F-9A6E-C1D27F40B8E3}
 const IID kIidStandInObject = {0x5e3a9c71, 0x2b84, 0x4d0f, {0x9a, 0x6e, 0xc1, 0xd2, 0x7f, 0x40, 0xb8, 0xe3}};

@@ -1,6 +1,6 @@
-#include "Inject.h"
+#include "wine/standin/Inject.h"
 
-#include "Record.h"
+#include "wine/standin/Record.h"
 
 #include <cwchar>
 #include <utility>

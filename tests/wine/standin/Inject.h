@@ -1,5 +1,5 @@
 #pragma once
-#include "DispatchObject.h"
+#include "wine/standin/DispatchObject.h"
 
 #include <string>
 

@@ -1,6 +1,6 @@
-#include "JetFile.h"
+#include "wine/standin/JetFile.h"
 
-#include "Raii.h"
+#include "wine/standin/Raii.h"
 
 #include <algorithm>
 #include <cstring>

@@ -1,7 +1,7 @@
-#include "Inject.h"
-#include "Module.h"
-#include "Objects.h"
-#include "Record.h"
+#include "wine/standin/Inject.h"
+#include "wine/standin/Module.h"
+#include "wine/standin/Objects.h"
+#include "wine/standin/Record.h"
 
 #include <new>
 

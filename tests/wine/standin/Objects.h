@@ -1,5 +1,5 @@
 #pragma once
-#include "DispatchObject.h"
+#include "wine/standin/DispatchObject.h"
 
 // Each returns a new object holding one reference (the class factory's).
 DispatchObject* CreateDaoEngine();

@@ -1,7 +1,7 @@
-#include "Record.h"
+#include "wine/standin/Record.h"
 
-#include "Raii.h"
-#include "Variants.h"
+#include "wine/standin/Raii.h"
+#include "wine/standin/Variants.h"
 
 std::wstring ReadEnvironment(const wchar_t* name)
 {

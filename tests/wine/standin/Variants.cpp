@@ -1,6 +1,6 @@
-#include "Variants.h"
+#include "wine/standin/Variants.h"
 
-#include "DispatchObject.h"
+#include "wine/standin/DispatchObject.h"
 
 #include <cstdio>
 #include <cstring>

@@ -1,4 +1,4 @@
-#include "AssemblyVersionPlatform.h"
+#include "wine/themed/AssemblyVersionPlatform.h"
 
 #include <windows.h>
 

@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "Win32ThemePlatform.h"
+#include "xptheme/win32/Win32ThemePlatform.h"
 
 namespace velkorin::themed {
 

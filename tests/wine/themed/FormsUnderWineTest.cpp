@@ -9,14 +9,14 @@
 #include <memory>
 #include <string>
 
-#include "DeviceContexts.h"
-#include "Form.h"
-#include "GdiObject.h"
-#include "PictureLoading.h"
-#include "PixelRegions.h"
-#include "TextConversion.h"
-#include "ThemedWindowLayout.h"
-#include "ThemedWindowResources.h"
+#include "runtime/win32/forms/DeviceContexts.h"
+#include "runtime/win32/forms/Form.h"
+#include "runtime/win32/GdiObject.h"
+#include "runtime/win32/forms/PictureLoading.h"
+#include "wine/themed/PixelRegions.h"
+#include "runtime/win32/TextConversion.h"
+#include "wine/themed/ThemedWindowLayout.h"
+#include "wine/themed/ThemedWindowResources.h"
 
 namespace velkorin::themed {
 namespace {

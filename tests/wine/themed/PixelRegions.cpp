@@ -1,4 +1,4 @@
-#include "PixelRegions.h"
+#include "wine/themed/PixelRegions.h"
 
 #include <algorithm>
 #include <cstdio>

@@ -5,7 +5,7 @@
 #include <functional>
 #include <string>
 
-#include "ScreenCapture.h"
+#include "wine/e2e/ScreenCapture.h"
 
 namespace velkorin::themed {
 

@@ -1,12 +1,12 @@
-#include "SubclassReport.h"
+#include "wine/themed/SubclassReport.h"
 
 #include <windows.h>
 #include <commctrl.h>
 
 #include <cstdio>
 
-#include "WindowedControl.h"
-#include "Win32Subclassing.h"
+#include "runtime/win32/forms/WindowedControl.h"
+#include "xptheme/win32/Win32Subclassing.h"
 
 namespace velkorin::themed {
 

@@ -5,7 +5,7 @@
 #include <utility>
 #include <vector>
 
-#include "FormControl.h"
+#include "runtime/FormControl.h"
 
 namespace velkorin::themed {
 

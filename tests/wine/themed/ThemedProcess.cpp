@@ -1,9 +1,9 @@
-#include "ThemedProcess.h"
+#include "wine/themed/ThemedProcess.h"
 
 #include <cstdio>
 #include <sstream>
 
-#include "E2eSupport.h"
+#include "wine/e2e/E2eSupport.h"
 
 namespace velkorin::themed {
 

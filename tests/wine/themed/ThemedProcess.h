@@ -5,7 +5,7 @@
 #include <map>
 #include <string>
 
-#include "Handles.h"
+#include "wine/e2e/Handles.h"
 
 namespace velkorin::themed {
 

@@ -7,16 +7,16 @@
 
 #include <string>
 
-#include "AssemblyVersionPlatform.h"
-#include "ComScope.h"
-#include "FixThemeSupport.h"
-#include "Form.h"
-#include "PictureLoading.h"
-#include "SubclassReport.h"
-#include "ThemedWindowLayout.h"
-#include "ThemedWindowResources.h"
-#include "Win32ScreenMetrics.h"
-#include "Win32Subclassing.h"
+#include "wine/themed/AssemblyVersionPlatform.h"
+#include "runtime/win32/ComScope.h"
+#include "xptheme/FixThemeSupport.h"
+#include "runtime/win32/forms/Form.h"
+#include "runtime/win32/forms/PictureLoading.h"
+#include "wine/themed/SubclassReport.h"
+#include "wine/themed/ThemedWindowLayout.h"
+#include "wine/themed/ThemedWindowResources.h"
+#include "runtime/win32/Win32ScreenMetrics.h"
+#include "xptheme/win32/Win32Subclassing.h"
 
 namespace velkorin::themed {
 

@@ -10,11 +10,11 @@
 #include <memory>
 #include <string>
 
-#include "E2eSupport.h"
-#include "PixelRegions.h"
-#include "ScreenCapture.h"
-#include "ThemedProcess.h"
-#include "ThemedWindowLayout.h"
+#include "wine/e2e/E2eSupport.h"
+#include "wine/themed/PixelRegions.h"
+#include "wine/e2e/ScreenCapture.h"
+#include "wine/themed/ThemedProcess.h"
+#include "wine/themed/ThemedWindowLayout.h"
 
 namespace velkorin::themed {
 namespace {

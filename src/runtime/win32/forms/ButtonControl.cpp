@@ -1,11 +1,11 @@
-#include "ButtonControl.h"
+#include "runtime/win32/forms/ButtonControl.h"
 
-#include "ClassicButtonPainter.h"
-#include "FontObject.h"
-#include "Form.h"
-#include "OleColor.h"
-#include "PictureRendering.h"
-#include "TextConversion.h"
+#include "runtime/win32/forms/ClassicButtonPainter.h"
+#include "runtime/win32/forms/FontObject.h"
+#include "runtime/win32/forms/Form.h"
+#include "runtime/win32/forms/OleColor.h"
+#include "runtime/win32/forms/PictureRendering.h"
+#include "runtime/win32/TextConversion.h"
 
 namespace velkorin::win32::forms {
 

@@ -5,7 +5,7 @@
 #include <functional>
 #include <memory>
 
-#include "WindowedControl.h"
+#include "runtime/win32/forms/WindowedControl.h"
 
 namespace velkorin::win32::forms {
 

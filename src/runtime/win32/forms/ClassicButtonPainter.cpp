@@ -1,7 +1,7 @@
-#include "ClassicButtonPainter.h"
+#include "runtime/win32/forms/ClassicButtonPainter.h"
 
-#include "GdiObject.h"
-#include "PictureRendering.h"
+#include "runtime/win32/GdiObject.h"
+#include "runtime/win32/forms/PictureRendering.h"
 
 namespace velkorin::win32::forms {
 

@@ -4,8 +4,8 @@
 
 #include <string>
 
-#include "AutomationObject.h"
-#include "TextConversion.h"
+#include "runtime/AutomationObject.h"
+#include "runtime/win32/TextConversion.h"
 
 namespace velkorin::win32::forms {
 

@@ -1,10 +1,10 @@
-#include "FontObject.h"
+#include "runtime/win32/forms/FontObject.h"
 
 #include <cmath>
 
-#include "ComFailure.h"
-#include "TextConversion.h"
-#include "WindowedControl.h"
+#include "runtime/win32/ComFailure.h"
+#include "runtime/win32/TextConversion.h"
+#include "runtime/win32/forms/WindowedControl.h"
 
 namespace velkorin::win32::forms {
 

@@ -5,9 +5,9 @@
 #include <memory>
 #include <string>
 
-#include "AutomationObject.h"
-#include "GdiObject.h"
-#include "PropertyTable.h"
+#include "runtime/AutomationObject.h"
+#include "runtime/win32/GdiObject.h"
+#include "runtime/win32/forms/PropertyTable.h"
 
 namespace velkorin::win32::forms {
 

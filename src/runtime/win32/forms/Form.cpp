@@ -1,9 +1,9 @@
-#include "Form.h"
+#include "runtime/win32/forms/Form.h"
 
 #include <algorithm>
 
-#include "ComFailure.h"
-#include "TextConversion.h"
+#include "runtime/win32/ComFailure.h"
+#include "runtime/win32/TextConversion.h"
 
 namespace velkorin::win32::forms {
 

@@ -7,15 +7,15 @@
 #include <utility>
 #include <vector>
 
-#include "AutomationObject.h"
-#include "ButtonControl.h"
-#include "FontObject.h"
-#include "FormControl.h"
-#include "FrameControl.h"
-#include "ImageControl.h"
-#include "LabelControl.h"
-#include "PropertyTable.h"
-#include "TextBoxControl.h"
+#include "runtime/AutomationObject.h"
+#include "runtime/win32/forms/ButtonControl.h"
+#include "runtime/win32/forms/FontObject.h"
+#include "runtime/FormControl.h"
+#include "runtime/win32/forms/FrameControl.h"
+#include "runtime/win32/forms/ImageControl.h"
+#include "runtime/win32/forms/LabelControl.h"
+#include "runtime/win32/forms/PropertyTable.h"
+#include "runtime/win32/forms/TextBoxControl.h"
 
 namespace velkorin::win32::forms {
 

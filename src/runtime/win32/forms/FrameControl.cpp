@@ -1,11 +1,11 @@
-#include "FrameControl.h"
+#include "runtime/win32/forms/FrameControl.h"
 
-#include "ComFailure.h"
-#include "DeviceContexts.h"
-#include "FontObject.h"
-#include "Form.h"
-#include "GdiObject.h"
-#include "OleColor.h"
+#include "runtime/win32/ComFailure.h"
+#include "runtime/win32/forms/DeviceContexts.h"
+#include "runtime/win32/forms/FontObject.h"
+#include "runtime/win32/forms/Form.h"
+#include "runtime/win32/GdiObject.h"
+#include "runtime/win32/forms/OleColor.h"
 
 namespace velkorin::win32::forms {
 

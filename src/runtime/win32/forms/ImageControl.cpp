@@ -1,6 +1,6 @@
-#include "ImageControl.h"
+#include "runtime/win32/forms/ImageControl.h"
 
-#include "PictureRendering.h"
+#include "runtime/win32/forms/PictureRendering.h"
 
 namespace velkorin::win32::forms {
 

@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include "WindowedControl.h"
+#include "runtime/win32/forms/WindowedControl.h"
 
 namespace velkorin::win32::forms {
 

@@ -1,7 +1,7 @@
-#include "LabelControl.h"
+#include "runtime/win32/forms/LabelControl.h"
 
-#include "FontObject.h"
-#include "OleColor.h"
+#include "runtime/win32/forms/FontObject.h"
+#include "runtime/win32/forms/OleColor.h"
 
 namespace velkorin::win32::forms {
 

@@ -2,8 +2,8 @@
 
 #include <windows.h>
 
-#include "GdiObject.h"
-#include "WindowedControl.h"
+#include "runtime/win32/GdiObject.h"
+#include "runtime/win32/forms/WindowedControl.h"
 
 namespace velkorin::win32::forms {
 

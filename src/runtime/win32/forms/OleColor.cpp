@@ -1,4 +1,4 @@
-#include "OleColor.h"
+#include "runtime/win32/forms/OleColor.h"
 
 namespace velkorin::win32::forms {
 

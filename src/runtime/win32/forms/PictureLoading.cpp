@@ -1,4 +1,4 @@
-#include "PictureLoading.h"
+#include "runtime/win32/forms/PictureLoading.h"
 
 #include <ocidl.h>
 #include <olectl.h>
@@ -7,11 +7,11 @@
 #include <utility>
 #include <vector>
 
-#include "ComFailure.h"
-#include "ComPtr.h"
-#include "PictureObject.h"
-#include "Failure.h"
-#include "TextConversion.h"
+#include "runtime/win32/ComFailure.h"
+#include "runtime/win32/ComPtr.h"
+#include "runtime/win32/forms/PictureObject.h"
+#include "runtime/Failure.h"
+#include "runtime/win32/TextConversion.h"
 
 namespace velkorin::win32::forms {
 

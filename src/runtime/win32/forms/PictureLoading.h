@@ -5,7 +5,7 @@
 #include <cstddef>
 #include <string>
 
-#include "Value.h"
+#include "runtime/Value.h"
 
 namespace velkorin::win32::forms {
 

@@ -1,8 +1,8 @@
-#include "PictureObject.h"
+#include "runtime/win32/forms/PictureObject.h"
 
 #include <cctype>
 
-#include "ComFailure.h"
+#include "runtime/win32/ComFailure.h"
 
 namespace velkorin::win32::forms {
 

@@ -3,8 +3,8 @@
 #include <windows.h>
 #include <ocidl.h>
 
-#include "ComPtr.h"
-#include "DispatchObject.h"
+#include "runtime/win32/ComPtr.h"
+#include "runtime/win32/DispatchObject.h"
 
 namespace velkorin::win32::forms {
 

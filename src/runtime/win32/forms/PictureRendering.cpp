@@ -1,9 +1,9 @@
-#include "PictureRendering.h"
+#include "runtime/win32/forms/PictureRendering.h"
 
-#include "GdiObject.h"
-#include "SystemLibraries.h"
-#include "DeviceContexts.h"
-#include "WindowedControl.h"
+#include "runtime/win32/GdiObject.h"
+#include "runtime/win32/SystemLibraries.h"
+#include "runtime/win32/forms/DeviceContexts.h"
+#include "runtime/win32/forms/WindowedControl.h"
 
 namespace velkorin::win32::forms {
 

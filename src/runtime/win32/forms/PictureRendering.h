@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include "AutomationObject.h"
+#include "runtime/AutomationObject.h"
 
 namespace velkorin::win32::forms {
 

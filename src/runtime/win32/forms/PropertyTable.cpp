@@ -1,4 +1,4 @@
-#include "PropertyTable.h"
+#include "runtime/win32/forms/PropertyTable.h"
 
 #include <cctype>
 

@@ -1,7 +1,7 @@
-#include "TextBoxControl.h"
+#include "runtime/win32/forms/TextBoxControl.h"
 
-#include "Failure.h"
-#include "TextConversion.h"
+#include "runtime/Failure.h"
+#include "runtime/win32/TextConversion.h"
 
 namespace velkorin::win32::forms {
 

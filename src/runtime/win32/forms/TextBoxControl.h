@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "WindowedControl.h"
+#include "runtime/win32/forms/WindowedControl.h"
 
 namespace velkorin::win32::forms {
 

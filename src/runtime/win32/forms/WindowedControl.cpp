@@ -1,8 +1,8 @@
-#include "WindowedControl.h"
+#include "runtime/win32/forms/WindowedControl.h"
 
 #include <cctype>
 
-#include "TextConversion.h"
+#include "runtime/win32/TextConversion.h"
 
 namespace velkorin::win32::forms {
 

@@ -4,9 +4,9 @@
 
 #include <string>
 
-#include "FormControl.h"
-#include "PropertyTable.h"
-#include "TextConversion.h"
+#include "runtime/FormControl.h"
+#include "runtime/win32/forms/PropertyTable.h"
+#include "runtime/win32/TextConversion.h"
 
 namespace velkorin::win32::forms {
 
