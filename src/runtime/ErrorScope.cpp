@@ -12,9 +12,9 @@ bool RunCatchingFailure(StatementRef statement, Failure& failure) {
     } catch (const Failure& f) {
         failure = f;
     } catch (const std::bad_alloc&) {
-        failure = Failure(7, "Out of memory");
+        failure = Failure::OutOfMemory();
     } catch (const std::exception& e) {
-        failure = Failure(51, std::string("Internal error: ") + e.what());
+        failure = Failure::InternalError(e.what());
     }
     return false;
 }

@@ -3,18 +3,19 @@
 namespace velkorin {
 
 Failure FileFailure(uint32_t systemErrorCode) {
+    using namespace system_error;
     switch (systemErrorCode) {
-    case 2: return Failure(53, "File not found");                // ERROR_FILE_NOT_FOUND
-    case 3: return Failure(76, "Path not found");                // ERROR_PATH_NOT_FOUND
-    case 5:                                                      // ERROR_ACCESS_DENIED
-    case 19:                                                     // ERROR_WRITE_PROTECT
-    case 32:                                                     // ERROR_SHARING_VIOLATION
-    case 33: return Failure(70, "Permission denied");            // ERROR_LOCK_VIOLATION
-    case 39:                                                     // ERROR_HANDLE_DISK_FULL
-    case 112: return Failure(61, "Disk full");                   // ERROR_DISK_FULL
-    case 123:                                                    // ERROR_INVALID_NAME
-    case 161: return Failure(52, "Bad file name or number");     // ERROR_BAD_PATHNAME
-    default: return Failure(75, "Path/File access error");
+    case kFileNotFound: return Failure::FileNotFound();
+    case kPathNotFound: return Failure(failure_number::kPathNotFound, "Path not found");
+    case kAccessDenied:
+    case kWriteProtect:
+    case kSharingViolation:
+    case kLockViolation: return Failure(failure_number::kPermissionDenied, "Permission denied");
+    case kHandleDiskFull:
+    case kDiskFull: return Failure(failure_number::kDiskFull, "Disk full");
+    case kInvalidName:
+    case kBadPathname: return Failure(failure_number::kBadFileName, "Bad file name or number");
+    default: return Failure(failure_number::kPathFileAccess, "Path/File access error");
     }
 }
 

@@ -1,31 +1,16 @@
 #include "selftest/TestRun.h"
 
 #include "runtime/AutomationObject.h"
+#include "runtime/FlagScope.h"
 #include "selftest/SelfTestText.h"
 
 namespace velkorin {
 
 using namespace selftest_text;
 
-namespace {
-
-// Set while a run is in progress, cleared on every way out.
-class RunningFlag {
-public:
-    explicit RunningFlag(bool& flag) : flag_(flag) { flag_ = true; }
-    ~RunningFlag() { flag_ = false; }
-    RunningFlag(const RunningFlag&) = delete;
-    RunningFlag& operator=(const RunningFlag&) = delete;
-
-private:
-    bool& flag_;
-};
-
-}  // namespace
-
 void TestRun::Command1_Click() {
     if (running_) return;
-    RunningFlag running(running_);
+    FlagScope running(running_);
     ErrorScope err;
 
     Header(err);

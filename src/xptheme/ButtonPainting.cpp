@@ -11,13 +11,8 @@ namespace velkorin {
 
 namespace {
 
-constexpr uint32_t kBmGetState = 0x00F2;
-constexpr uint32_t kBstPushed = 0x0004;
-constexpr uint32_t kBstFocus = 0x0008;
-constexpr int32_t kRgnDiff = 4;
-constexpr int32_t kRgnCopy = 5;
-constexpr uint32_t kDtCalcRectWordBreak = 0x0410;
-constexpr uint32_t kDtCenterWordBreak = 0x0011;
+constexpr uint32_t kDtCalcRectWordBreak = draw_text::kCalcRect | draw_text::kWordBreak;
+constexpr uint32_t kDtCenterWordBreak = draw_text::kCenter | draw_text::kWordBreak;
 
 ObjectRef PictureProperty(const ObjectRef& control, const char* name) {
     return Require(control).Get(name).AsObject();
@@ -41,11 +36,11 @@ ButtonFlags ReadFlags(ModuleTrap<mdXpThemeSupport>& trap, ThemePlatform& platfor
                       const ObjectRef& control) {
     ButtonFlags flags;
     MessageResult state = 0;
-    trap.Step([&] { state = platform.SendMessageA(window, kBmGetState, 0, 0); });
+    trap.Step([&] { state = platform.SendMessageA(window, message::kGetState, 0, 0); });
     trap.Step([&] { flags.down = Require(control).Get("Value").AsBoolean(); });
     trap.Step([&] { flags.hot = pvGetHot(platform, window); });
-    flags.heldDown = (state & kBstPushed) != 0;
-    flags.focused = (state & kBstFocus) != 0;
+    flags.heldDown = (state & button_state::kPushed) != 0;
+    flags.focused = (state & button_state::kFocus) != 0;
     // The default look is read silently: a control without these properties simply keeps it.
     Failure ignored(0, std::string());
     RunCatchingFailure([&] { flags.defaultLook = Require(control).Get("Default").AsBoolean(); }, ignored);
@@ -74,7 +69,7 @@ uint32_t pvTranslateColor(ThemePlatform& platform, int32_t color) {
 }
 
 int32_t pvHimetricToPixels(double himetric, float twipsPerPixel) {
-    if (twipsPerPixel == 0.0f) throw Failure(11, "Division by zero");
+    if (twipsPerPixel == 0.0f) throw Failure::DivisionByZero();
     return RoundHalfEvenToInt32((1440.0 / twipsPerPixel) * (himetric / 2540.0));
 }
 
@@ -116,7 +111,7 @@ void pvDrawButton(mdXpThemeSupport& module, ScreenMetrics& screen, NativeHandle 
     trap.Step([&] { rect = platform.GetClientRect(window); });
     trap.Step([&] { theme = platform.OpenThemeData(window, "BUTTON"); });
     trap.Step([&] { region = platform.GetThemeBackgroundRegion(theme, dc, push_button::kPart, state, rect); });
-    trap.Step([&] { platform.ExtSelectClipRgn(dc, region, kRgnDiff); });
+    trap.Step([&] { platform.ExtSelectClipRgn(dc, region, region_mode::kDiff); });
     bool parentFailed = true;
     trap.Step([&] { parentFailed = platform.DrawThemeParentBackground(window, dc, rect) != 0; });
     if (parentFailed) {
@@ -125,7 +120,7 @@ void pvDrawButton(mdXpThemeSupport& module, ScreenMetrics& screen, NativeHandle 
             pvDrawRect(module, dc, 0, 0, rect.right, rect.bottom, back);
         });
     }
-    trap.Step([&] { platform.ExtSelectClipRgn(dc, 0, kRgnCopy); });
+    trap.Step([&] { platform.ExtSelectClipRgn(dc, 0, region_mode::kCopy); });
     trap.Step([&] { platform.DeleteObject(region); });
     trap.Step([&] { platform.DrawThemeBackground(theme, dc, push_button::kPart, state, rect, rect); });
     trap.Step([&] { rect = platform.GetThemeBackgroundContentRect(theme, dc, push_button::kPart, state, rect); });

@@ -5,6 +5,7 @@
 #include "runtime/ScreenMetrics.h"
 #include "runtime/Value.h"
 #include "xptheme/mdXpThemeSupport.h"
+#include "xptheme/PlatformValues.h"
 
 namespace velkorin {
 
@@ -21,14 +22,5 @@ ObjectRef pvPickPicture(const ObjectRef& preferred, const ObjectRef& fallback);
 uint32_t pvTranslateColor(ThemePlatform& platform, int32_t color);
 // HIMETRIC to pixels through the screen's twips per pixel, a half to even; 0 twips per pixel fails.
 int32_t pvHimetricToPixels(double himetric, float twipsPerPixel);
-
-namespace push_button {
-constexpr int32_t kPart = 1;  // BP_PUSHBUTTON
-constexpr int32_t kNormal = 1;
-constexpr int32_t kHot = 2;
-constexpr int32_t kPressed = 3;
-constexpr int32_t kDisabled = 4;
-constexpr int32_t kDefaulted = 5;
-}  // namespace push_button
 
 }  // namespace velkorin

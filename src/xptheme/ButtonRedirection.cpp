@@ -8,18 +8,7 @@ namespace velkorin {
 
 namespace {
 
-constexpr uint32_t kWmSetFocus = 0x0007;
-constexpr uint32_t kWmKillFocus = 0x0008;
-constexpr uint32_t kWmEnable = 0x000A;
-constexpr uint32_t kWmSetRedraw = 0x000B;
-constexpr uint32_t kWmPaint = 0x000F;
-constexpr uint32_t kWmMouseMove = 0x0200;
-constexpr uint32_t kWmLButtonDown = 0x0201;
-constexpr uint32_t kWmLButtonUp = 0x0202;
-constexpr uint32_t kWmRButtonUp = 0x0205;
-constexpr uint32_t kWmMouseHover = 0x02A1;
-constexpr uint32_t kWmMouseLeave = 0x02A3;
-constexpr uint32_t kTrackHoverAndLeave = 0x3;
+constexpr uint32_t kTrackHoverAndLeave = track_mouse::kHover | track_mouse::kLeave;
 constexpr uint32_t kHoverTimeMs = 1;
 
 }  // namespace
@@ -50,7 +39,7 @@ MessageResult pvRedirectButton(mdXpThemeSupport& module, ScreenMetrics& screen, 
         return visible;
     };
 
-    if (message == kWmPaint && themedAndVisible()) {
+    if (message == message::kPaint && themedAndVisible()) {
         PaintRecord paint;
         NativeHandle dc = 0;
         trap.Step([&] { pvSetPainted(platform, window, true); });
@@ -59,36 +48,36 @@ MessageResult pvRedirectButton(mdXpThemeSupport& module, ScreenMetrics& screen, 
         trap.Step([&] { platform.EndPaint(window, paint); });
         return 0;  // painted: the button's own procedure never sees it
     }
-    if ((message == kWmSetFocus || message == kWmEnable) && themedAndVisible()) {
+    if ((message == message::kSetFocus || message == message::kEnable) && themedAndVisible()) {
         redrawOff = true;
-        trap.Step([&] { platform.SendMessageA(window, kWmSetRedraw, 0, 0); });
+        trap.Step([&] { platform.SendMessageA(window, message::kSetRedraw, 0, 0); });
     }
 
     trap.Step([&] { result = platform.DefSubclassProc(window, message, wParam, lParam); });
 
     switch (message) {
-    case kWmLButtonDown:
-    case kWmMouseHover:
+    case message::kLButtonDown:
+    case message::kMouseHover:
         if (module.IsVisualStyleActive()) {
             trap.Step([&] { pvSetHot(platform, window, true); });
             trap.Step([&] { pvInvalidateButton(platform, window); });
         }
         break;
-    case kWmKillFocus:
-    case kWmMouseLeave:
+    case message::kKillFocus:
+    case message::kMouseLeave:
         if (module.IsVisualStyleActive()) {
             trap.Step([&] { pvSetHot(platform, window, false); });
             trap.Step([&] { pvInvalidateButton(platform, window); });
         }
         break;
-    case kWmMouseMove:
+    case message::kMouseMove:
         if (module.IsVisualStyleActive()) {
             bool notHot = true;
             trap.Step([&] { notHot = !pvGetHot(platform, window); });
             if (notHot) {
                 trap.Step([&] {
                     TrackMouseRecord track;
-                    track.cbSize = 16;
+                    track.cbSize = track_mouse::kRecordSize32;
                     track.dwFlags = kTrackHoverAndLeave;
                     track.hwndTrack = window;
                     track.dwHoverTime = kHoverTimeMs;
@@ -100,19 +89,19 @@ MessageResult pvRedirectButton(mdXpThemeSupport& module, ScreenMetrics& screen, 
             if (notPainted) trap.Step([&] { pvInvalidateButton(platform, window); });
         }
         break;
-    case kWmSetFocus:
-    case kWmEnable:
+    case message::kSetFocus:
+    case message::kEnable:
         if (redrawOff) {
-            trap.Step([&] { platform.SendMessageA(window, kWmSetRedraw, 1, 0); });
-            if (message == kWmEnable) {
+            trap.Step([&] { platform.SendMessageA(window, message::kSetRedraw, 1, 0); });
+            if (message == message::kEnable) {
                 trap.Step([&] { platform.InvalidateRect(window, nullptr, false); });
             } else {
                 trap.Step([&] { pvInvalidateButton(platform, window); });
             }
         }
         break;
-    case kWmLButtonUp:
-    case kWmRButtonUp:
+    case message::kLButtonUp:
+    case message::kRButtonUp:
         if (module.IsVisualStyleActive()) trap.Step([&] { pvInvalidateButton(platform, window); });
         break;
     default: break;

@@ -4,6 +4,7 @@
 
 #include "runtime/Value.h"
 #include "xptheme/mdXpThemeSupport.h"
+#include "xptheme/PlatformValues.h"
 
 namespace velkorin {
 
@@ -25,16 +26,5 @@ void pvDrawTransparentPicture(mdXpThemeSupport& module, const ObjectRef& picture
 // background.
 void pvDrawDisabledPicture(mdXpThemeSupport& module, const ObjectRef& picture, NativeHandle dc, int32_t left,
                            int32_t top, int32_t width, int32_t height, uint32_t transparentColor);
-
-namespace picture_type {
-constexpr int32_t kBitmap = 1;
-constexpr int32_t kIcon = 3;
-}  // namespace picture_type
-
-namespace draw_state {
-constexpr uint32_t kIcon = 0x0003;
-constexpr uint32_t kBitmap = 0x0004;
-constexpr uint32_t kDisabled = 0x0020;
-}  // namespace draw_state
 
 }  // namespace velkorin

@@ -1,22 +1,16 @@
 #include "xptheme/mdXpThemeSupport.h"
 
 #include "xptheme/ModuleTrap.h"
+#include "xptheme/PlatformValues.h"
 
 namespace velkorin {
-
-namespace {
-constexpr uint32_t kDllVersionInfoSize = 20;
-constexpr uint32_t kInitCommonControlsSize = 8;
-constexpr uint32_t kIccUserExClasses = 0x200;
-constexpr uint32_t kStapAllowControls = 0x2;
-}  // namespace
 
 void mdXpThemeSupport::InitVisualStyles() {
     if (initialised_) return;
     if (IsComCtl6Loaded()) {
         // The shell library first, then the classes; the library stays loaded for the process.
         platform_.LoadLibraryA("shell32.dll");
-        platform_.InitCommonControlsEx({kInitCommonControlsSize, kIccUserExClasses});
+        platform_.InitCommonControlsEx({common_controls::kSetupRecordSize, common_controls::kUserExClasses});
     }
     // Set whatever the check found, so it is made at most once per process.
     initialised_ = true;
@@ -25,7 +19,7 @@ void mdXpThemeSupport::InitVisualStyles() {
 bool mdXpThemeSupport::IsComCtl6Loaded() {
     ModuleTrap<mdXpThemeSupport> trap(*this, "IsComCtl6Loaded");
     DllVersionInfo info;
-    info.cbSize = kDllVersionInfoSize;
+    info.cbSize = common_controls::kVersionRecordSize;
     bool loaded = false;
     trap.Step([&] { platform_.DllGetVersion(info); });  // the status is not examined: a zeroed record says no
     trap.Step([&] { loaded = info.dwMajorVersion >= 6; });
@@ -36,7 +30,7 @@ bool mdXpThemeSupport::IsVisualStyleActive() {
     try {
         if (platform_.IsAppThemed() == 0) return false;
         if (platform_.IsThemeActive() == 0) return false;
-        return (platform_.GetThemeAppProperties() & kStapAllowControls) != 0;
+        return (platform_.GetThemeAppProperties() & theme_app::kAllowControls) != 0;
     } catch (const std::exception&) {
         return false;  // no visual-style support at all: the module stays passive
     }

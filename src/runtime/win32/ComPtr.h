@@ -22,14 +22,6 @@ public:
     ComPtr& operator=(const ComPtr&) = delete;
     ~ComPtr() { Reset(); }
 
-    // Takes a reference of our own to an object we were only lent.
-    static ComPtr AddRefFrom(T* p) {
-        ComPtr result;
-        result.p_ = p;
-        if (p) p->AddRef();
-        return result;
-    }
-
     T* Get() const { return p_; }
     T* operator->() const { return p_; }
     explicit operator bool() const { return p_ != nullptr; }

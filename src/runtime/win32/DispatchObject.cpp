@@ -35,7 +35,7 @@ void ToVariant(const Value& value, VARIANT* out) {
     case Value::Kind::Text: {
         WideText wide = Utf8ToWide(value.AsText());
         BSTR text = SysAllocStringLen(wide.data(), static_cast<UINT>(wide.size()));
-        if (!text) throw Failure(7, "Out of memory");
+        if (!text) throw Failure::OutOfMemory();
         V_VT(out) = VT_BSTR;
         V_BSTR(out) = text;
         break;

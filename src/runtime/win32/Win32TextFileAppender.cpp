@@ -3,28 +3,10 @@
 #include <windows.h>
 
 #include "runtime/FileErrors.h"
+#include "runtime/win32/FileHandle.h"
 #include "runtime/win32/TextConversion.h"
 
 namespace velkorin::win32 {
-
-namespace {
-
-class FileHandle {
-public:
-    explicit FileHandle(HANDLE h) : h_(h) {}
-    ~FileHandle() {
-        if (h_ != INVALID_HANDLE_VALUE) CloseHandle(h_);
-    }
-    FileHandle(const FileHandle&) = delete;
-    FileHandle& operator=(const FileHandle&) = delete;
-    HANDLE Get() const { return h_; }
-    bool Valid() const { return h_ != INVALID_HANDLE_VALUE; }
-
-private:
-    HANDLE h_;
-};
-
-}  // namespace
 
 void Win32TextFileAppender::AppendLine(const std::string& path, const std::string& line) {
     WideText widePath = Utf8ToWide(path);

@@ -1,5 +1,6 @@
 #include "runtime/win32/forms/ButtonControl.h"
 
+#include "runtime/FlagScope.h"
 #include "runtime/win32/forms/ClassicButtonPainter.h"
 #include "runtime/win32/forms/FontObject.h"
 #include "runtime/win32/forms/Form.h"
@@ -20,17 +21,6 @@ const char* KindId(ButtonKind kind) {
     return "";
 }
 
-// Resets a flag however the scope is left.
-class FlagScope {
-public:
-    explicit FlagScope(bool& flag) : flag_(flag) { flag_ = true; }
-    ~FlagScope() { flag_ = false; }
-    FlagScope(const FlagScope&) = delete;
-    FlagScope& operator=(const FlagScope&) = delete;
-
-private:
-    bool& flag_;
-};
 
 }  // namespace
 
@@ -70,7 +60,7 @@ void ButtonControl::AddProperties() {
         "Font", [this] { return Value(font_); },
         [this](const Value& value) {
             ObjectRef font = value.AsObject();
-            if (!font) throw InvalidPropertyValue();
+            if (!font) throw Failure::InvalidPropertyValue();
             SendMessageW(Hwnd(), WM_SETFONT, reinterpret_cast<WPARAM>(FontHandleOf(*font)), TRUE);
             font_ = std::move(font);
         });
@@ -119,7 +109,7 @@ void ButtonControl::WriteValue(const Value& value) {
     case ButtonKind::Check: {
         const bool isBoolean = value.GetKind() == Value::Kind::Boolean;
         const int32_t checked = isBoolean ? (value.AsBoolean() ? 1 : 0) : value.AsInteger();
-        if (checked != 0 && checked != 1) throw InvalidPropertyValue();
+        if (checked != 0 && checked != 1) throw Failure::InvalidPropertyValue();
         SetValue(checked);
         return;
     }

@@ -47,7 +47,7 @@ void FrameControl::RegisterWindowClass() {
     wc.cbSize = sizeof wc;
     wc.lpfnWndProc = &FrameControl::WindowProc;
     wc.hInstance = GetModuleHandleW(nullptr);
-    wc.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));  // IDC_ARROW
+    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     wc.lpszClassName = kClassName;
     if (!RegisterClassExW(&wc) && GetLastError() != ERROR_CLASS_ALREADY_EXISTS) throw FailureFromLastError();
 }
@@ -70,7 +70,7 @@ FrameControl::FrameControl(HWND hwnd, std::weak_ptr<Form> form, ObjectRef font)
         "Font", [this] { return Value(font_); },
         [this](const Value& value) {
             ObjectRef font = value.AsObject();
-            if (!font) throw InvalidPropertyValue();
+            if (!font) throw Failure::InvalidPropertyValue();
             FontHandleOf(*font);  // a font object, or the write fails here
             font_ = std::move(font);
             InvalidateRect(Hwnd(), nullptr, TRUE);

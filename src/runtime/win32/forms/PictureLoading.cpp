@@ -9,6 +9,7 @@
 
 #include "runtime/win32/ComFailure.h"
 #include "runtime/win32/ComPtr.h"
+#include "runtime/win32/FileHandle.h"
 #include "runtime/win32/forms/PictureObject.h"
 #include "runtime/Failure.h"
 #include "runtime/win32/TextConversion.h"
@@ -16,8 +17,6 @@
 namespace velkorin::win32::forms {
 
 namespace {
-
-Failure InvalidPicture() { return Failure(481, "Invalid picture"); }
 
 ObjectRef PictureObjectOf(ComPtr<IPicture> picture) {
     ComPtr<IDispatch> dispatch;
@@ -42,31 +41,17 @@ private:
     HGLOBAL memory_;
 };
 
-class FileHandle {
-public:
-    explicit FileHandle(HANDLE file) : file_(file) {}
-    ~FileHandle() {
-        if (file_ != INVALID_HANDLE_VALUE) CloseHandle(file_);
-    }
-    FileHandle(const FileHandle&) = delete;
-    FileHandle& operator=(const FileHandle&) = delete;
-    HANDLE Get() const { return file_; }
-
-private:
-    HANDLE file_;
-};
-
 std::vector<char> ReadWholeFile(const std::string& path) {
     FileHandle file(CreateFileW(Utf8ToWide(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                                 FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (file.Get() == INVALID_HANDLE_VALUE) {
+    if (!file.Valid()) {
         const DWORD error = GetLastError();
-        if (error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND) throw Failure(53, "File not found");
+        if (error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND) throw Failure::FileNotFound();
         throw FailureFromLastError();
     }
     LARGE_INTEGER size = {};
     if (!GetFileSizeEx(file.Get(), &size)) throw FailureFromLastError();
-    if (size.QuadPart > 64 * 1024 * 1024) throw InvalidPicture();  // no picture of ours is anywhere near
+    if (size.QuadPart > 64 * 1024 * 1024) throw Failure::InvalidPicture();  // no picture of ours is anywhere near
     std::vector<char> bytes(static_cast<size_t>(size.QuadPart));
     DWORD read = 0;
     if (!bytes.empty() && (!ReadFile(file.Get(), bytes.data(), static_cast<DWORD>(bytes.size()), &read, nullptr) ||
@@ -79,10 +64,10 @@ std::vector<char> ReadWholeFile(const std::string& path) {
 }  // namespace
 
 ObjectRef LoadPictureBytes(const void* bytes, size_t size) {
-    if (size == 0 || size > 0x7FFFFFFF) throw InvalidPicture();
+    if (size == 0 || size > 0x7FFFFFFF) throw Failure::InvalidPicture();
     GlobalMemory memory(size);
     void* target = memory.Get() ? GlobalLock(memory.Get()) : nullptr;
-    if (!target) throw Failure(7, "Out of memory");
+    if (!target) throw Failure::OutOfMemory();
     std::memcpy(target, bytes, size);
     GlobalUnlock(memory.Get());
 
@@ -93,7 +78,7 @@ ObjectRef LoadPictureBytes(const void* bytes, size_t size) {
 
     ComPtr<IPicture> picture;
     hr = OleLoadPicture(stream.Get(), static_cast<LONG>(size), FALSE, IID_IPicture, picture.PutVoid());
-    if (FAILED(hr) || !picture) throw InvalidPicture();
+    if (FAILED(hr) || !picture) throw Failure::InvalidPicture();
     return PictureObjectOf(std::move(picture));
 }
 
@@ -103,22 +88,22 @@ ObjectRef LoadPictureFile(const std::string& path) {
 }
 
 ObjectRef LoadPictureResource(HINSTANCE instance, int id) {
-    HRSRC found = FindResourceW(instance, MAKEINTRESOURCEW(id), MAKEINTRESOURCEW(10));  // RT_RCDATA
+    HRSRC found = FindResourceW(instance, MAKEINTRESOURCEW(id), RT_RCDATA);
     HGLOBAL loaded = found ? LoadResource(instance, found) : nullptr;
     const void* bytes = loaded ? LockResource(loaded) : nullptr;
-    if (!bytes) throw Failure(326, "Resource with identifier '" + std::to_string(id) + "' not found");
+    if (!bytes) throw Failure::ResourceNotFound(id);
     return LoadPictureBytes(bytes, SizeofResource(instance, found));
 }
 
 ObjectRef PictureFromIcon(HICON icon, bool own) {
-    if (!icon) throw InvalidPicture();
+    if (!icon) throw Failure::InvalidPicture();
     PICTDESC description = {};
     description.cbSizeofstruct = sizeof description;
     description.picType = PICTYPE_ICON;
     description.icon.hicon = icon;
     ComPtr<IPicture> picture;
     HRESULT hr = OleCreatePictureIndirect(&description, IID_IPicture, own, picture.PutVoid());
-    if (FAILED(hr) || !picture) throw InvalidPicture();
+    if (FAILED(hr) || !picture) throw Failure::InvalidPicture();
     return PictureObjectOf(std::move(picture));
 }
 

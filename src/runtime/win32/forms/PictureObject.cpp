@@ -1,7 +1,6 @@
 #include "runtime/win32/forms/PictureObject.h"
 
-#include <cctype>
-
+#include "runtime/Names.h"
 #include "runtime/win32/ComFailure.h"
 
 namespace velkorin::win32::forms {
@@ -10,14 +9,7 @@ namespace {
 
 constexpr size_t kRenderArguments = 10;
 
-bool IsRender(const std::string& name) {
-    static const char kRender[] = "render";
-    if (name.size() != sizeof kRender - 1) return false;
-    for (size_t i = 0; i < name.size(); ++i) {
-        if (std::tolower(static_cast<unsigned char>(name[i])) != kRender[i]) return false;
-    }
-    return true;
-}
+bool IsRender(const std::string& name) { return SameName(name, "Render"); }
 
 }  // namespace
 
@@ -27,13 +19,13 @@ PictureObject::PictureObject(ComPtr<IDispatch> dispatch, ComPtr<IPicture> pictur
 Value PictureObject::Call(const std::string& method, const std::vector<Value>& arguments) {
     if (!IsRender(method)) return DispatchObject::Call(method, arguments);
     if (arguments.size() != kRenderArguments) {
-        throw Failure(450, "Wrong number of arguments or invalid property assignment");
+        throw Failure::WrongArguments();
     }
     int32_t n[kRenderArguments];
     for (size_t i = 0; i < kRenderArguments; ++i) n[i] = arguments[i].AsInteger();
     // The device context travels as a 32-bit whole number, widened as the platform widens handles.
     // A bounds rectangle for metafiles cannot travel that way, and none of ours needs one.
-    if (n[9] != 0) throw Failure(5, "Invalid procedure call or argument");
+    if (n[9] != 0) throw Failure::InvalidCall();
     const HRESULT hr = picture_->Render(static_cast<HDC>(LongToHandle(n[0])), n[1], n[2], n[3], n[4], n[5], n[6], n[7],
                                         n[8], nullptr);
     if (FAILED(hr)) throw FailureFromHresult(hr);

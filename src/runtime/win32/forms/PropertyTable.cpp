@@ -1,22 +1,8 @@
 #include "runtime/win32/forms/PropertyTable.h"
 
-#include <cctype>
+#include "runtime/Names.h"
 
 namespace velkorin::win32::forms {
-
-namespace {
-
-bool SameName(const std::string& a, const std::string& b) {
-    if (a.size() != b.size()) return false;
-    for (size_t i = 0; i < a.size(); ++i) {
-        if (std::tolower(static_cast<unsigned char>(a[i])) != std::tolower(static_cast<unsigned char>(b[i]))) {
-            return false;
-        }
-    }
-    return true;
-}
-
-}  // namespace
 
 void PropertyTable::Add(std::string name, Reader read, Writer write) {
     entries_.push_back({std::move(name), std::move(read), std::move(write)});
@@ -38,12 +24,9 @@ Value PropertyTable::Get(const std::string& name) const {
 void PropertyTable::Put(const std::string& name, const Value& value) const {
     const Entry* entry = Find(name);
     if (!entry) throw Failure::NoSuchMember();
-    if (!entry->write) throw ReadOnlyProperty();
+    if (!entry->write) throw Failure::ReadOnlyProperty();
     entry->write(value);
 }
 
-Failure ReadOnlyProperty() { return Failure(383, "Set not supported (read-only property)"); }
-
-Failure InvalidPropertyValue() { return Failure(380, "Invalid property value"); }
 
 }  // namespace velkorin::win32::forms

@@ -21,7 +21,6 @@ public:
     Value Get(const std::string& name) const;
     // Throws 383 for a property without a writer.
     void Put(const std::string& name, const Value& value) const;
-    bool Has(const std::string& name) const { return Find(name) != nullptr; }
 
 private:
     struct Entry {
@@ -33,10 +32,5 @@ private:
 
     std::vector<Entry> entries_;
 };
-
-// Writing a property that can only be read at run time.
-Failure ReadOnlyProperty();
-// A value the property cannot take.
-Failure InvalidPropertyValue();
 
 }  // namespace velkorin::win32::forms

@@ -17,7 +17,7 @@ TextBoxControl::TextBoxControl(HWND hwnd, bool multiLine) : WindowedControl(hwnd
 
 HWND TextBoxControl::Window() const {
     // The window may already be gone when a run finishes after the user closed it.
-    if (!IsWindow(Hwnd())) throw Failure(364, "Object was unloaded");
+    if (!IsWindow(Hwnd())) throw Failure::ObjectUnloaded();
     return Hwnd();
 }
 
@@ -42,7 +42,7 @@ int32_t TextBoxControl::ReadSelStart() const {
 }
 
 void TextBoxControl::WriteSelStart(int32_t position) const {
-    if (position < 0) throw InvalidPropertyValue();
+    if (position < 0) throw Failure::InvalidPropertyValue();
     HWND edit = Window();
     SendMessageW(edit, EM_SETSEL, static_cast<WPARAM>(position), static_cast<LPARAM>(position));
     SendMessageW(edit, EM_SCROLLCARET, 0, 0);  // the newest line comes into view

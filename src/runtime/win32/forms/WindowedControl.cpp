@@ -1,24 +1,9 @@
 #include "runtime/win32/forms/WindowedControl.h"
 
-#include <cctype>
-
+#include "runtime/Names.h"
 #include "runtime/win32/TextConversion.h"
 
 namespace velkorin::win32::forms {
-
-namespace {
-
-bool SameIdentifier(const std::string& a, const std::string& b) {
-    if (a.size() != b.size()) return false;
-    for (size_t i = 0; i < a.size(); ++i) {
-        if (std::toupper(static_cast<unsigned char>(a[i])) != std::toupper(static_cast<unsigned char>(b[i]))) {
-            return false;
-        }
-    }
-    return true;
-}
-
-}  // namespace
 
 WideText WideWindowText(HWND hwnd) {
     const int length = GetWindowTextLengthW(hwnd);
@@ -39,7 +24,7 @@ Value HandleValue(const void* handle) { return Value(static_cast<int32_t>(Handle
 WindowedControl::WindowedControl(HWND hwnd, std::string kind) : hwnd_(hwnd), kind_(std::move(kind)) {}
 
 bool WindowedControl::IsKindOf(const std::string& interfaceId) const {
-    return !kind_.empty() && SameIdentifier(kind_, interfaceId);  // identifiers compare without case
+    return !kind_.empty() && SameName(kind_, interfaceId);  // identifiers compare without case
 }
 
 Value WindowedControl::Call(const std::string&, const std::vector<Value>&) { throw Failure::NoSuchMember(); }
@@ -64,7 +49,7 @@ void WindowedControl::AddPointerProperties() {
         "MousePointer", [this] { return Value(mousePointer_); },
         [this](const Value& value) {
             const int32_t pointer = value.AsInteger();
-            if (pointer != mouse_pointer::kDefault && pointer != mouse_pointer::kCustom) throw InvalidPropertyValue();
+            if (pointer != mouse_pointer::kDefault && pointer != mouse_pointer::kCustom) throw Failure::InvalidPropertyValue();
             mousePointer_ = pointer;
         });
     properties_.Add(

@@ -1,0 +1,17 @@
+#pragma once
+
+namespace velkorin {
+
+// Sets a flag for the length of a scope and clears it however the scope is left.
+class FlagScope {
+public:
+    explicit FlagScope(bool& flag) : flag_(flag) { flag_ = true; }
+    ~FlagScope() { flag_ = false; }
+    FlagScope(const FlagScope&) = delete;
+    FlagScope& operator=(const FlagScope&) = delete;
+
+private:
+    bool& flag_;
+};
+
+}  // namespace velkorin
