@@ -10,7 +10,7 @@ DEBIAN_PACKAGES := cmake make g++ googletest libgtest-dev \
 	wine wine64 xvfb xauth imagemagick zip
 CMAKE_COMMON := -DVELKORIN_WARNINGS_AS_ERRORS=ON
 
-.PHONY: all deps build host win32 win32-tests win64 test run dist clean
+.PHONY: all deps build host host-sanitize win32 win32-tests win64 test run dist clean
 
 all: build
 
@@ -26,6 +26,11 @@ deps:
 host: deps
 	cmake -S . -B $(BUILD)/host $(CMAKE_COMMON) >/dev/null
 	cmake --build $(BUILD)/host -j $(JOBS)
+
+# The host tests again under AddressSanitizer and UndefinedBehaviorSanitizer, assertions live.
+host-sanitize: deps
+	cmake -S . -B $(BUILD)/host-sanitize $(CMAKE_COMMON) -DVELKORIN_SANITIZE=ON >/dev/null
+	cmake --build $(BUILD)/host-sanitize -j $(JOBS)
 
 win32: deps
 	cmake -S . -B $(BUILD)/win32 -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake $(CMAKE_COMMON) >/dev/null
@@ -43,12 +48,13 @@ win32-tests: deps
 	cmake -S . -B $(BUILD)/win32-tests -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686-tests.cmake $(CMAKE_COMMON) >/dev/null
 	cmake --build $(BUILD)/win32-tests -j $(JOBS)
 
-# Every layer: host unit tests, the Windows checks and end-to-end runs under 64-bit Wine, and the
+# Every layer: host unit tests (plain and under the sanitizers), the Windows checks and end-to-end
+# runs under 64-bit Wine, and the
 # product's own checks (its PE, a second build from other folders that must give the same bytes,
 # and a short run of the 32-bit exe under 32-bit Wine).
-test: build win32-tests
+test: build win32-tests host-sanitize
 	@set -o pipefail; status=0; \
-	for b in host win64 win32; do \
+	for b in host host-sanitize win64 win32; do \
 		(cd $(BUILD)/$$b && ctest --output-on-failure) 2>&1 | tee $(BUILD)/ctest-$$b.log || status=1; \
 	done; \
 	awk '/tests passed, [0-9]+ tests failed out of/ { total += $$NF; failed += $$(NF-4) } \
