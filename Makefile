@@ -49,9 +49,8 @@ win32-tests: deps
 	cmake --build $(BUILD)/win32-tests -j $(JOBS)
 
 # Every layer: host unit tests (plain and under the sanitizers), the Windows checks and end-to-end
-# runs under 64-bit Wine, and the
-# product's own checks (its PE, a second build from other folders that must give the same bytes,
-# and a short run of the 32-bit exe under 32-bit Wine).
+# runs under 64-bit Wine, and the product's own checks (its PE, a second build from other folders
+# that must give the same bytes, and a short run of the 32-bit exe under 32-bit Wine).
 test: build win32-tests host-sanitize
 	@set -o pipefail; status=0; \
 	for b in host host-sanitize win64 win32; do \
