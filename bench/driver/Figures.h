@@ -10,6 +10,8 @@ inline constexpr int kText1Id = 1001;
 inline constexpr int kCommand1Id = 1002;
 // How long a start, a window or a run may take before the figure counts as failed.
 inline constexpr unsigned long kDeadlineMs = 60000;
+// How long a program may take to end once closed or terminated.
+inline constexpr unsigned long kCloseDeadlineMs = 10000;
 
 // Start until the window is visible, from CreateProcess, for Velkorin.exe against the bare
 // one-window program; one warm-up start of each first, then `repetitions` pairs.

@@ -5,12 +5,14 @@
 
 #include "common/Arguments.h"
 #include "common/BenchTable.h"
-#include "driver/ChildProcess.h"
 #include "common/Stopwatch.h"
+#include "wine/launcher/ChildProcess.h"
 
 namespace velkorin::bench {
 
 namespace {
+
+using launcher::ChildProcess;
 
 constexpr UINT kAskTimeoutMs = 5000;
 const std::wstring kSeparator(56, L'\'');
@@ -58,8 +60,8 @@ struct RunResult {
 RunResult TimeOneRun(const std::wstring& exe) {
     DeleteFileW((FolderOf(exe) + L"\\log.txt").c_str());
     RunResult result;
-    ChildProcess child(exe, L"");
-    HWND window = child.WaitForVisibleWindow(kFrmMainClass, kDeadlineMs);
+    ChildProcess child({exe, L"", FolderOf(exe), {}, nullptr, kCloseDeadlineMs});
+    HWND window = child.WaitForWindow(kFrmMainClass, kDeadlineMs, 1);
     if (!window) return result;
     WaitForInputIdle(child.Process(), kDeadlineMs);
     HWND command1 = GetDlgItem(window, kCommand1Id);
@@ -82,6 +84,25 @@ RunResult TimeOneRun(const std::wstring& exe) {
     }
     child.Close(window);
     return result;
+}
+
+// Runs a console program to its end and returns what it wrote to its standard output; nothing
+// when it cannot start, exits with a failure, or is still running deadlineMs after its output closed.
+std::optional<std::string> RunForOutput(const std::wstring& exe, const std::wstring& arguments, DWORD deadlineMs) {
+    SECURITY_ATTRIBUTES inheritable = {sizeof inheritable, nullptr, TRUE};
+    HANDLE read = nullptr, write = nullptr;
+    if (!CreatePipe(&read, &write, &inheritable, 0)) return std::nullopt;
+    e2e::UniqueHandle readEnd(read), writeEnd(write);
+    SetHandleInformation(readEnd.get(), HANDLE_FLAG_INHERIT, 0);
+    ChildProcess child({exe, arguments, FolderOf(exe), {}, writeEnd.get(), kCloseDeadlineMs});
+    writeEnd.reset();  // the child's copy is the only writer now: reading ends when it exits
+    if (!child.Started()) return std::nullopt;
+    std::string output;
+    char buffer[256];
+    DWORD count = 0;
+    while (ReadFile(readEnd.get(), buffer, sizeof buffer, &count, nullptr) && count) output.append(buffer, count);
+    if (!child.WaitForExit(deadlineMs) || child.ExitCode() != 0) return std::nullopt;
+    return output;
 }
 
 // Seconds bench_appender took for its 19 lines; negative when it failed.

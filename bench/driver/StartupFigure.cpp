@@ -1,8 +1,9 @@
 #include "driver/Figures.h"
 
+#include "common/Arguments.h"
 #include "common/BenchTable.h"
-#include "driver/ChildProcess.h"
 #include "common/Stopwatch.h"
+#include "wine/launcher/ChildProcess.h"
 
 namespace velkorin::bench {
 
@@ -13,8 +14,8 @@ constexpr const wchar_t* kBareClass = L"VelkorinBenchBare";
 // Seconds from CreateProcess until the window is visible; a negative value when it never is.
 double TimeToVisible(const std::wstring& exe, const wchar_t* className) {
     Stopwatch clock;
-    ChildProcess child(exe, L"");
-    HWND window = child.WaitForVisibleWindow(className, kDeadlineMs);
+    launcher::ChildProcess child({exe, L"", FolderOf(exe), {}, nullptr, kCloseDeadlineMs});
+    HWND window = child.WaitForWindow(className, kDeadlineMs, 1);
     const double seconds = clock.Seconds();
     child.Close(window);
     return window ? seconds : -1.0;

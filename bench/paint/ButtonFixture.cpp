@@ -1,10 +1,8 @@
 #include "paint/ButtonFixture.h"
 
-#include <olectl.h>
-
 #include "runtime/win32/forms/DeviceContexts.h"
-#include "runtime/win32/DispatchObject.h"
 #include "paint/TimedObject.h"
+#include "wine/OlePictures.h"
 
 namespace velkorin::bench {
 
@@ -16,16 +14,7 @@ constexpr int32_t kMagenta = 0x00FF00FF;
 constexpr int32_t kButtonFaceColour = static_cast<int32_t>(0x8000000F);
 
 using win32::forms::MemoryDc;
-
-ObjectRef PictureOf(PICTDESC& description) {
-    IPictureDisp* raw = nullptr;
-    if (FAILED(OleCreatePictureIndirect(&description, IID_IPictureDisp, TRUE, reinterpret_cast<void**>(&raw)))) {
-        return nullptr;
-    }
-    ObjectRef picture = win32::ObjectValue(raw).AsObject();
-    raw->Release();
-    return picture;
-}
+using wine::PictureOf;
 
 // A 32x32 bitmap picture: a square of `colour` on the mask colour, owned by the picture.
 ObjectRef SquarePicture(COLORREF colour) {

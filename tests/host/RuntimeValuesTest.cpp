@@ -4,6 +4,7 @@
 
 #include <cassert>
 
+#include "fakes/FailureNumber.h"
 #include "runtime/ComErrors.h"
 #include "runtime/ErrorScope.h"
 #include "runtime/KeyboardRules.h"
@@ -14,6 +15,8 @@
 
 namespace velkorin {
 namespace {
+
+using fakes::NumberOf;
 
 TEST(Values, ConvertAsAutomationClientsDo) {
     EXPECT_EQ(Value(true).AsInteger(), -1);
@@ -31,19 +34,11 @@ TEST(Values, ConvertAsAutomationClientsDo) {
 }
 
 TEST(Values, ImpossibleConversionsAreTypeMismatchOrOverflow) {
-    auto numberOf = [](auto&& convert) {
-        try {
-            convert();
-        } catch (const Failure& f) {
-            return f.Number();
-        }
-        return 0;
-    };
-    EXPECT_EQ(numberOf([] { Value("abc").AsInteger(); }), 13);
-    EXPECT_EQ(numberOf([] { Value::NotGiven().AsText(); }), 13);
-    EXPECT_EQ(numberOf([] { Value(int32_t{1}).AsObject(); }), 13);
-    EXPECT_EQ(numberOf([] { Value(3e10).AsInteger(); }), 6);
-    EXPECT_EQ(numberOf([] { RoundHalfEvenToInt32(2147483647.5); }), 6);
+    EXPECT_EQ(NumberOf([] { Value("abc").AsInteger(); }), 13);
+    EXPECT_EQ(NumberOf([] { Value::NotGiven().AsText(); }), 13);
+    EXPECT_EQ(NumberOf([] { Value(int32_t{1}).AsObject(); }), 13);
+    EXPECT_EQ(NumberOf([] { Value(3e10).AsInteger(); }), 6);
+    EXPECT_EQ(NumberOf([] { RoundHalfEvenToInt32(2147483647.5); }), 6);
     EXPECT_EQ(RoundHalfEvenToInt32(-2147483648.4), INT32_MIN);
 }
 

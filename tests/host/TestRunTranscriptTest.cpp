@@ -17,16 +17,7 @@ using namespace expected;
 
 const std::string kDate = "Date: 07/12/2026 Time: 09:41:07";
 const std::string kDaoDb = "C:\\Program Files\\Velkorin\\test.mdb";
-const Lines kHeader = {"Starting Test.", kDate, kSep};
-
-Lines OpenFailed(const char* stage, const std::string& error) {
-    return {std::string("Connecting To Test.mdb using ") + stage + "...", error, kSep};
-}
-
-Lines QueryFailed(const char* stage, const std::string& error) {
-    return {std::string("Connecting To Test.mdb using ") + stage + "...", "--Successful", "Opening Table...", error,
-            kSep};
-}
+const Lines kHeader = Header(kDate);
 
 class TestRunTranscript : public ::testing::Test {
 protected:
@@ -54,8 +45,8 @@ TEST_F(TestRunTranscript, DatabaseAbsentFailsBothOpenSteps) {
     h.components.FailStep("DAO.DBEngine.OpenDatabase", Failure(3024, "Could not find file '" + kDaoDb + "'."));
     h.components.FailStep("ADO.Connection.Open", Failure(-2147467259, "Could not find file '" + kDaoDb + "'."));
     h.run.Command1_Click();
-    Lines expected = Concat({kHeader, OpenFailed("DAO", "ERROR!: 3024 - Could not find file '" + kDaoDb + "'."),
-                             OpenFailed("ADO", "ERROR!: -2147467259 - Could not find file '" + kDaoDb + "'."), kEnd});
+    Lines expected = Concat({kHeader, OpenFails("DAO", "3024 - Could not find file '" + kDaoDb + "'."),
+                             OpenFails("ADO", "-2147467259 - Could not find file '" + kDaoDb + "'."), kEnd});
     ASSERT_EQ(expected.size(), 11u);
     ExpectTranscript(expected);
 }
@@ -64,14 +55,14 @@ TEST_F(TestRunTranscript, MissingTableFailsBothQuerySteps) {
     h.components.FailStep("DAO.Database.OpenRecordset", Failure(3078, "cannot find the input table 'test'"));
     h.components.FailStep("ADO.Recordset.Open", Failure(-2147217865, "cannot find the input table 'test'"));
     h.run.Command1_Click();
-    ExpectTranscript(Concat({kHeader, QueryFailed("DAO", "ERROR!: 3078 - cannot find the input table 'test'"),
-                             QueryFailed("ADO", "ERROR!: -2147217865 - cannot find the input table 'test'"), kEnd}));
+    ExpectTranscript(Concat({kHeader, QueryFails("DAO", "3078 - cannot find the input table 'test'"),
+                             QueryFails("ADO", "-2147217865 - cannot find the input table 'test'"), kEnd}));
 }
 
 TEST_F(TestRunTranscript, MissingDaoEngineStillRunsAdoInFull) {
     h.components.FailStep("create DAO.DBEngine", Failure(-2147221164, "Class not registered"));
     h.run.Command1_Click();
-    ExpectTranscript(Concat({kHeader, OpenFailed("DAO", "ERROR!: -2147221164 - Class not registered"), kAdoSuccess,
+    ExpectTranscript(Concat({kHeader, OpenFails("DAO", "-2147221164 - Class not registered"), kAdoSuccess,
                              kEnd}));
     EXPECT_FALSE(h.run.HasDaoEngine());
 }
@@ -79,21 +70,21 @@ TEST_F(TestRunTranscript, MissingDaoEngineStillRunsAdoInFull) {
 TEST_F(TestRunTranscript, FailedObjectCreationsShowAsTheFailureOfTheStepThatUsesThem) {
     h.components.FailStep("create ADO.Connection", Failure(-2147221164, "Class not registered"));
     h.run.Command1_Click();
-    const std::string notSet = "ERROR!: 91 - Object variable or With block variable not set";
-    ExpectTranscript(Concat({kHeader, kDaoSuccess, OpenFailed("ADO", notSet), kEnd}));
+    const std::string notSet = "91 - Object variable or With block variable not set";
+    ExpectTranscript(Concat({kHeader, kDaoSuccess, OpenFails("ADO", notSet), kEnd}));
 
     SelfTestHarness again;
     again.components.FailStep("create ADO.Recordset", Failure(-2147221164, "Class not registered"));
     again.run.Command1_Click();
-    EXPECT_EQ(SplitBox(again.text1.text), Concat({kHeader, kDaoSuccess, QueryFailed("ADO", notSet), kEnd}));
+    EXPECT_EQ(SplitBox(again.text1.text), Concat({kHeader, kDaoSuccess, QueryFails("ADO", notSet), kEnd}));
 }
 
 TEST_F(TestRunTranscript, NumbersPrintSignedAndDescriptionsAsGiven) {
     h.components.FailStep("DAO.DBEngine.OpenDatabase", Failure(-2147467259, ""));
     h.components.FailStep("ADO.Recordset.Open", Failure(2147483647, "a - b"));
     h.run.Command1_Click();
-    ExpectTranscript(Concat({kHeader, OpenFailed("DAO", "ERROR!: -2147467259 - "),
-                             QueryFailed("ADO", "ERROR!: 2147483647 - a - b"), kEnd}));
+    ExpectTranscript(Concat({kHeader, OpenFails("DAO", "-2147467259 - "),
+                             QueryFails("ADO", "2147483647 - a - b"), kEnd}));
 }
 
 TEST_F(TestRunTranscript, CloseFailuresOnTheSuccessPathAreNotReported) {
@@ -108,7 +99,7 @@ TEST_F(TestRunTranscript, SecondRunShowsOnlyItselfButTheLogKeepsBoth) {
     h.run.Command1_Click();
     h.components.FailStep("ADO.Connection.Open", Failure(-2147467259, "Unspecified error"));
     h.run.Command1_Click();
-    Lines second = Concat({kHeader, kDaoSuccess, OpenFailed("ADO", "ERROR!: -2147467259 - Unspecified error"), kEnd});
+    Lines second = Concat({kHeader, kDaoSuccess, OpenFails("ADO", "-2147467259 - Unspecified error"), kEnd});
     EXPECT_EQ(h.text1.text, BoxText(second));
     EXPECT_EQ(h.LogFile(), LogText(Concat({kHeader, kDaoSuccess, kAdoSuccess, kEnd, second})));
     EXPECT_EQ(std::count(h.components.records.begin(), h.components.records.end(), "create DAO.DBEngine"), 1);
@@ -140,7 +131,7 @@ TEST_F(TestRunTranscript, ClickDuringARunIsIgnoredAndTheRunFinishesUndisturbed) 
     };
     h.run.Command1_Click();
     EXPECT_EQ(nestedClicks, 17 * 4 + 3);  // every yield of the 17-line run served the click
-    ExpectTranscript(Concat({kHeader, QueryFailed("DAO", "ERROR!: 3078 - no table"), kAdoSuccess, kEnd}));
+    ExpectTranscript(Concat({kHeader, QueryFails("DAO", "3078 - no table"), kAdoSuccess, kEnd}));
     EXPECT_EQ(std::count(h.components.records.begin(), h.components.records.end(), "create ADO.Connection"), 1);
     EXPECT_FALSE(h.run.Running());
 

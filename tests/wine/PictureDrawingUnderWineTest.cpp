@@ -3,9 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <windows.h>
-#include <olectl.h>
 
-#include "runtime/win32/DispatchObject.h"
+#include "wine/OlePictures.h"
 #include "xptheme/PictureDrawing.h"
 #include "xptheme/win32/Win32ThemePlatform.h"
 
@@ -56,16 +55,6 @@ HBITMAP HalfAndRedBitmap(COLORREF left) {
     DeleteDC(dc);
     ReleaseDC(nullptr, screen);
     return bitmap;
-}
-
-ObjectRef PictureOf(PICTDESC& description) {
-    IPictureDisp* raw = nullptr;
-    if (FAILED(OleCreatePictureIndirect(&description, IID_IPictureDisp, TRUE, reinterpret_cast<void**>(&raw)))) {
-        return nullptr;
-    }
-    ObjectRef picture = win32::ObjectValue(raw).AsObject();
-    raw->Release();
-    return picture;
 }
 
 ObjectRef BitmapPicture() {

@@ -3,9 +3,9 @@
 
 #include <windows.h>
 
-#include <functional>
 #include <memory>
 
+#include "fakes/FailureNumber.h"
 #include "runtime/win32/BoundLibrary.h"
 #include "runtime/win32/ComFailure.h"
 #include "selftest/ControlLogBox.h"
@@ -17,14 +17,7 @@
 namespace velkorin::wine {
 namespace {
 
-int32_t NumberOf(const std::function<void()>& action) {
-    try {
-        action();
-    } catch (const Failure& failure) {
-        return failure.Number();
-    }
-    return 0;
-}
+using fakes::NumberOf;
 
 TEST(Win32Services, ProgramFolderHasNoTrailingBackslash) {
     std::wstring folder = AppFolder();

@@ -14,6 +14,12 @@ std::wstring EnvironmentVariable(const wchar_t* name) {
     return value;
 }
 
+std::wstring ShortDate() {
+    wchar_t date[128] = L"";
+    GetDateFormatW(LOCALE_USER_DEFAULT, DATE_SHORTDATE, nullptr, nullptr, date, 128);
+    return date;
+}
+
 std::string ReadBytes(const std::wstring& path) {
     UniqueHandle file =
         OwnFile(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
@@ -25,6 +31,14 @@ std::string ReadBytes(const std::wstring& path) {
     return bytes;
 }
 
+std::wstring FreshFolder(const std::wstring& base) {
+    for (int repeat = 1; repeat < 100; ++repeat) {
+        const std::wstring folder = repeat == 1 ? base : base + L" " + std::to_wstring(repeat);
+        if (CreateDirectoryW(folder.c_str(), nullptr)) return folder;
+    }
+    return std::wstring();
+}
+
 std::string Narrow(const std::wstring& text, UINT codePage) {
     if (text.empty()) return std::string();
     const int length = static_cast<int>(text.size());
@@ -32,6 +46,15 @@ std::string Narrow(const std::wstring& text, UINT codePage) {
     std::string narrow(static_cast<size_t>(size), '\0');
     WideCharToMultiByte(codePage, 0, text.data(), length, &narrow[0], size, nullptr, nullptr);
     return narrow;
+}
+
+std::wstring FromUtf8(const std::string& text) {
+    if (text.empty()) return std::wstring();
+    const int length = static_cast<int>(text.size());
+    const int size = MultiByteToWideChar(CP_UTF8, 0, text.data(), length, nullptr, 0);
+    std::wstring wide(static_cast<size_t>(size), L'\0');
+    MultiByteToWideChar(CP_UTF8, 0, text.data(), length, &wide[0], size);
+    return wide;
 }
 
 std::wstring ClassName(HWND hwnd) {
@@ -46,19 +69,27 @@ struct WindowSearch {
     std::vector<HWND> found;
 };
 
-BOOL CALLBACK CollectVisibleWindow(HWND hwnd, LPARAM param) {
+BOOL CALLBACK CollectWindow(HWND hwnd, LPARAM param) {
     auto* search = reinterpret_cast<WindowSearch*>(param);
     DWORD owner = 0;
     GetWindowThreadProcessId(hwnd, &owner);
-    if (owner == search->processId && IsWindowVisible(hwnd)) search->found.push_back(hwnd);
+    if (owner == search->processId) search->found.push_back(hwnd);
     return TRUE;
 }
 }  // namespace
 
-std::vector<HWND> VisibleTopLevelWindows(DWORD processId) {
+std::vector<HWND> TopLevelWindows(DWORD processId) {
     WindowSearch search{processId, {}};
-    EnumWindows(&CollectVisibleWindow, reinterpret_cast<LPARAM>(&search));
+    EnumWindows(&CollectWindow, reinterpret_cast<LPARAM>(&search));
     return search.found;
+}
+
+std::vector<HWND> VisibleTopLevelWindows(DWORD processId) {
+    std::vector<HWND> visible;
+    for (HWND hwnd : TopLevelWindows(processId)) {
+        if (IsWindowVisible(hwnd)) visible.push_back(hwnd);
+    }
+    return visible;
 }
 
 std::optional<std::wstring> WindowText(HWND hwnd) {

@@ -39,12 +39,20 @@ bool WaitFor(Condition condition, DWORD deadlineMs = kDeadlineMs) {
 }
 
 std::wstring EnvironmentVariable(const wchar_t* name);
+// Today in the user's short date format, as a run's date line writes it.
+std::wstring ShortDate();
 std::string ReadBytes(const std::wstring& path);
+// Makes the folder `base`, or "base 2", "base 3"... where it exists already (a fresh one under
+// --gtest_repeat too); returns its path, or nothing when none could be made.
+std::wstring FreshFolder(const std::wstring& base);
 std::string Narrow(const std::wstring& text, UINT codePage);
 inline std::string ToAnsi(const std::wstring& text) { return Narrow(text, CP_ACP); }
 inline std::string ToUtf8(const std::wstring& text) { return Narrow(text, CP_UTF8); }
+std::wstring FromUtf8(const std::string& text);
 
 std::wstring ClassName(HWND hwnd);
+// The top-level windows of a process, visible or not; and only its visible ones.
+std::vector<HWND> TopLevelWindows(DWORD processId);
 std::vector<HWND> VisibleTopLevelWindows(DWORD processId);
 // The window's text through WM_GETTEXT; nothing while its thread is too busy to answer.
 std::optional<std::wstring> WindowText(HWND hwnd);

@@ -1,7 +1,6 @@
 #include "wine/e2e/FaultMatrix.h"
 
 #include <algorithm>
-#include <cstring>
 
 #include "wine/e2e/BoxLines.h"
 #include "wine/e2e/E2eSupport.h"
@@ -13,14 +12,6 @@ namespace velkorin::e2e {
 using namespace std::string_literals;
 
 namespace {
-
-std::wstring Widen(const char* ascii) { return std::wstring(ascii, ascii + strlen(ascii)); }
-
-std::wstring ShortDate() {
-    wchar_t date[128] = L"";
-    GetDateFormatW(LOCALE_USER_DEFAULT, DATE_SHORTDATE, nullptr, nullptr, date, 128);
-    return date;
-}
 
 bool WriteBytes(const std::wstring& path, const std::string& bytes) {
     UniqueHandle file = OwnFile(CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr));
@@ -85,19 +76,6 @@ private:
     UniqueHook hook_;
 };
 
-struct WindowSearch {
-    DWORD processId;
-    std::vector<HWND> found;
-};
-
-BOOL CALLBACK CollectWindow(HWND hwnd, LPARAM param) {
-    auto* search = reinterpret_cast<WindowSearch*>(param);
-    DWORD owner = 0;
-    GetWindowThreadProcessId(hwnd, &owner);
-    if (owner == search->processId) search->found.push_back(hwnd);
-    return TRUE;
-}
-
 }  // namespace
 
 void FaultMatrix::SetUp() {
@@ -124,13 +102,9 @@ void FaultMatrix::LayOutFolder() {
     ASSERT_FALSE(work.empty() || exe.empty() || fixtures.empty())
         << "E2E_WORK, VELKORIN_EXE and E2E_FIXTURES are needed";
     // Characters the ANSI code page cannot hold, in the paths that the error lines quote.
-    const std::wstring base = work + L"\\FaultMatrix." + Widen(row.name) + L" Pr\u00fcfung \u65e5\u672c";
-    bool made = false;
-    for (int repeat = 1; !made && repeat < 100; ++repeat) {  // a fresh one under --gtest_repeat too
-        folder_ = repeat == 1 ? base : base + L" " + std::to_wstring(repeat);
-        made = CreateDirectoryW(folder_.c_str(), nullptr);
-    }
-    ASSERT_TRUE(made) << "cannot make a program folder under " << ToUtf8(work);
+    const std::wstring base = work + L"\\FaultMatrix." + FromUtf8(row.name) + L" Pr\u00fcfung \u65e5\u672c";
+    folder_ = FreshFolder(base);
+    ASSERT_FALSE(folder_.empty()) << "cannot make a program folder under " << ToUtf8(work);
     ASSERT_TRUE(CopyFileW(exe.c_str(), File(L"Velkorin.exe").c_str(), TRUE));
     ASSERT_TRUE(PlaceDatabase(row.database, fixtures, File(L"test.mdb")));
     // A read-only folder holds no log.txt: the program would have to create it.
@@ -208,24 +182,15 @@ std::string FaultMatrix::EarlierLog() const {
 }
 
 WideLines FaultMatrix::ExpectedBox() const {
-    const FaultRow& row = GetParam();
-    WideLines lines = {L"Starting Test.", L"<date line>", kSeparator};
-    for (const WideLines* stage : {&row.dao, &row.ado}) {
-        for (const std::wstring& line : *stage) lines.push_back(Filled(line, File(L"test.mdb")));
-    }
-    lines.insert(lines.end(), {L"Done, Test Complete.", kSeparator});
+    WideLines lines = ExpectedBoxLines(expected::Concat({GetParam().dao, GetParam().ado}));
+    for (std::wstring& line : lines) line = Filled(line, File(L"test.mdb"));
     return lines;
 }
 
 WideLines FaultMatrix::BoxWithoutDate(const std::wstring& box) const {
     WideLines lines = BoxLines(box);
     if (lines.size() < 2) return lines;
-    bool dated = false;
-    for (const std::wstring& date : dates_) {
-        const std::wstring head = L"Date: " + date + L" Time: ";
-        dated = dated || (lines[1].size() > head.size() && lines[1].compare(0, head.size(), head) == 0);
-    }
-    EXPECT_TRUE(dated) << ToUtf8(lines[1]) << " (today is " << ToUtf8(dates_.front()) << ")";
+    EXPECT_TRUE(IsDateLine(lines[1], dates_)) << ToUtf8(lines[1]) << " (today is " << ToUtf8(dates_.front()) << ")";
     lines[1] = L"<date line>";
     return lines;
 }
@@ -248,10 +213,8 @@ std::string FaultMatrix::ExpectedLogGain(const WideLines& box) const {
 }
 
 std::vector<std::wstring> FaultMatrix::OtherWindows() const {
-    WindowSearch search{velkorin_->Id(), {}};
-    EnumWindows(&CollectWindow, reinterpret_cast<LPARAM>(&search));
     std::vector<std::wstring> others;
-    for (HWND hwnd : search.found) {
+    for (HWND hwnd : TopLevelWindows(velkorin_->Id())) {
         const bool visible = IsWindowVisible(hwnd) != FALSE;
         // The system gives every thread with windows a hidden default IME window of its own.
         if (hwnd == window_ || (!visible && ClassName(hwnd) == L"IME")) continue;

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "fakes/ExpectedTranscript.h"
 #include "wine/e2e/Handles.h"
 #include "wine/e2e/VelkorinProcess.h"
 
@@ -32,8 +33,8 @@ struct FaultRow {
     LogFile log;
     const wchar_t* standInFail;  // STANDIN_FAIL, "step|0xHRESULT|description", or nullptr
     MidRun midRun;
-    WideLines dao;  // from the stage line to the stage's separator
-    WideLines ado;
+    expected::Lines dao;  // from the stage line to the stage's separator
+    expected::Lines ado;
 };
 
 // Failures name the row, not its bytes.

@@ -141,9 +141,8 @@ TEST_F(WineOwnComponentsFrmMain, StartTestHasTheFocusAndTheTabOrderLeadsWithIt) 
 
 TEST_F(WineOwnComponentsFrmMain, ClosingTheWindowEndsTheProcessWithExitCodeZero) {
     ASSERT_TRUE(PostMessageW(window_, WM_CLOSE, 0, 0));
-    DWORD exitCode = 1;
-    ASSERT_TRUE(velkorin_->WaitForExit(kDeadlineMs, exitCode)) << "still running at the deadline";
-    EXPECT_EQ(exitCode, 0u);
+    ASSERT_TRUE(velkorin_->WaitForExit(kDeadlineMs)) << "still running at the deadline";
+    EXPECT_EQ(velkorin_->ExitCode(), 0u);
 }
 
 }  // namespace

@@ -43,17 +43,15 @@ int RunDemo(const std::wstring& folder) {
     std::printf("screenshot: %s\n", ToUtf8(shotPath).c_str());
     std::fflush(stdout);
     PostMessageW(window, WM_CLOSE, 0, 0);
-    DWORD exitCode = 1;
-    if (!velkorin.WaitForExit(kDeadlineMs, exitCode)) return Fail("Velkorin did not end after WM_CLOSE");
-    return exitCode == 0 ? 0 : Fail("Velkorin ended with a non-zero exit code");
+    if (!velkorin.WaitForExit(kDeadlineMs)) return Fail("Velkorin did not end after WM_CLOSE");
+    return velkorin.ExitCode() == 0 ? 0 : Fail("Velkorin ended with a non-zero exit code");
 }
 
 int RunShow(const std::wstring& folder) {
     VelkorinProcess velkorin(folder + L"\\Velkorin.exe", folder);
     if (!velkorin.Started()) return Fail("cannot start Velkorin.exe in that folder");
-    DWORD exitCode = 1;
-    velkorin.WaitForExit(INFINITE, exitCode);  // the program ends when its window is closed
-    return static_cast<int>(exitCode);
+    // The program ends when its window is closed.
+    return velkorin.WaitForExit(INFINITE) ? static_cast<int>(velkorin.ExitCode()) : 1;
 }
 
 }  // namespace velkorin::e2e

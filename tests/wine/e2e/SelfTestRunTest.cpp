@@ -16,25 +16,6 @@ size_t Count(const Text& text, const Text& part) {
     return count;
 }
 
-std::wstring ShortDate() {
-    wchar_t date[128] = L"";
-    GetDateFormatW(LOCALE_USER_DEFAULT, DATE_SHORTDATE, nullptr, nullptr, date, 128);
-    return date;
-}
-
-std::vector<std::wstring> Transcript(const std::vector<std::wstring>& steps) {
-    std::vector<std::wstring> lines = {L"Starting Test.", L"<date line>", kSeparator};
-    lines.insert(lines.end(), steps.begin(), steps.end());
-    lines.insert(lines.end(), {L"Done, Test Complete.", kSeparator});
-    return lines;
-}
-
-std::vector<std::wstring> SuccessfulSteps(const wchar_t* component) {
-    return {std::wstring(L"Connecting To Test.mdb using ") + component + L"...",
-            L"--Successful", L"Opening Table...", L"--Successful", L"Closing connection to the database.",
-            L"--Successful", kSeparator};
-}
-
 class SelfTestRun : public VelkorinTest {
 protected:
     std::wstring Box() const { return WindowText(Control(kText1Id)).value_or(L""); }
@@ -73,13 +54,7 @@ protected:
     void ExpectTranscript(const std::wstring& box, const std::vector<std::wstring>& expected) {
         std::vector<std::wstring> lines = BoxLines(box);
         ASSERT_GE(lines.size(), 2u) << ToAnsi(box);
-        const std::wstring& dateLine = lines[1];
-        bool dated = false;
-        for (const std::wstring& date : dates_) {
-            const std::wstring head = L"Date: " + date + L" Time: ";
-            dated = dated || (dateLine.size() > head.size() && dateLine.compare(0, head.size(), head) == 0);
-        }
-        EXPECT_TRUE(dated) << ToAnsi(dateLine) << " (today is " << ToAnsi(dates_.front()) << ")";
+        EXPECT_TRUE(IsDateLine(lines[1], dates_)) << ToAnsi(lines[1]) << " (today is " << ToAnsi(dates_.front()) << ")";
         lines[1] = L"<date line>";
         EXPECT_EQ(lines, expected) << "the box holds:\n" << ToAnsi(box);
     }
@@ -92,23 +67,21 @@ using StandInSelfTest = SelfTestRun;
 
 TEST_F(WineOwnComponentsSelfTest, ReportsThatNeitherDaoNorAdoIsRegistered) {
     const std::wstring box = RunSelfTest(1);
-    ExpectTranscript(box, Transcript({L"Connecting To Test.mdb using DAO...",
-                                      L"ERROR!: -2147221164 - Class not registered", kSeparator,
-                                      L"Connecting To Test.mdb using ADO...",
-                                      L"ERROR!: -2147319779 - Library not registered.", kSeparator}));
+    ExpectTranscript(box, ExpectedBoxLines(expected::Concat(
+                              {expected::OpenFails("DAO", "-2147221164 - Class not registered"),
+                               expected::OpenFails("ADO", "-2147319779 - Library not registered.")})));
     EXPECT_EQ(ReadBytes(File(L"log.txt")), ToAnsi(box) + "\r\n");
 }
 
 TEST_F(StandInSelfTest, ReportsEveryStepSuccessfulAndASecondRunReplacesTheBox) {
-    std::vector<std::wstring> steps = SuccessfulSteps(L"DAO");
-    const std::vector<std::wstring> ado = SuccessfulSteps(L"ADO");
-    steps.insert(steps.end(), ado.begin(), ado.end());
+    const std::vector<std::wstring> fullRun =
+        ExpectedBoxLines(expected::Concat({expected::kDaoSuccess, expected::kAdoSuccess}));
     const std::wstring first = RunSelfTest(1);
-    ExpectTranscript(first, Transcript(steps));
+    ExpectTranscript(first, fullRun);
     EXPECT_EQ(ReadBytes(File(L"log.txt")), ToAnsi(first) + "\r\n");
 
     const std::wstring second = RunSelfTest(2);
-    ExpectTranscript(second, Transcript(steps));
+    ExpectTranscript(second, fullRun);
     EXPECT_EQ(ReadBytes(File(L"log.txt")), ToAnsi(first) + "\r\n" + ToAnsi(second) + "\r\n");
 }
 

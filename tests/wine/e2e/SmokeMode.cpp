@@ -59,8 +59,8 @@ int RunSmoke(const std::wstring& folder) {
     PrintRun("run 2:", box);
 
     PostMessageW(window, WM_CLOSE, 0, 0);
-    DWORD exitCode = 1;
-    if (!velkorin.WaitForExit(kDeadlineMs, exitCode)) return Fail("Velkorin did not end after WM_CLOSE");
+    if (!velkorin.WaitForExit(kDeadlineMs)) return Fail("Velkorin did not end after WM_CLOSE");
+    const DWORD exitCode = velkorin.ExitCode();
     std::printf("closed, exit code %lu\n", static_cast<unsigned long>(exitCode));
     return exitCode == 0 ? 0 : 1;
 }

@@ -22,12 +22,8 @@ void VelkorinTest::SetUp() {
         << "E2E_WORK, VELKORIN_EXE and E2E_FIXTURES are needed";
     // The folder's name holds characters the ANSI code page cannot: the program must still find its files.
     const std::wstring base = work + L"\\" + TestName() + L" Pr\u00fcfung \u65e5\u672c";
-    bool made = false;
-    for (int repeat = 1; !made && repeat < 100; ++repeat) {  // a fresh one under --gtest_repeat too
-        folder_ = repeat == 1 ? base : base + L" " + std::to_wstring(repeat);
-        made = CreateDirectoryW(folder_.c_str(), nullptr);
-    }
-    ASSERT_TRUE(made) << "cannot make a program folder under " << ToUtf8(work);
+    folder_ = FreshFolder(base);
+    ASSERT_FALSE(folder_.empty()) << "cannot make a program folder under " << ToUtf8(work);
     ASSERT_TRUE(CopyFileW(exe.c_str(), File(L"Velkorin.exe").c_str(), TRUE));
     ASSERT_TRUE(CopyFileW((fixtures + L"\\test.mdb").c_str(), File(L"test.mdb").c_str(), TRUE));
     // The child inherits these: where the URL handler and the font probe write, and stand-in

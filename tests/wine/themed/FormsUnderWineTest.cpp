@@ -9,6 +9,7 @@
 #include <memory>
 #include <string>
 
+#include "fakes/FailureNumber.h"
 #include "runtime/win32/forms/DeviceContexts.h"
 #include "runtime/win32/forms/Form.h"
 #include "runtime/win32/GdiObject.h"
@@ -21,6 +22,7 @@
 namespace velkorin::themed {
 namespace {
 
+using fakes::NumberOf;
 using win32::ClientDc;
 using win32::GdiObject;
 using win32::SelectionGuard;
@@ -47,15 +49,6 @@ ControlArgs Placed(int left, int top, int width, int height, int32_t style = but
 }
 
 Value Picture(int id) { return Value(win32::forms::LoadPictureResource(GetModuleHandleW(nullptr), id)); }
-
-int32_t NumberOf(const std::function<void()>& statement) {
-    try {
-        statement();
-    } catch (const Failure& failure) {
-        return failure.Number();
-    }
-    return 0;
-}
 
 // A window printed into a memory bitmap the size of its client area, over a magenta background.
 class Printed {

@@ -13,7 +13,8 @@
 #include "wine/e2e/E2eSupport.h"
 #include "wine/themed/PixelRegions.h"
 #include "wine/e2e/ScreenCapture.h"
-#include "wine/themed/ThemedProcess.h"
+#include "wine/launcher/ChildProcess.h"
+#include "wine/themed/ThemedReport.h"
 #include "wine/themed/ThemedWindowLayout.h"
 
 namespace velkorin::themed {
@@ -118,9 +119,10 @@ protected:
         const std::wstring report = base_ + L".report.txt";
         std::wstring arguments = std::wstring(kReportSwitch) + L" \"" + report + L"\"";
         if (classic) arguments = std::wstring(kClassicSwitch) + L" " + arguments;
-        process_ = std::make_unique<ThemedProcess>(exe, arguments);
+        const launcher::LaunchArgs launch = {exe, arguments, L"", {}, nullptr, e2e::kDeadlineMs};
+        process_ = std::make_unique<launcher::ChildProcess>(launch);
         ASSERT_TRUE(process_->Started()) << "CreateProcessW failed, error " << GetLastError();
-        window_ = process_->WaitForWindow();
+        window_ = process_->WaitForWindow(L"VelkorinForm", e2e::kDeadlineMs);
         ASSERT_NE(window_, nullptr) << "no visible form; exit code " << process_->ExitCode();
         const Report read = ReadReport(report);
         report_ = read.controls;
@@ -198,7 +200,7 @@ protected:
     }
 
     std::wstring base_;
-    std::unique_ptr<ThemedProcess> process_;
+    std::unique_ptr<launcher::ChildProcess> process_;
     HWND window_ = nullptr;
     Registrations report_;
     unsigned assemblyMajor_ = 0;
