@@ -56,7 +56,7 @@ test: build win32-tests host-sanitize
 	for b in host host-sanitize win64 win32; do \
 		(cd $(BUILD)/$$b && ctest --output-on-failure) 2>&1 | tee $(BUILD)/ctest-$$b.log || status=1; \
 	done; \
-	awk '/tests passed, [0-9]+ tests failed out of/ { total += $$NF; failed += $$(NF-4) } \
+	awk '/tests passed, [0-9]+ tests failed out of/ { total += $$NF; failed += $$(NF-5) } \
 		END { printf "all builds: %d passed, %d failed\n", total - failed, failed }' $(BUILD)/ctest-*.log; \
 	exit $$status
 

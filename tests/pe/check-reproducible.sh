@@ -11,10 +11,13 @@ rm -rf "$work"
 mkdir -p "$copy"
 
 # The sources as they are now, committed or not (the build folders left out).
+inside=$(realpath -m --relative-base="$source" "$first")
+case $inside in /*) top=./build ;; *) top=./${inside%%/*} ;; esac
 if git -C "$source" rev-parse --is-inside-work-tree >/dev/null 2>&1; then
-    (cd "$source" && git ls-files -z -c -o --exclude-standard | xargs -0 -r cp --parents -t "$copy" 2>/dev/null) || true
+    (cd "$source" && git ls-files -z -c -o --exclude-standard | grep -zv "^${top#./}/" |
+        xargs -0 -r cp --parents -t "$copy" 2>/dev/null) || true
 else
-    (cd "$source" && tar --exclude=./build --exclude=./dist -cf - .) | (cd "$copy" && tar -xf -)
+    (cd "$source" && tar --exclude=./build --exclude=./dist --exclude="$top" -cf - .) | (cd "$copy" && tar -xf -)
 fi
 
 # The same settings as the first build, every one of our own options included.
