@@ -1,6 +1,6 @@
 #include "runtime/ComErrors.h"
 
-#include <cstdio>
+#include <string>
 
 namespace velkorin {
 
@@ -51,8 +51,9 @@ std::string FallbackComErrorText(uint32_t code) {
     for (const KnownCode& known : kKnownCodes) {
         if (known.code == code) return known.text;
     }
-    char text[48];
-    std::snprintf(text, sizeof text, "Automation error 0x%08X", static_cast<unsigned>(code));
+    static const char kDigits[] = "0123456789ABCDEF";
+    std::string text = "Automation error 0x";
+    for (int shift = 28; shift >= 0; shift -= 4) text += kDigits[(code >> shift) & 0xFu];
     return text;
 }
 

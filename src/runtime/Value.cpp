@@ -1,12 +1,10 @@
 #include "runtime/Value.h"
 
-#include <cerrno>
-#include <cstdio>
 #include <cmath>
-#include <cstdlib>
 #include <limits>
 
 #include "runtime/Failure.h"
+#include "runtime/NumberText.h"
 #include "runtime/Rounding.h"
 
 namespace velkorin {
@@ -21,12 +19,12 @@ namespace {
 
 // Text that reads as a number converts, as it does for any Automation client.
 double ParseNumber(const std::string& text) {
-    const char* begin = text.c_str();
-    char* end = nullptr;
-    errno = 0;
-    double d = std::strtod(begin, &end);
-    while (end && (*end == ' ' || *end == '\t')) ++end;
-    if (end == begin || (end && *end != '\0') || errno == ERANGE) throw Failure::TypeMismatch();
+    double d = 0.0;
+    size_t consumed = 0;
+    if (!ReadDouble(text.c_str(), d, consumed)) throw Failure::TypeMismatch();
+    const char* end = text.c_str() + consumed;
+    while (*end == ' ' || *end == '\t') ++end;
+    if (*end != '\0') throw Failure::TypeMismatch();
     return d;
 }
 
@@ -75,11 +73,7 @@ std::string Value::AsText() const {
     case Kind::Empty: return std::string();
     case Kind::Boolean: return std::get<bool>(data_) ? "True" : "False";
     case Kind::Integer: return std::to_string(std::get<int32_t>(data_));
-    case Kind::Double: {
-        char buffer[40];
-        std::snprintf(buffer, sizeof buffer, "%.15g", std::get<double>(data_));
-        return buffer;
-    }
+    case Kind::Double: return DoubleText(std::get<double>(data_));
     case Kind::Text: return std::get<std::string>(data_);
     default: throw Failure::TypeMismatch();
     }

@@ -75,6 +75,17 @@ TEST(Win32Services, LogHeldByAnotherWriterStillReachesTheBox) {
     RemoveFile(log);
 }
 
+TEST(Win32Services, NumbersReadAndWrittenByTheSystemsCRuntime) {
+    EXPECT_EQ(Value(2.5).AsText(), "2.5");
+    EXPECT_EQ(Value(1.0 / 3.0).AsText(), "0.333333333333333");
+    EXPECT_EQ(Value(-1234567.5).AsText(), "-1234567.5");
+    EXPECT_EQ(Value(" 12.25\t").AsDouble(), 12.25);
+    EXPECT_EQ(Value("1e3").AsInteger(), 1000);
+    EXPECT_EQ(NumberOf([] { Value("12abc").AsDouble(); }), 13);
+    EXPECT_EQ(NumberOf([] { Value("").AsDouble(); }), 13);
+    EXPECT_EQ(NumberOf([] { Value("1e999").AsDouble(); }), 13);  // out of range
+}
+
 TEST(Win32Services, LogBoxTakesWholeTextsAndExtensionsAlike) {
     HWND edit = CreateWindowExW(0, L"EDIT", L"", WS_POPUP | ES_MULTILINE, 0, 0, 200, 100, nullptr, nullptr,
                                 GetModuleHandleW(nullptr), nullptr);

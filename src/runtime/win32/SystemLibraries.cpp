@@ -27,6 +27,11 @@ Gdi32Library& Gdi32() {
     return table;
 }
 
+MsvcrtLibrary& Msvcrt() {
+    static MsvcrtLibrary table;
+    return table;
+}
+
 Msimg32Library& Msimg32() {
     static Msimg32Library table;
     return table;

@@ -102,6 +102,15 @@ struct Gdi32Library {
     VELKORIN_BIND(ExtSelectClipRgn);
 };
 
+// The system's C runtime, for the two functions whose MinGW versions are large (NumberText.h).
+struct MsvcrtLibrary {
+    BoundLibrary library{"msvcrt.dll"};
+    using strtodFn = double(__cdecl*)(const char*, char**);
+    using _snprintfFn = int(__cdecl*)(char*, size_t, const char*, ...);
+    VELKORIN_BIND(strtod);
+    VELKORIN_BIND(_snprintf);
+};
+
 struct Msimg32Library {
     BoundLibrary library{"msimg32"};
     using TransparentBltFn = BOOL(WINAPI*)(HDC, int, int, int, int, HDC, int, int, int, int, UINT);
@@ -139,6 +148,7 @@ Comctl32Library& Comctl32();
 User32Library& User32();
 Gdi32Library& Gdi32();
 Msimg32Library& Msimg32();
+MsvcrtLibrary& Msvcrt();
 UxthemeLibrary& Uxtheme();
 
 }  // namespace velkorin::win32

@@ -20,7 +20,7 @@ int ScreenPixelsPerInch() {
 
 FontObject::FontObject(const LOGFONTW& description, double points) : font_(CreateFontIndirectW(&description)) {
     if (!font_.Get()) throw FailureFromLastError();
-    const std::string name = WideToUtf8(description.lfFaceName);
+    const std::string name = WideToUtf8(description.lfFaceName, lstrlenW(description.lfFaceName));
     const bool bold = description.lfWeight >= FW_BOLD;
     properties_.Add("hFont", [this] { return HandleValue(font_.Get()); });
     properties_.Add("Name", [name] { return Value(name); });

@@ -15,10 +15,10 @@ DWORD FormStyle(const FormArgs& args) {
     return WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN | (args.minButton ? WS_MINIMIZEBOX : 0);
 }
 
-std::wstring ClassNameFor(const std::string& formName) { return L"Velkorin" + std::wstring(Utf8ToWide(formName).c_str()); }
+WideText ClassNameFor(const std::string& formName) { return Utf8ToWide("Velkorin" + formName); }
 
 // One window class per form name, registered at the first form of that name.
-void RegisterFormClass(const std::wstring& className, WNDPROC procedure) {
+void RegisterFormClass(const WideText& className, WNDPROC procedure) {
     WNDCLASSEXW wc = {};
     wc.cbSize = sizeof wc;
     wc.lpfnWndProc = procedure;
@@ -60,7 +60,7 @@ Form::Form(const FormArgs& args)
     : endLoopOnClose_(args.endLoopOnClose),
       font_(args.font ? args.font : FontObject::MessageFont()),
       nextControlId_(kFirstControlId) {
-    const std::wstring className = ClassNameFor(args.name);
+    const WideText className = ClassNameFor(args.name);
     RegisterFormClass(className, &Form::WindowProc);
     FrameControl::RegisterWindowClass();
     const DWORD style = FormStyle(args);
