@@ -9,6 +9,7 @@ namespace velkorin::fakes {
 
 void RecordingThemePlatform::Enter(const std::string& function, const char* library, const std::string& arguments) {
     calls.push_back(function + "(" + arguments + ")");
+    if (missingLibraries.count(library)) throw Failure::LibraryNotFound(library);
     if (missing.count(function)) throw Failure::EntryPointNotFound(function, library);
 }
 
@@ -314,6 +315,7 @@ NativeHandle RecordingThemePlatform::LoadLibraryA(const std::string& fileName) {
 }
 
 void RecordingThemePlatform::OutputDebugStringA(const std::string& text) {
+    if (missingLibraries.count("kernel32")) throw Failure::LibraryNotFound("kernel32");
     if (missing.count("OutputDebugStringA")) throw Failure::EntryPointNotFound("OutputDebugStringA", "kernel32");
     traces.push_back(text);
 }

@@ -17,7 +17,8 @@ public:
 
     std::vector<std::string> calls;
     std::vector<std::string> traces;
-    std::set<std::string> missing;  // function names that cannot be bound
+    std::set<std::string> missing;           // function names that cannot be bound: 453
+    std::set<std::string> missingLibraries;  // libraries that cannot be loaded: each function of one is 53
 
     uint32_t comctlMajor = 6;
     bool versionCallFills = true;  // false: DllGetVersion fails without raising, leaving the record as it was

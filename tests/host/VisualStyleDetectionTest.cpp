@@ -96,6 +96,10 @@ TEST_F(VisualStyleDetection, MissingThemeLibraryMeansNotActiveWithoutAReport) {
         EXPECT_FALSE(passive.IsVisualStyleActive()) << function;
         EXPECT_TRUE(missingOne.traces.empty()) << function;
     }
+    platform.missingLibraries.insert("uxtheme");  // a system without visual-style support at all
+    EXPECT_FALSE(module.IsVisualStyleActive());
+    EXPECT_EQ(platform.calls, (Calls{"IsAppThemed()"}));
+    EXPECT_TRUE(platform.traces.empty());
 }
 
 TEST_F(VisualStyleDetection, ReporterWithoutADebugChannelStillSwallowsTheFailure) {

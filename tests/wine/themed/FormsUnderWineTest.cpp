@@ -12,6 +12,7 @@
 #include "fakes/FailureNumber.h"
 #include "runtime/win32/forms/DeviceContexts.h"
 #include "runtime/win32/forms/Form.h"
+#include "runtime/win32/forms/OleColor.h"
 #include "runtime/win32/GdiObject.h"
 #include "runtime/win32/forms/PictureLoading.h"
 #include "wine/themed/PixelRegions.h"
@@ -427,19 +428,93 @@ TEST(FontsUnderWine, FontObjectOwnsItsGdiFont) {
     EXPECT_NE(win32::forms::FontObject::MessageFont()->Handle(), nullptr);
 }
 
-TEST(WindowControlsUnderWine, AnyChildWindowCanGoToTheModule) {
-    HWND edit = CreateWindowExW(0, L"EDIT", L"", WS_POPUP, 0, 0, 50, 20, nullptr, nullptr, nullptr, nullptr);
-    ASSERT_TRUE(edit);
-    win32::forms::WindowControl plain(edit);
-    win32::forms::WindowControl kind(edit, control_kind::kCommandButton, 1);
-    EXPECT_FALSE(plain.IsKindOf(control_kind::kFrame));
-    EXPECT_FALSE(plain.IsKindOf(""));
-    EXPECT_TRUE(kind.IsKindOf(control_kind::kCommandButton));
-    EXPECT_EQ(plain.Get("hWnd").AsInteger(), HandleToLong(edit));
-    EXPECT_EQ(plain.Get("Style").AsInteger(), 0);
-    EXPECT_EQ(kind.Get("Style").AsInteger(), 1);
-    EXPECT_EQ(NumberOf([&] { plain.Get("Caption"); }), 438);
-    DestroyWindow(edit);
+TEST_F(FormsUnderWine, TextBoxLabelAndImageByNameWithTheirEventsPointersAndTabOrder) {
+    auto box = form->AddTextBox(Placed(10, 10, 200, 80));
+    auto label = form->AddLabel(Placed(10, 100, 40, 15, button_style::kStandard, nullptr, "A link"),
+                                win32::forms::label_alignment::kCenter);
+    auto image = form->AddImage(Placed(10, 130, 32, 32));
+    for (FormControlRef control : ControlCollection{box, label, image}) {
+        EXPECT_FALSE(control->IsKindOf(control_kind::kFrame) || control->IsKindOf(control_kind::kCommandButton));
+    }
+
+    // A text box: its text whole, the caret, multi-line with a vertical scroll bar.
+    box->Put("Text", Value("one"));
+    box->Put("Text", Value("one\r\ntwo"));  // an extension: added at the end
+    EXPECT_EQ(box->Get("Text").AsText(), "one\r\ntwo");
+    box->Put("SelStart", Value(int32_t{3}));
+    EXPECT_EQ(box->Get("SelStart").AsInteger(), 3);
+    EXPECT_TRUE(box->Get("MultiLine").AsBoolean());
+    const LONG boxStyle = GetWindowLongW(box->Hwnd(), GWL_STYLE);
+    EXPECT_TRUE((boxStyle & ES_MULTILINE) && (boxStyle & WS_VSCROLL) && !(boxStyle & WS_HSCROLL));
+    EXPECT_EQ(NumberOf([&] { box->Put("MultiLine", Value(false)); }), 383);
+    EXPECT_EQ(NumberOf([&] { box->Put("SelStart", Value(int32_t{-1})); }), 380);
+    EXPECT_EQ(NumberOf([&] { box->Get("Caption"); }), 438);
+
+    // A label: centred, sized to its caption on request, its text in a system colour.
+    EXPECT_EQ(label->Get("Alignment").AsInteger(), 2);
+    EXPECT_TRUE(GetWindowLongW(label->Hwnd(), GWL_STYLE) & SS_CENTER);
+    EXPECT_EQ(NumberOf([&] { label->Put("Alignment", Value(int32_t{0})); }), 383);
+    label->Put("AutoSize", Value(true));
+    RECT fitted = {};
+    {
+        ClientDc dc(label->Hwnd());
+        SelectionGuard font(dc.Get(), reinterpret_cast<HFONT>(SendMessageW(label->Hwnd(), WM_GETFONT, 0, 0)));
+        DrawTextW(dc.Get(), L"A link", -1, &fitted, DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX);
+    }
+    RECT now = {};
+    GetClientRect(label->Hwnd(), &now);
+    EXPECT_EQ(now.right, fitted.right);
+    EXPECT_EQ(now.bottom, fitted.bottom);
+    label->Put("ForeColor", Value(win32::forms::ole_color::kHighlight));
+    ClientDc screen(nullptr);
+    MemoryDc memory(screen.Get());
+    EXPECT_EQ(label->OnCtlColor(memory.Get()), GetSysColorBrush(COLOR_BTNFACE));
+    EXPECT_EQ(GetTextColor(memory.Get()), GetSysColor(COLOR_HIGHLIGHT));
+
+    // The custom pointer: the form shows it over the control, only when the pointer is 99.
+    const HCURSOR hand = LoadCursorW(nullptr, IDC_HAND);
+    image->Put("MouseIcon", Value(win32::forms::PictureFromIcon(hand, false)));
+    EXPECT_EQ(image->Cursor(), nullptr);
+    image->Put("MousePointer", Value(int32_t{99}));
+    EXPECT_EQ(image->Cursor(), hand);
+    EXPECT_EQ(NumberOf([&] { image->Put("MousePointer", Value(int32_t{5})); }), 380);
+    EXPECT_EQ(SendMessageW(form->Hwnd(), WM_SETCURSOR, reinterpret_cast<WPARAM>(image->Hwnd()),
+                           MAKELPARAM(HTCLIENT, WM_MOUSEMOVE)),
+              TRUE);
+    EXPECT_EQ(GetCursor(), hand);
+    EXPECT_EQ(SendMessageW(form->Hwnd(), WM_SETCURSOR, reinterpret_cast<WPARAM>(label->Hwnd()),
+                           MAKELPARAM(HTCLIENT, WM_MOUSEMOVE)),
+              FALSE) << "the label keeps the default arrow";
+    const Value picture = Picture(IDR_OPTION_ICO);
+    image->Put("Picture", picture);
+    EXPECT_EQ(image->Get("Picture").AsObject(), picture.AsObject());
+
+    // Clicks on a label and an image run their Click events.
+    int labelClicks = 0, imageClicks = 0;
+    label->SetClickHandler([&] { ++labelClicks; });
+    image->SetClickHandler([&] { ++imageClicks; });
+    for (HWND clicked : {label->Hwnd(), image->Hwnd()}) {
+        SendMessageW(clicked, WM_LBUTTONDOWN, MK_LBUTTON, 0);
+        SendMessageW(clicked, WM_LBUTTONUP, 0, 0);
+    }
+    EXPECT_EQ(labelClicks, 1);
+    EXPECT_EQ(imageClicks, 1);
+
+    // The first control in tab order that takes the focus has it when the form shows.
+    form = nullptr;
+    FormArgs args;
+    args.caption = "Tab order";
+    auto ordered = Form::Create(args);
+    ControlArgs first = Placed(10, 10, 80, 30), second = Placed(10, 50, 200, 80), label0 = Placed(10, 140, 50, 15);
+    first.tabIndex = 1;
+    second.tabIndex = 2;
+    label0.tabIndex = 0;
+    auto later = ordered->AddButton(ButtonKind::Command, first);
+    auto earlier = ordered->AddTextBox(second);
+    ordered->AddLabel(label0);
+    ordered->Show();
+    EXPECT_EQ(GetFocus(), later->Hwnd()) << "the label has the lowest tab index but takes no focus";
+    EXPECT_EQ(GetNextDlgTabItem(ordered->Hwnd(), later->Hwnd(), FALSE), earlier->Hwnd());
 }
 
 }  // namespace

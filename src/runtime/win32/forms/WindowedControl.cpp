@@ -75,10 +75,4 @@ void WindowedControl::AddCaptionProperty(std::function<void()> changed) {
         });
 }
 
-WindowControl::WindowControl(HWND hwnd, std::string kind, int32_t style) : WindowedControl(hwnd, std::move(kind)) {
-    AddHandleProperty();
-    properties_.Add("Style", [style] { return Value(style); });
-    AddEnabledProperty();
-}
-
 }  // namespace velkorin::win32::forms

@@ -70,14 +70,6 @@ constexpr int32_t kDefault = 0;
 constexpr int32_t kCustom = 99;
 }  // namespace mouse_pointer
 
-// A form control over a child window that something else created and owns (a text box, a label, a
-// button of a window built by hand): "hWnd", "Style" and "Enabled", so that the window's controls
-// can go to the visual-style module with the rest.
-class WindowControl : public WindowedControl {
-public:
-    WindowControl(HWND hwnd, std::string kind = std::string(), int32_t style = 0);
-};
-
 // A window's text, as the platform holds it and in UTF-8.
 WideText WideWindowText(HWND hwnd);
 std::string WindowText(HWND hwnd);
