@@ -1,6 +1,7 @@
 #include "runtime/win32/forms/FontObject.h"
 
 #include <cmath>
+#include <cstddef>
 
 #include "runtime/win32/ComFailure.h"
 #include "runtime/win32/TextConversion.h"
@@ -39,7 +40,9 @@ std::shared_ptr<FontObject> FontObject::Create(const std::string& face, double p
 
 std::shared_ptr<FontObject> FontObject::MessageFont() {
     NONCLIENTMETRICSW metrics = {};
-    metrics.cbSize = sizeof metrics;
+    // The record as Windows 2000 and XP know it: they refuse the later size, which adds a field
+    // (iPaddedBorderWidth) at its end.
+    metrics.cbSize = offsetof(NONCLIENTMETRICSW, iPaddedBorderWidth);
     if (!SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0)) throw FailureFromLastError();
     const LONG height = std::abs(metrics.lfMessageFont.lfHeight);
     return std::shared_ptr<FontObject>(new FontObject(metrics.lfMessageFont, height * 72.0 / ScreenPixelsPerInch()));
