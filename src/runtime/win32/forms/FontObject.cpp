@@ -43,7 +43,7 @@ std::shared_ptr<FontObject> FontObject::MessageFont() {
     // The record as Windows 2000 and XP know it: they refuse the later size, which adds a field
     // (iPaddedBorderWidth) at its end.
     metrics.cbSize = offsetof(NONCLIENTMETRICSW, iPaddedBorderWidth);
-    if (!SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0)) throw FailureFromLastError();
+    if (!SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, metrics.cbSize, &metrics, 0)) throw FailureFromLastError();
     const LONG height = std::abs(metrics.lfMessageFont.lfHeight);
     return std::shared_ptr<FontObject>(new FontObject(metrics.lfMessageFont, height * 72.0 / ScreenPixelsPerInch()));
 }
