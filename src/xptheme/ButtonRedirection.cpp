@@ -55,21 +55,16 @@ MessageResult pvRedirectButton(mdXpThemeSupport& module, ScreenMetrics& screen, 
 
     trap.Step([&] { result = platform.DefSubclassProc(window, message, wParam, lParam); });
 
+    const auto setHotAndRedraw = [&](bool hot) {
+        if (!module.IsVisualStyleActive()) return;
+        trap.Step([&] { pvSetHot(platform, window, hot); });
+        trap.Step([&] { pvInvalidateButton(platform, window); });
+    };
     switch (message) {
     case message::kLButtonDown:
-    case message::kMouseHover:
-        if (module.IsVisualStyleActive()) {
-            trap.Step([&] { pvSetHot(platform, window, true); });
-            trap.Step([&] { pvInvalidateButton(platform, window); });
-        }
-        break;
+    case message::kMouseHover: setHotAndRedraw(true); break;
     case message::kKillFocus:
-    case message::kMouseLeave:
-        if (module.IsVisualStyleActive()) {
-            trap.Step([&] { pvSetHot(platform, window, false); });
-            trap.Step([&] { pvInvalidateButton(platform, window); });
-        }
-        break;
+    case message::kMouseLeave: setHotAndRedraw(false); break;
     case message::kMouseMove:
         if (module.IsVisualStyleActive()) {
             bool notHot = true;

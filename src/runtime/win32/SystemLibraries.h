@@ -141,14 +141,19 @@ struct UxthemeLibrary {
     VELKORIN_BIND(DrawThemeText);
 };
 
-// The process-wide tables.
-Kernel32Library& Kernel32();
-Shell32Library& Shell32();
-Comctl32Library& Comctl32();
-User32Library& User32();
-Gdi32Library& Gdi32();
-Msimg32Library& Msimg32();
-MsvcrtLibrary& Msvcrt();
-UxthemeLibrary& Uxtheme();
+// The process-wide table of each library, made at its first use.
+template <class Library>
+Library& TableOf() {
+    static Library table;
+    return table;
+}
+inline Kernel32Library& Kernel32() { return TableOf<Kernel32Library>(); }
+inline Shell32Library& Shell32() { return TableOf<Shell32Library>(); }
+inline Comctl32Library& Comctl32() { return TableOf<Comctl32Library>(); }
+inline User32Library& User32() { return TableOf<User32Library>(); }
+inline Gdi32Library& Gdi32() { return TableOf<Gdi32Library>(); }
+inline Msimg32Library& Msimg32() { return TableOf<Msimg32Library>(); }
+inline MsvcrtLibrary& Msvcrt() { return TableOf<MsvcrtLibrary>(); }
+inline UxthemeLibrary& Uxtheme() { return TableOf<UxthemeLibrary>(); }
 
 }  // namespace velkorin::win32
