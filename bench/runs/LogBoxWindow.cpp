@@ -1,16 +1,12 @@
 #include "runs/LogBoxWindow.h"
 
+#include "runtime/win32/Win32ScreenMetrics.h"
 #include "ui/FormLayout.h"
 
 namespace velkorin::bench {
 
 LogBoxWindow::LogBoxWindow() {
-    int pixelsPerInch = 96;
-    {
-        win32::ClientDc screen(nullptr);
-        if (screen.Get()) pixelsPerInch = GetDeviceCaps(screen.Get(), LOGPIXELSX);
-    }
-    const double twipsPerPixel = TwipsPerPixel(pixelsPerInch);
+    const double twipsPerPixel = TwipsPerPixel(win32::ScreenPixelsPerInch(LOGPIXELSX));
     try {
         win32::forms::FormArgs args;
         args.name = "BenchRuns";

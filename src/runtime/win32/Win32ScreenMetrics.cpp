@@ -4,9 +4,14 @@
 
 namespace velkorin::win32 {
 
-float Win32ScreenMetrics::TwipsPerPixelX() {
+int ScreenPixelsPerInch(int axis) {
     ClientDc screen(nullptr);
-    int pixelsPerInch = screen.Get() ? GetDeviceCaps(screen.Get(), LOGPIXELSX) : 0;
+    const int perInch = screen.Get() ? GetDeviceCaps(screen.Get(), axis) : 0;
+    return perInch > 0 ? perInch : 0;
+}
+
+float Win32ScreenMetrics::TwipsPerPixelX() {
+    const int pixelsPerInch = ScreenPixelsPerInch(LOGPIXELSX);
     return pixelsPerInch > 0 ? 1440.0f / static_cast<float>(pixelsPerInch) : 0.0f;
 }
 

@@ -9,16 +9,12 @@
 #include "runtime/win32/forms/PictureLoading.h"
 #include "ui/win32/ResourceIds.h"
 #include "runtime/win32/SystemLibraries.h"
+#include "runtime/win32/Win32ScreenMetrics.h"
 #include "runtime/win32/TextConversion.h"
 
 namespace velkorin::win32 {
 
 namespace {
-
-double ScreenTwipsPerPixel() {
-    ClientDc screen(nullptr);
-    return TwipsPerPixel(screen.Get() ? GetDeviceCaps(screen.Get(), LOGPIXELSX) : 0);
-}
 
 // A picture of the program's own resources; without it the control shows none, and the window
 // still loads.
@@ -43,7 +39,7 @@ void FrmMain::Show() {
 }
 
 void FrmMain::Load() {
-    const double twipsPerPixel = ScreenTwipsPerPixel();
+    const double twipsPerPixel = TwipsPerPixel(ScreenPixelsPerInch(LOGPIXELSX));
     forms::FormArgs args;
     args.name = "FrmMain";
     args.caption = frm_main::kCaption;

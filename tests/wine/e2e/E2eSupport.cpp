@@ -141,4 +141,10 @@ DWORD DeadlineFromEnvironment() {
     return value > 0 ? static_cast<DWORD>(value) : 60000;
 }
 
+HWND FocusOf(HWND window) {
+    GUITHREADINFO thread = {};
+    thread.cbSize = sizeof thread;
+    return GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &thread) ? thread.hwndFocus : nullptr;
+}
+
 }  // namespace velkorin::e2e

@@ -27,6 +27,17 @@ bool EndsWith(const Text& text, const Text& end) {
     return text.size() >= end.size() && text.compare(text.size() - end.size(), end.size(), end) == 0;
 }
 
+// How often `part` stands in `text`, without overlaps.
+template <class Text>
+size_t Count(const Text& text, const Text& part) {
+    size_t count = 0;
+    for (size_t at = text.find(part); at != Text::npos; at = text.find(part, at + part.size())) ++count;
+    return count;
+}
+
+// The window that has the keyboard focus on the thread of `window`, as that thread sees it.
+HWND FocusOf(HWND window);
+
 // Polls condition until it holds or the deadline passes; returns whether it held.
 template <class Condition>
 bool WaitFor(Condition condition, DWORD deadlineMs = kDeadlineMs) {

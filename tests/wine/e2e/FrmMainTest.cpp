@@ -125,13 +125,8 @@ TEST_F(WineOwnComponentsFrmMain, HasItsSixControlsWithTheirClassPlaceTextAndFont
 }
 
 TEST_F(WineOwnComponentsFrmMain, StartTestHasTheFocusAndTheTabOrderLeadsWithIt) {
-    GUITHREADINFO thread = {};
-    thread.cbSize = sizeof thread;
     // The program sets the focus just after it shows the window.
-    EXPECT_TRUE(WaitFor([&] {
-        return GetGUIThreadInfo(GetWindowThreadProcessId(window_, nullptr), &thread) &&
-               thread.hwndFocus == Control(kCommand1Id);
-    })) << "focus on " << thread.hwndFocus;
+    EXPECT_TRUE(WaitFor([&] { return FocusOf(window_) == Control(kCommand1Id); })) << "focus on " << FocusOf(window_);
     std::vector<int> order;
     for (HWND child = GetWindow(window_, GW_CHILD); child && order.size() < 4; child = GetWindow(child, GW_HWNDNEXT)) {
         order.push_back(GetDlgCtrlID(child));

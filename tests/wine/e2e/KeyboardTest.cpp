@@ -48,19 +48,9 @@ void Press(const Chord& chord) {
     SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
 }
 
-size_t Runs(const std::string& log) {
-    size_t count = 0;
-    for (size_t at = log.find("Starting Test."); at != std::string::npos; at = log.find("Starting Test.", at + 1)) ++count;
-    return count;
-}
-
 class Keyboard : public VelkorinTest, public ::testing::WithParamInterface<KeyRow> {
 protected:
-    HWND Focus() const {
-        GUITHREADINFO thread = {};
-        thread.cbSize = sizeof thread;
-        return GetGUIThreadInfo(GetWindowThreadProcessId(window_, nullptr), &thread) ? thread.hwndFocus : nullptr;
-    }
+    HWND Focus() const { return FocusOf(window_); }
     std::wstring Box() const { return WindowText(Control(kText1Id)).value_or(L"<no answer>"); }
 };
 
@@ -83,7 +73,7 @@ TEST_P(Keyboard, KeyGoesWhereAFormSendsIt) {
     if (row.runs > 0) {
         EXPECT_TRUE(WaitFor([&] { return EndsWith(Box(), kEndOfRun); })) << ToUtf8(Box());
     }
-    EXPECT_EQ(Runs(ReadBytes(File(L"log.txt"))), row.runs);
+    EXPECT_EQ(Count(ReadBytes(File(L"log.txt")), std::string("Starting Test.")), row.runs);
     EXPECT_FALSE(velkorin_->WaitForExit(0)) << "the program ended";
     EXPECT_TRUE(IsWindowVisible(window_));
 }

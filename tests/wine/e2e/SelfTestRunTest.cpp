@@ -9,13 +9,6 @@
 namespace velkorin::e2e {
 namespace {
 
-template <class Text>
-size_t Count(const Text& text, const Text& part) {
-    size_t count = 0;
-    for (size_t at = text.find(part); at != Text::npos; at = text.find(part, at + part.size())) ++count;
-    return count;
-}
-
 class SelfTestRun : public VelkorinTest {
 protected:
     std::wstring Box() const { return WindowText(Control(kText1Id)).value_or(L""); }

@@ -5,15 +5,16 @@
 
 #include "runtime/win32/ComFailure.h"
 #include "runtime/win32/TextConversion.h"
+#include "runtime/win32/Win32ScreenMetrics.h"
 #include "runtime/win32/forms/WindowedControl.h"
 
 namespace velkorin::win32::forms {
 
 namespace {
 
-int ScreenPixelsPerInch() {
-    ClientDc screen(nullptr);
-    const int perInch = screen.Get() ? GetDeviceCaps(screen.Get(), LOGPIXELSY) : 0;
+// Font heights follow the screen's vertical density; 96 where the screen cannot tell.
+int FontPixelsPerInch() {
+    const int perInch = ScreenPixelsPerInch(LOGPIXELSY);
     return perInch > 0 ? perInch : 96;
 }
 
@@ -31,7 +32,7 @@ FontObject::FontObject(const LOGFONTW& description, double points) : font_(Creat
 
 std::shared_ptr<FontObject> FontObject::Create(const std::string& face, double points, bool bold, BYTE charset) {
     LOGFONTW description = {};
-    description.lfHeight = -static_cast<LONG>(std::lround(points * ScreenPixelsPerInch() / 72.0));
+    description.lfHeight = -static_cast<LONG>(std::lround(points * FontPixelsPerInch() / 72.0));
     description.lfWeight = bold ? FW_BOLD : FW_NORMAL;
     description.lfCharSet = charset;
     lstrcpynW(description.lfFaceName, Utf8ToWide(face).c_str(), LF_FACESIZE);
@@ -45,7 +46,7 @@ std::shared_ptr<FontObject> FontObject::MessageFont() {
     metrics.cbSize = offsetof(NONCLIENTMETRICSW, iPaddedBorderWidth);
     if (!SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, metrics.cbSize, &metrics, 0)) throw FailureFromLastError();
     const LONG height = std::abs(metrics.lfMessageFont.lfHeight);
-    return std::shared_ptr<FontObject>(new FontObject(metrics.lfMessageFont, height * 72.0 / ScreenPixelsPerInch()));
+    return std::shared_ptr<FontObject>(new FontObject(metrics.lfMessageFont, height * 72.0 / FontPixelsPerInch()));
 }
 
 Value FontObject::Call(const std::string&, const std::vector<Value>&) { throw Failure::NoSuchMember(); }
