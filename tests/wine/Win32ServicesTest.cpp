@@ -3,10 +3,13 @@
 
 #include <windows.h>
 
+#include <fstream>
 #include <memory>
+#include <string>
 
 #include "fakes/FailureNumber.h"
 #include "runtime/win32/BoundLibrary.h"
+#include "runtime/win32/SystemLibraries.h"
 #include "runtime/win32/ComFailure.h"
 #include "selftest/ControlLogBox.h"
 #include "runtime/win32/forms/TextBoxControl.h"
@@ -143,6 +146,63 @@ TEST(Win32Services, UnboundFunctionsFailTheSameWayAtEveryCall) {
     } catch (const Failure& failure) {
         EXPECT_EQ(failure.Description(), "File not found: velkorin-absent-library.dll");
     }
+}
+
+std::string SystemFolderFile(const char* name) {
+    char folder[MAX_PATH];
+    const UINT length = GetSystemDirectoryA(folder, MAX_PATH);
+    return std::string(folder, length) + "\\" + name;
+}
+
+// Every table asks for its library by its full path in the system folder, never by a name that
+// Windows would look for in the program's folder first; kernel32 is the module already there.
+TEST(Win32Services, BindingTablesAskForTheirLibrariesInTheSystemFolder) {
+    win32::Uxtheme().pIsThemeActive();
+    win32::Msimg32().pTransparentBlt(nullptr, 0, 0, 0, 0, nullptr, 0, 0, 0, 0, 0u);
+    DLLVERSIONINFO version = {};
+    version.cbSize = sizeof(version);
+    win32::Comctl32().pDllGetVersion(&version);
+    win32::Msvcrt().pstrtod("1", nullptr);
+    win32::Gdi32().pDeleteObject(nullptr);
+    win32::User32().pGetFocus();
+    win32::Kernel32().pOutputDebugStringA("");
+    EXPECT_EQ(win32::Uxtheme().library.Requested(), SystemFolderFile("uxtheme.dll"));
+    EXPECT_EQ(win32::Msimg32().library.Requested(), SystemFolderFile("msimg32.dll"));
+    EXPECT_EQ(win32::Comctl32().library.Requested(), SystemFolderFile("comctl32.dll"));  // this program has no manifest
+    EXPECT_EQ(win32::Msvcrt().library.Requested(), SystemFolderFile("msvcrt.dll"));
+    EXPECT_EQ(win32::Gdi32().library.Requested(), SystemFolderFile("gdi32.dll"));
+    EXPECT_EQ(win32::User32().library.Requested(), SystemFolderFile("user32.dll"));
+    EXPECT_EQ(win32::Kernel32().library.Requested(), "kernel32");
+    win32::BoundLibrary shell32("shell32.dll");  // not the process table: that one would open a page
+    EXPECT_NE(shell32.Resolve("ShellExecuteA"), nullptr);
+    EXPECT_EQ(shell32.Requested(), SystemFolderFile("shell32.dll"));
+}
+
+// Version 6 of the common controls is reached by name through an activation context that redirects
+// comctl32.dll, as a manifest makes one; without it, the system folder's comctl32.
+TEST(Win32Services, Comctl32IsAskedForByNameOnlyWhereAnActivationContextRedirectsIt) {
+    const std::wstring manifest = AppFile(L"common-controls-6.manifest");
+    std::ofstream(manifest.c_str())
+        << R"(<assembly xmlns="urn:schemas-microsoft-com:asm.v1" manifestVersion="1.0"><dependency>)"
+        << R"(<dependentAssembly><assemblyIdentity type="win32" name="Microsoft.Windows.Common-Controls")"
+        << R"( version="6.0.0.0" processorArchitecture="*" publicKeyToken="6595b64144ccf1df" language="*"/>)"
+        << R"(</dependentAssembly></dependency></assembly>)";
+    ACTCTXW request = {};
+    request.cbSize = sizeof(request);
+    request.lpSource = manifest.c_str();
+    const HANDLE context = CreateActCtxW(&request);
+    ASSERT_NE(context, INVALID_HANDLE_VALUE) << "error " << GetLastError();
+    ULONG_PTR cookie = 0;
+    ASSERT_TRUE(ActivateActCtx(context, &cookie));
+    win32::BoundLibrary redirected("comctl32.dll", win32::LibraryOrigin::kCommonControls);
+    EXPECT_NE(redirected.Resolve("DllGetVersion"), nullptr);
+    DeactivateActCtx(0, cookie);
+    ReleaseActCtx(context);
+    EXPECT_EQ(redirected.Requested(), "comctl32.dll");
+
+    win32::BoundLibrary plain("comctl32.dll", win32::LibraryOrigin::kCommonControls);
+    EXPECT_NE(plain.Resolve("DllGetVersion"), nullptr);
+    EXPECT_EQ(plain.Requested(), SystemFolderFile("comctl32.dll"));
 }
 
 }  // namespace

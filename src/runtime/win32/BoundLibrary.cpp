@@ -1,13 +1,12 @@
 #include "runtime/win32/BoundLibrary.h"
 
-#include <string>
-
 namespace velkorin::win32 {
 
 FARPROC BoundLibrary::Resolve(const char* function) {
     if (!tried_) {
         tried_ = true;
-        module_ = LoadLibraryA(name_);  // the system's own library names are plain ASCII
+        requested_ = LibraryRequest(name_, origin_);  // the system's own library names are plain ASCII
+        module_ = LoadRequestedLibrary(requested_, origin_);
     }
     FARPROC proc = module_ ? GetProcAddress(module_, function) : nullptr;
     if (!proc) throw Unbound(function);

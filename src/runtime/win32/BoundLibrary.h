@@ -2,21 +2,26 @@
 
 #include <windows.h>
 
+#include <string>
 #include <utility>
 
 #include "runtime/Failure.h"
+#include "runtime/win32/SystemLibraryLoading.h"
 
 namespace velkorin::win32 {
 
-// A library loaded by name at the first call of one of its functions, and kept for the life of the
-// process. Success and failure are both remembered.
+// A library loaded at the first call of one of its functions, from where `origin` says, and kept
+// for the life of the process. Success and failure are both remembered.
 class BoundLibrary {
 public:
-    explicit BoundLibrary(const char* name) : name_(name) {}
+    explicit BoundLibrary(const char* name, LibraryOrigin origin = LibraryOrigin::kSystemFolder)
+        : name_(name), origin_(origin) {}
     BoundLibrary(const BoundLibrary&) = delete;
     BoundLibrary& operator=(const BoundLibrary&) = delete;
 
     const char* Name() const { return name_; }
+    // What the load asked the system for, a full path or the bare name; empty before the first call.
+    const std::string& Requested() const { return requested_; }
     // The function's address; a missing library or entry point is a Failure of the calling step.
     FARPROC Resolve(const char* function);
     // Why a function of this library could not be bound: the library itself (53) once its load
@@ -25,6 +30,8 @@ public:
 
 private:
     const char* name_;
+    LibraryOrigin origin_;
+    std::string requested_;
     HMODULE module_ = nullptr;
     bool tried_ = false;
 };

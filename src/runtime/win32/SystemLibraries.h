@@ -8,18 +8,20 @@
 #include "runtime/win32/BoundLibrary.h"
 
 // The platform functions the program calls by name, one table per library, each bound at its first
-// call so that a system without one of them still runs the program.
+// call so that a system without one of them still runs the program. Every library but kernel32 is
+// loaded from the system folder (comctl32 through the activation context where one redirects it),
+// never found through the program's own folder.
 
 namespace velkorin::win32 {
 
 struct Kernel32Library {
-    BoundLibrary library{"kernel32"};
+    BoundLibrary library{"kernel32", LibraryOrigin::kInProcess};
     using SetProcessDEPPolicyFn = BOOL(WINAPI*)(DWORD);
-    using LoadLibraryAFn = HMODULE(WINAPI*)(LPCSTR);
     using OutputDebugStringAFn = void(WINAPI*)(LPCSTR);
+    using FindActCtxSectionStringAFn = BOOL(WINAPI*)(DWORD, const GUID*, ULONG, LPCSTR, ACTCTX_SECTION_KEYED_DATA*);
     VELKORIN_BIND(SetProcessDEPPolicy);
-    VELKORIN_BIND(LoadLibraryA);
     VELKORIN_BIND(OutputDebugStringA);
+    VELKORIN_BIND(FindActCtxSectionStringA);
 };
 
 struct Shell32Library {
@@ -29,7 +31,7 @@ struct Shell32Library {
 };
 
 struct Comctl32Library {
-    BoundLibrary library{"comctl32.dll"};
+    BoundLibrary library{"comctl32.dll", LibraryOrigin::kCommonControls};
     using DllGetVersionFn = HRESULT(CALLBACK*)(DLLVERSIONINFO*);
     using InitCommonControlsExFn = BOOL(WINAPI*)(const INITCOMMONCONTROLSEX*);
     using DefSubclassProcFn = LRESULT(WINAPI*)(HWND, UINT, WPARAM, LPARAM);

@@ -203,8 +203,11 @@ bool Win32ThemePlatform::SetPropA(NativeHandle window, const std::string& name, 
 
 int32_t Win32ThemePlatform::IsWindowVisible(NativeHandle window) { return User32().pIsWindowVisible(Window(window)); }
 
+// The library the module asks for is a system library: loaded from the system folder, whatever
+// lies beside the program.
 NativeHandle Win32ThemePlatform::LoadLibraryA(const std::string& fileName) {
-    return reinterpret_cast<NativeHandle>(Kernel32().pLoadLibraryA(Utf8ToAnsi(fileName).c_str()));
+    const std::string request = LibraryRequest(Utf8ToAnsi(fileName), LibraryOrigin::kSystemFolder);
+    return reinterpret_cast<NativeHandle>(LoadRequestedLibrary(request, LibraryOrigin::kSystemFolder));
 }
 
 void Win32ThemePlatform::OutputDebugStringA(const std::string& text) {

@@ -78,5 +78,47 @@ TEST_F(StandInSelfTest, ReportsEveryStepSuccessfulAndASecondRunReplacesTheBox) {
     EXPECT_EQ(ReadBytes(File(L"log.txt")), ToAnsi(first) + "\r\n" + ToAnsi(second) + "\r\n");
 }
 
+// System libraries' names on a DLL beside the program: a run and a close load none of them. Wine
+// takes its own libraries over such files unless told to look for them as Windows does; run-e2e.sh
+// runs these rows with WINEDLLOVERRIDES "n,b" for the three (a child's environment block does not
+// reach Wine's loader, so the driver's own environment carries it).
+struct PlantedRow {
+    const char* name;
+    std::vector<const wchar_t*> libraries;
+};
+
+class PlantedLibraries : public SelfTestRun, public ::testing::WithParamInterface<PlantedRow> {
+protected:
+    void PrepareFolder() override {
+        wchar_t driver[MAX_PATH];
+        const DWORD length = GetModuleFileNameW(nullptr, driver, MAX_PATH);
+        ASSERT_TRUE(length > 0 && length < MAX_PATH);
+        std::wstring planted(driver, length);
+        planted.replace(planted.rfind(L'\\') + 1, std::wstring::npos, L"planted_library.dll");
+        for (const wchar_t* library : GetParam().libraries) {
+            ASSERT_TRUE(CopyFileW(planted.c_str(), File(library).c_str(), TRUE)) << ToUtf8(planted);
+        }
+    }
+};
+
+TEST_P(PlantedLibraries, NoneIsLoadedByARunAndAClose) {
+    ExpectTranscript(RunSelfTest(1), ExpectedBoxLines(expected::Concat({expected::kDaoSuccess, expected::kAdoSuccess})));
+    velkorin_->Close(window_);
+    EXPECT_EQ(velkorin_->ExitCode(), 0u);
+    for (const wchar_t* library : GetParam().libraries) {
+        const std::wstring marker = File(library) + L".loaded";
+        EXPECT_EQ(GetFileAttributesW(marker.c_str()), INVALID_FILE_ATTRIBUTES) << ToUtf8(library) << " was loaded";
+    }
+}
+
+const PlantedRow kPlantedRows[] = {
+    {"Uxtheme", {L"uxtheme.dll"}},
+    {"Comctl32", {L"comctl32.dll"}},
+    {"Msimg32", {L"msimg32.dll"}},
+    {"AllThree", {L"uxtheme.dll", L"comctl32.dll", L"msimg32.dll"}},
+};
+INSTANTIATE_TEST_SUITE_P(StandIn, PlantedLibraries, ::testing::ValuesIn(kPlantedRows),
+                         [](const auto& info) { return std::string(info.param.name); });
+
 }  // namespace
 }  // namespace velkorin::e2e

@@ -32,6 +32,8 @@ void VelkorinTest::SetUp() {
     SetEnvironmentVariableW(kFontReportVariable, File(L"fonts.bin").c_str());
     SetEnvironmentVariableW(L"STANDIN_RECORD", nullptr);
     SetEnvironmentVariableW(L"STANDIN_FAIL", nullptr);
+    PrepareFolder();
+    if (HasFatalFailure()) return;
     velkorin_ = std::make_unique<VelkorinProcess>(File(L"Velkorin.exe"), folder_);
     ASSERT_TRUE(velkorin_->Started()) << "CreateProcessW failed, error " << GetLastError();
     window_ = velkorin_->WaitForWindow();

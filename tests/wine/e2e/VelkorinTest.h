@@ -18,6 +18,9 @@ protected:
     void SetUp() override;
     void TearDown() override;
 
+    // What a test lays into the program folder before the program starts.
+    virtual void PrepareFolder() {}
+
     HWND Control(int id) const { return GetDlgItem(window_, id); }
     std::wstring File(const wchar_t* name) const { return folder_ + L"\\" + name; }
     // E2E_WORK\<suite>.<test>.bmp, for people to look at.
