@@ -20,21 +20,23 @@ mkdir -p "$app/fixtures"
 cp "$exe" "$app/wine_checks.exe"
 cp "$fixtures"/*.mdb "$app/fixtures/"
 cp "$standin" "$build/wine-app/standin_components.dll"
-# msimg32, which FrmMain never calls and the pictures checks do, planted beside the checks under its
-# name; the first group looks for it as Windows does (the program's folder first), and it leaves a
-# marker if it is ever loaded. (uxtheme and comctl32 are planted beside Velkorin.exe end to end:
-# Wine's own user32 loads uxtheme by bare name as this console program starts.)
-cp "$planted" "$app/msimg32.dll"
+# The libraries of the binding tables, planted beside the checks under their names: the first group
+# looks for them as Windows does (the program's folder first) and drives every table; a planted
+# library that a process loads and keeps leaves a marker beside itself.
+planted_names="uxtheme.dll comctl32.dll msimg32.dll"
+for name in $planted_names; do cp "$planted" "$app/$name"; done
 
 status=0
 standin_unregister
-WINEDLLOVERRIDES="msimg32=n,b" "$WINE" "$app/wine_checks.exe" \
+WINEDLLOVERRIDES="uxtheme,comctl32,msimg32=n,b" "$WINE" "$app/wine_checks.exe" \
     --gtest_filter='WineOwnComponents.*:Win32Services.*:PictureDrawingUnderWine.*:FrmMainUnderWine.*' || status=$?
-if [ -e "$app/msimg32.dll.loaded" ]; then
-    echo "FAILED: the msimg32.dll planted beside the checks was loaded" >&2
-    status=1
-fi
-rm -f "$app/msimg32.dll"
+for name in $planted_names; do
+    if [ -e "$app/$name.loaded" ]; then
+        echo "FAILED: the $name planted beside the checks was loaded" >&2
+        status=1
+    fi
+    rm -f "$app/$name"
+done
 # The subclass procedures under Wine's Light visual style, which a fresh prefix does not have active.
 wine_theme light
 "$WINE" "$app/wine_checks.exe" --gtest_filter='SubclassingUnderWine.*' || status=$?

@@ -1,15 +1,25 @@
 // planted_library.dll: copied into a program folder under the name of a system library (uxtheme.dll,
 // comctl32.dll, msimg32.dll), as someone who can write to that folder would plant it. It exports
-// nothing; whenever a process loads it, it leaves "<its own path>.loaded" beside itself.
+// nothing. A process that loads it and keeps it finds "<its own path>.loaded" beside it.
+//
+// A load that lets go of it again while the process runs takes the marker away: Wine's own user32
+// loads uxtheme.dll by its bare name as every process starts, looks for its theme hooks and frees
+// it (Windows' user32 takes the system's). The program's binding tables never free a library.
 #include <windows.h>
 
-extern "C" BOOL WINAPI DllMain(HINSTANCE self, DWORD reason, LPVOID) {
-    if (reason != DLL_PROCESS_ATTACH) return TRUE;
-    static wchar_t path[32768 + 8];  // any path the system can give
-    const DWORD length = GetModuleFileNameW(self, path, 32768);
-    if (length == 0 || length >= 32768) return TRUE;
-    lstrcatW(path, L".loaded");
-    const HANDLE marker = CreateFileW(path, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-    if (marker != INVALID_HANDLE_VALUE) CloseHandle(marker);
+namespace {
+wchar_t marker[32768 + 8];  // any path the system can give
+}
+
+extern "C" BOOL WINAPI DllMain(HINSTANCE self, DWORD reason, LPVOID reserved) {
+    if (reason == DLL_PROCESS_ATTACH) {
+        const DWORD length = GetModuleFileNameW(self, marker, 32768);
+        if (length == 0 || length >= 32768) return TRUE;
+        lstrcatW(marker, L".loaded");
+        const HANDLE file = CreateFileW(marker, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+        if (file != INVALID_HANDLE_VALUE) CloseHandle(file);
+    } else if (reason == DLL_PROCESS_DETACH && reserved == nullptr) {  // FreeLibrary, not the process's end
+        DeleteFileW(marker);
+    }
     return TRUE;
 }
