@@ -33,8 +33,9 @@ wine_prefix_init "$win64/bench-prefix"
 # Every program runs from a folder of its own; Velkorin.exe's holds the real test.mdb.
 work="$win64/bench-work"
 rm -rf "$work"
-mkdir -p "$work"/{bare,velkorin,appender,paint,runs}
+mkdir -p "$work"/{bare,floor,velkorin,appender,paint,runs}
 cp "$win64/bench/bench_bare.exe" "$work/bare/"
+cp "$win64/bench/bench_floor.exe" "$work/floor/"
 cp "$win64/src/startup/Velkorin.exe" "$root/tests/fixtures/test.mdb" "$work/velkorin/"
 cp "$win64/bench/bench_appender.exe" "$work/appender/"
 cp "$win64/bench/bench_paint.exe" "$work/paint/"
@@ -63,7 +64,7 @@ run_wine() {
 
 # Timed figures one after the other, so that nothing of ours competes with them.
 run_wine startup "$win64/bench/bench_driver.exe" startup "$(winpath "$work/bare/bench_bare.exe")" \
-    "$(winpath "$work/velkorin/Velkorin.exe")" "$reps"
+    "$(winpath "$work/floor/bench_floor.exe")" "$(winpath "$work/velkorin/Velkorin.exe")" "$reps"
 run_wine run "$win64/bench/bench_driver.exe" run "$(winpath "$work/velkorin/Velkorin.exe")" \
     "$(winpath "$work/appender/bench_appender.exe")" "$reps"
 run_wine paint "$work/paint/bench_paint.exe" time "$reps" "$paints"
@@ -72,7 +73,7 @@ run_wine runs-profile "$work/runs/bench_runs.exe" profile 30
 run_wine paint-count "$work/paint/bench_paint.exe" count &
 run_wine runs "$work/runs/bench_runs.exe" count "$runs"
 wait
-rows=$(cd "$work/out" && cat startup run paint paint-count runs)
+rows=$(cd "$work/out" && cat startup run runs-profile paint paint-count runs)
 notes=$(cd "$work/out" && cat startup.notes run.notes paint.notes runs-profile.notes)
 
 # The product is the PE32: its size against the bare program built the same way, and its imports.

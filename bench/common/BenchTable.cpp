@@ -58,6 +58,26 @@ std::string FormatSpread(const Samples& ratios) {
     return FormatRatio(ratios.Min()) + " - " + FormatRatio(ratios.Max());
 }
 
+std::string FormatPercent(double share) { return Printf("%.1f%%", share * 100.0); }
+
+std::string FormatPercentSpread(const Samples& shares) {
+    if (shares.Empty()) return "-";
+    return FormatPercent(shares.Min()) + " - " + FormatPercent(shares.Max());
+}
+
+TableRow OwnShareRow(const std::string& figure, const Samples& shares, double platformSeconds, double totalSeconds,
+                     double goal) {
+    TableRow row;
+    row.figure = figure;
+    row.baseline = "in platform calls: " + FormatDuration(platformSeconds);
+    row.program = "its own: " + FormatDuration(totalSeconds - platformSeconds) + " of " + FormatDuration(totalSeconds);
+    row.ratio = shares.Empty() ? "-" : FormatPercent(shares.Median());
+    row.spread = FormatPercentSpread(shares);
+    row.goal = "≤ " + Printf("%.0f%%", goal * 100.0) + " its own";
+    row.met = shares.Empty() ? "**no** (nothing measured)" : YesNo(shares.Median() <= goal);
+    return row;
+}
+
 std::string FormatCount(long long count) {
     std::string digits = std::to_string(count < 0 ? -count : count);
     for (int at = static_cast<int>(digits.size()) - 3; at > 0; at -= 3) digits.insert(static_cast<size_t>(at), ",");

@@ -43,6 +43,14 @@ std::string FormatDuration(double seconds);
 std::string FormatRatio(double ratio);
 // "6.50x - 7.10x"
 std::string FormatSpread(const Samples& ratios);
+// "4.2%" for 0.042, and "3.9% - 4.6%"
+std::string FormatPercent(double share);
+std::string FormatPercentSpread(const Samples& shares);
+// A figure judged by the program's own share of its time: what is left once the time inside the
+// platform calls it must make is taken away. shares: own / total per repetition; the durations are
+// per run or paint, over all repetitions.
+TableRow OwnShareRow(const std::string& figure, const Samples& shares, double platformSeconds, double totalSeconds,
+                     double goal);
 // "10,000"
 std::string FormatCount(long long count);
 std::string YesNo(bool met);

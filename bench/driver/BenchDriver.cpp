@@ -1,6 +1,6 @@
 // Times Velkorin.exe from outside, against baselines measured in the same run, and prints one
 // results-table row per figure.
-// usage: bench_driver startup <bench_bare.exe> <Velkorin.exe> <repetitions>
+// usage: bench_driver startup <bench_bare.exe> <bench_floor.exe> <Velkorin.exe> <repetitions>
 //        bench_driver run <Velkorin.exe> <bench_appender.exe> <repetitions>
 #include <cstdio>
 #include <cwchar>
@@ -11,13 +11,16 @@
 int main() {
     using namespace velkorin::bench;
     const std::vector<std::wstring> arguments = Arguments();
-    const int repetitions = arguments.size() == 4 ? static_cast<int>(std::wcstol(arguments[3].c_str(), nullptr, 10)) : 0;
+    const size_t count = arguments.empty() ? 0 : arguments[0] == L"startup" ? 5 : 4;
+    const int repetitions =
+        arguments.size() == count ? static_cast<int>(std::wcstol(arguments.back().c_str(), nullptr, 10)) : 0;
     if (repetitions <= 0) {
-        std::fprintf(stderr, "usage: bench_driver startup|run <exe> <exe> <repetitions>\n");
+        std::fprintf(stderr, "usage: bench_driver startup <bare> <floor> <Velkorin> <repetitions> | "
+                             "run <Velkorin> <appender> <repetitions>\n");
         return 2;
     }
     if (arguments[0] == L"startup") {
-        StartupFigure(arguments[1], arguments[2], repetitions);
+        StartupFigure(arguments[1], arguments[2], arguments[3], repetitions);
     } else if (arguments[0] == L"run") {
         RunFigure(arguments[1], arguments[2], repetitions);
     } else {

@@ -13,9 +13,11 @@ inline constexpr unsigned long kDeadlineMs = 60000;
 // How long a program may take to end once closed or terminated.
 inline constexpr unsigned long kCloseDeadlineMs = 10000;
 
-// Start until the window is visible, from CreateProcess, for Velkorin.exe against the bare
-// one-window program; one warm-up start of each first, then `repetitions` pairs.
-void StartupFigure(const std::wstring& bareExe, const std::wstring& velkorinExe, int repetitions);
+// Start until the window is visible, from CreateProcess, for Velkorin.exe against the floor (the
+// work it must do before its window shows, and one window) and, for context, the bare one-window
+// program; one warm-up start of each first, then `repetitions` triples.
+void StartupFigure(const std::wstring& bareExe, const std::wstring& floorExe, const std::wstring& velkorinExe,
+                   int repetitions);
 
 // A full run against the stand-in components: from the click on "Start Test" until the box ends
 // with the run's last separator, against 19 lines appended by bench_appender; a fresh process per

@@ -133,13 +133,13 @@ void RunFigure(const std::wstring& velkorinExe, const std::wstring& appenderExe,
     }
     const Samples ratios = Ratios(appends, runs);
     TableRow row;
-    row.figure = "full run against the stand-in, 19 lines (click until the last separator is in the box)";
+    row.figure = "full run against the stand-in, 19 lines (click until the last separator is in the box; context)";
     row.baseline = "19 appends, file opened and closed for each: " + FormatDuration(appends.Median());
     row.program = "Velkorin.exe: " + FormatDuration(runs.Median());
     row.ratio = FormatRatio(ratios.Median());
     row.spread = FormatSpread(ratios);
-    row.goal = "≤ 50 ms";
-    row.met = failure.empty() ? YesNo(runs.Median() <= 0.050) : "**no** (" + failure + ")";
+    row.goal = "-";
+    row.met = failure.empty() ? "-" : "**no** (" + failure + ")";
     PrintRow(row);
 }
 

@@ -1,7 +1,7 @@
 #include "paint/ButtonFixture.h"
 
 #include "runtime/win32/forms/DeviceContexts.h"
-#include "paint/TimedObject.h"
+#include "common/TimedObject.h"
 #include "wine/OlePictures.h"
 
 namespace velkorin::bench {

@@ -69,7 +69,7 @@ int Bench(bool timing, int repetitions, int paints) {
     }
     if (timing) {
         TimingFigures(rig, repetitions, paints);
-        ProfileNotes(rig, kProfiledPaintsPerLook);
+        OwnShareFigures(rig, repetitions, kProfiledPaintsPerLook);
     } else {
         CountingFigures(rig);
     }

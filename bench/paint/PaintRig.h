@@ -51,8 +51,9 @@ struct PaintRig {
 
 // Timed pvDrawButton against one DrawThemeBackground, in pairs: one row per look timed.
 void TimingFigures(PaintRig& rig, int repetitions, int paints);
-// Where a paint's time goes, per look, as notes for the results on stderr.
-void ProfileNotes(PaintRig& rig, int paintsPerLook);
+// Each look judged by the module's own share of a paint (a row each, repetitions blocks of
+// paintsPerLook paints), and where its time goes as notes for the results on stderr.
+void OwnShareFigures(PaintRig& rig, int repetitions, int paintsPerLook);
 // 10,000 paints through the counting table, five looks, counted before and after.
 void CountingFigures(PaintRig& rig);
 

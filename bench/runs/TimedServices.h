@@ -4,6 +4,7 @@
 #include <string>
 
 #include "common/CallTime.h"
+#include "common/TimedObject.h"
 #include "runtime/ComponentFactory.h"
 #include "runtime/DateTimeText.h"
 #include "runtime/EventLoop.h"
@@ -60,18 +61,25 @@ private:
     CallTime& time_;
 };
 
+// The components it makes come timed as well: every late-bound call on them, and on the objects
+// that they return, adds to "late-bound calls on the components".
 class TimedComponentFactory : public ComponentFactory {
 public:
     TimedComponentFactory(ComponentFactory& real, ServiceProfile& profile)
-        : real_(real), time_(profile["component creation"]) {}
+        : real_(real), time_(profile["component creation"]), calls_(profile["late-bound calls on the components"]) {}
     ObjectRef Create(const std::string& classId) override {
-        CallTimer timer(time_);
-        return real_.Create(classId);
+        ObjectRef made;
+        {
+            CallTimer timer(time_);
+            made = real_.Create(classId);
+        }
+        return TimedObject::Wrap(made, calls_);
     }
 
 private:
     ComponentFactory& real_;
     CallTime& time_;
+    CallTime& calls_;
 };
 
 class TimedLogBox : public LogBox {

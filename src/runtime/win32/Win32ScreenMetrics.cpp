@@ -11,8 +11,11 @@ int ScreenPixelsPerInch(int axis) {
 }
 
 float Win32ScreenMetrics::TwipsPerPixelX() {
-    const int pixelsPerInch = ScreenPixelsPerInch(LOGPIXELSX);
-    return pixelsPerInch > 0 ? 1440.0f / static_cast<float>(pixelsPerInch) : 0.0f;
+    if (twipsPerPixel_ == 0.0f) {  // a screen that could not tell is asked again next time
+        const int pixelsPerInch = ScreenPixelsPerInch(LOGPIXELSX);
+        twipsPerPixel_ = pixelsPerInch > 0 ? 1440.0f / static_cast<float>(pixelsPerInch) : 0.0f;
+    }
+    return twipsPerPixel_;
 }
 
 }  // namespace velkorin::win32
