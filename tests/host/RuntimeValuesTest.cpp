@@ -5,6 +5,7 @@
 #include <cassert>
 
 #include "fakes/FailureNumber.h"
+#include "runtime/AnsweredSizeText.h"
 #include "runtime/ComErrors.h"
 #include "runtime/ErrorScope.h"
 #include "runtime/KeyboardRules.h"
@@ -94,6 +95,34 @@ TEST(Utf16Units, CountSurrogatePairsAsTwo) {
     EXPECT_EQ(Utf16Length("abc"), 3u);
     EXPECT_EQ(Utf16Length("\xC3\xA9\xE2\x82\xAC"), 2u);  // é€
     EXPECT_EQ(Utf16Length("\xF0\x9F\x98\x80"), 2u);
+}
+
+TEST(AnsweredSizeText, TakesTheSizeThePlatformAsksForWhateverTheLength) {
+    // As the platform's date and time functions do: no buffer answers the size, null included; a
+    // buffer too small, or a failure, answers 0.
+    struct Row {
+        std::string text;
+        bool failSize, failFill;
+    } const rows[] = {{"07/12/2026", false, false},
+                      {std::string(300, 'x'), false, false},  // a user format far past 128 characters
+                      {"", false, false},
+                      {"x", true, false},
+                      {"x", false, true}};
+    for (const Row& row : rows) {
+        std::vector<int> sizes;
+        const auto text = TextOfAnsweredSize<char>([&](char* buffer, int size) {
+            sizes.push_back(size);
+            const int needed = static_cast<int>(row.text.size()) + 1;
+            if (!buffer) return row.failSize ? 0 : needed;
+            if (row.failFill || size < needed) return 0;
+            std::copy(row.text.c_str(), row.text.c_str() + needed, buffer);
+            return needed;
+        });
+        SCOPED_TRACE(row.text.size());
+        EXPECT_EQ(text, row.failSize || row.failFill ? std::nullopt : std::optional<std::string>(row.text));
+        const int needed = static_cast<int>(row.text.size()) + 1;
+        EXPECT_EQ(sizes, row.failSize ? std::vector<int>{0} : (std::vector<int>{0, needed}));
+    }
 }
 
 TEST(FormKeys, TabEscapeAndEnterAsOnAFormWithoutDefaultOrCancelButton) {

@@ -14,6 +14,7 @@
 #include "selftest/ControlLogBox.h"
 #include "runtime/win32/forms/TextBoxControl.h"
 #include "runtime/win32/TextConversion.h"
+#include "runtime/win32/Win32DateTimeText.h"
 #include "runtime/win32/Win32TextFileAppender.h"
 #include "wine/WineTestSupport.h"
 
@@ -76,6 +77,31 @@ TEST(Win32Services, LogHeldByAnotherWriterStillReachesTheBox) {
     EXPECT_EQ(self.text1.text, "first\r\nsecond");
     EXPECT_EQ(ReadBytes(log), "second\r\n");
     RemoveFile(log);
+}
+
+// One of the user's regional settings, changed for one test and put back after it.
+class UserLocaleSetting {
+public:
+    UserLocaleSetting(LCTYPE type, const std::wstring& value) : type_(type) {
+        wchar_t old[128] = L"";
+        GetLocaleInfoW(LOCALE_USER_DEFAULT, type, old, 128);
+        old_ = old;
+        EXPECT_TRUE(SetLocaleInfoW(LOCALE_USER_DEFAULT, type, value.c_str()));
+    }
+    ~UserLocaleSetting() { SetLocaleInfoW(LOCALE_USER_DEFAULT, type_, old_.c_str()); }
+
+private:
+    LCTYPE type_;
+    std::wstring old_;
+};
+
+TEST(Win32Services, TimeTextOfAUserFormatFarPast128Characters) {
+    // Morning and afternoon alike: a 40-character designator, six times over.
+    const std::wstring designator = L"Velkorin's own designator, 40 chars long";
+    UserLocaleSetting am(LOCALE_S1159, designator), pm(LOCALE_S2359, designator);
+    UserLocaleSetting format(LOCALE_STIMEFORMAT, L"tt tt tt tt tt tt");
+    const std::string one = win32::WideToUtf8(designator);
+    EXPECT_EQ(win32::Win32DateTimeText().TimeText(), one + " " + one + " " + one + " " + one + " " + one + " " + one);
 }
 
 TEST(Win32Services, NumbersReadAndWrittenByTheSystemsCRuntime) {

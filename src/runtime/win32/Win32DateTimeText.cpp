@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include "runtime/AnsweredSizeText.h"
 #include "runtime/win32/ComFailure.h"
 #include "runtime/win32/TextConversion.h"
 
@@ -13,10 +14,11 @@ template <class Format>
 std::string FormatNow(Format format) {
     SYSTEMTIME now;
     GetLocalTime(&now);
-    wchar_t text[128];
-    int length = format(&now, text, static_cast<int>(sizeof text / sizeof text[0]));
-    if (length <= 0) throw FailureFromLastError();
-    return WideToUtf8(text, length - 1);  // the count includes the terminating null
+    // One moment for both calls, so the text filled is the one whose size was asked.
+    const auto text =
+        TextOfAnsweredSize<wchar_t>([&](wchar_t* buffer, int size) { return format(&now, buffer, size); });
+    if (!text) throw FailureFromLastError();
+    return WideToUtf8(*text);
 }
 
 }  // namespace
