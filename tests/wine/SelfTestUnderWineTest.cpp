@@ -135,18 +135,22 @@ TEST_F(StandInComponents, EmptyDescriptionEndsTheLineWithTheSeparator) {
 }
 
 TEST_F(StandInComponents, CodeReturnedDirectlyTakesTheComponentsTextOnlyWhereItOffersOne) {
+    const std::string locked = "Table 'test' is exclusively locked by user 'Admin'.";
     const std::string systemText = win32::FailureFromHresult(E_FAIL).Description();
     struct Row {
         const wchar_t* delivery;
-        std::string description;
-    } const rows[] = {{L"errorinfo:", "Table 'test' is exclusively locked by user 'Admin'."}, {L"bare:", systemText}};
+        const wchar_t* code;
+        std::string line;  // the control facility's code shows its low word, as it does through an exception
+    } const rows[] = {{L"errorinfo:", L"0x80004005", "-2147467259 - " + locked},
+                      {L"bare:", L"0x80004005", "-2147467259 - " + systemText},
+                      {L"errorinfo:", L"0x800A0BF2", "3058 - " + locked},
+                      {L"bare:", L"0x800A0BF2", "3058 - Automation error 0x800A0BF2"}};
     for (const Row& row : rows) {
-        SCOPED_TRACE(win32::WideToUtf8(row.delivery));
-        standIn.Fail(std::wstring(row.delivery) + L"DAO.Database.OpenRecordset", L"0x80004005",
+        SCOPED_TRACE(win32::WideToUtf8(std::wstring(row.delivery) + row.code));
+        standIn.Fail(std::wstring(row.delivery) + L"DAO.Database.OpenRecordset", row.code,
                      L"Table 'test' is exclusively locked by user 'Admin'.");
         self.run.Command1_Click();
-        ExpectTranscriptAfterHeader(
-            Concat({QueryFails("DAO", "-2147467259 - " + row.description), kAdoSuccess, kEnd}));
+        ExpectTranscriptAfterHeader(Concat({QueryFails("DAO", row.line), kAdoSuccess, kEnd}));
         RemoveFile(AppFile(L"log.txt"));
     }
 }

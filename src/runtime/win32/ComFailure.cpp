@@ -26,7 +26,9 @@ Failure FailureFromHresult(HRESULT hr) {
     if (hr == DISP_E_UNKNOWNNAME || hr == DISP_E_MEMBERNOTFOUND) return Failure::NoSuchMember();
     std::string text = SystemMessageText(code);
     if (text.empty()) text = FallbackComErrorText(code);
-    return Failure(static_cast<int32_t>(code), text);
+    // A component's own number in the control facility reads the same whether it came through an
+    // exception or straight back from the call.
+    return Failure(FailureNumberFromCode(code), text);
 }
 
 Failure FailureFromCall(IUnknown* object, REFIID iid, HRESULT hr) {

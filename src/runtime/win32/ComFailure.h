@@ -12,8 +12,9 @@ namespace velkorin::win32 {
 // The system's own message text for a code, trailing line ends removed; empty when it has none.
 std::string SystemMessageText(DWORD code);
 
-// A failing HRESULT that no component explained: its signed value and the system's text for it,
-// or our own short text where the system has none.
+// A failing HRESULT that no component explained: its number (FailureNumberFromCode: the low word in
+// the control facility, the signed value otherwise) and the system's text for it, or our own short
+// text where the system has none.
 Failure FailureFromHresult(HRESULT hr);
 
 // A failing HRESULT that an object returned directly from a call on interface iid. When the object
