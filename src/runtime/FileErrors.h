@@ -7,7 +7,7 @@
 namespace velkorin {
 
 // The system error codes that file operations report and that the runtime tells apart, under the
-// platform's names (checked against the SDK's in the Win32 layer).
+// platform's names (checked against the SDK's in runtime/win32/FileErrorsCheck.cpp).
 namespace system_error {
 constexpr uint32_t kFileNotFound = 2;       // ERROR_FILE_NOT_FOUND
 constexpr uint32_t kPathNotFound = 3;       // ERROR_PATH_NOT_FOUND
