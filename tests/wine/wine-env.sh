@@ -1,4 +1,22 @@
 # Shared by the scripts that run our programs under Wine (sourced, not run).
+
+# No step fails without a word: under `set -e` a failing command would end the script silently, so
+# every such failure (in functions and command substitutions too) names the command, its exit code
+# and where it stood, outermost call first.
+wine_step_failed() {
+    local status=$1 command=$2 i where=
+    [ "$BASH_SUBSHELL" -eq 0 ] || return 0  # the command substitution's caller reports it
+    for ((i = ${#BASH_SOURCE[@]} - 1; i >= 1; i--)); do
+        where+="${where:+ > }${BASH_SOURCE[i]##*/}:${BASH_LINENO[i - 1]}"
+        [ "${FUNCNAME[i]}" = main ] || where+=" (${FUNCNAME[i]})"
+    done
+    # A function that failed shows as its own last command: the call as written says more.
+    case $command in return*) command=$(sed -n "${BASH_LINENO[0]}s/^ *//p" "${BASH_SOURCE[1]}") ;; esac
+    echo "FAILED with exit code $status at $where: $command" >&2
+}
+set -E
+trap 'wine_step_failed $? "$BASH_COMMAND"' ERR
+
 export WINEDEBUG=${WINEDEBUG:--all}
 export WINEARCH=win64
 # No Mono or Gecko installer dialogs while a prefix is made.
@@ -14,6 +32,16 @@ readonly STANDIN_CLASSES=(
     "{00000535-0000-0010-8000-00AA006D2EA4}"  # ADO Recordset
 )
 
+# The registry tool, quiet while it works; when it fails, what it said and its exit code.
+wine_reg() {
+    local out status=0
+    out=$("$WINE" reg "$@" 2>&1) || status=$?
+    [ $status -eq 0 ] ||
+        echo "reg $* failed with exit code $status: ${out:-no output, the process ended before reg said anything}" |
+        tr -d '\r' >&2
+    return $status
+}
+
 wine_prefix_init() {
     export WINEPREFIX=$1
     if [ ! -f "$WINEPREFIX/system.reg" ]; then
@@ -28,8 +56,8 @@ standin_register() {
     local dll
     dll=$("$WINE" winepath -w "$1" 2>/dev/null)
     for clsid in "${STANDIN_CLASSES[@]}"; do
-        "$WINE" reg add "HKLM\\Software\\Classes\\CLSID\\$clsid\\InprocServer32" /ve /d "$dll" /f >/dev/null 2>&1
-        "$WINE" reg add "HKLM\\Software\\Classes\\CLSID\\$clsid\\InprocServer32" /v ThreadingModel /d Apartment /f >/dev/null 2>&1
+        wine_reg add "HKLM\\Software\\Classes\\CLSID\\$clsid\\InprocServer32" /ve /d "$dll" /f
+        wine_reg add "HKLM\\Software\\Classes\\CLSID\\$clsid\\InprocServer32" /v ThreadingModel /d Apartment /f
     done
 }
 
@@ -46,11 +74,11 @@ standin_unregister() {
 wine_theme() {
     local key='HKCU\Software\Microsoft\Windows\CurrentVersion\ThemeManager'
     if [ "$1" = light ]; then
-        "$WINE" reg add "$key" /v ThemeActive /t REG_SZ /d 1 /f >/dev/null 2>&1
-        "$WINE" reg add "$key" /v DllName /t REG_SZ /d 'C:\windows\resources\themes\light\light.msstyles' /f >/dev/null 2>&1
-        "$WINE" reg add "$key" /v ColorName /t REG_SZ /d Blue /f >/dev/null 2>&1
-        "$WINE" reg add "$key" /v SizeName /t REG_SZ /d NormalSize /f >/dev/null 2>&1
+        wine_reg add "$key" /v ThemeActive /t REG_SZ /d 1 /f
+        wine_reg add "$key" /v DllName /t REG_SZ /d 'C:\windows\resources\themes\light\light.msstyles' /f
+        wine_reg add "$key" /v ColorName /t REG_SZ /d Blue /f
+        wine_reg add "$key" /v SizeName /t REG_SZ /d NormalSize /f
     else
-        "$WINE" reg add "$key" /v ThemeActive /t REG_SZ /d 0 /f >/dev/null 2>&1
+        wine_reg add "$key" /v ThemeActive /t REG_SZ /d 0 /f
     fi
 }
