@@ -18,6 +18,8 @@ source "$here/wine-env.sh"
 source "$here/wine32-env.sh"
 wine32_install
 wine32_wow64_prefix_init "$build/wineprefix-wow64"
+wine_server_keep
+trap wine_server_stop EXIT
 # A system the product must run on. Every process of the prefix reads it: the 64-bit driver too
 # gets 5.1 (Wine 8 does not turn it into XP x64's 5.2) and works the same.
 wine32_windows_version winxp
@@ -58,7 +60,7 @@ export E2E_DEADLINE_MS=${E2E_DEADLINE_MS:-600000}
 output="$work/smoke.txt"
 "$WINE" "$work/velkorin_e2e.exe" --smoke "$("$WINE" winepath -w "$folder" 2>/dev/null)" >"$output" 2>&1 &
 driver_pid=$!
-trap 'kill $driver_pid 2>/dev/null; standin32 restore; "$WINESERVER" -k 2>/dev/null || true' EXIT
+trap 'kill $driver_pid 2>/dev/null; standin32 restore; wine_server_stop' EXIT
 
 # Between the two runs: the stand-in components take the place of the machine's own.
 until grep -q '^waiting for the stand-in' "$output" 2>/dev/null; do
@@ -71,9 +73,8 @@ if grep -q '^waiting for the stand-in' "$output"; then
 fi
 status=0
 wait $driver_pid || status=$?
-trap - EXIT
+trap wine_server_stop EXIT
 standin32 restore
-"$WINESERVER" -w || true
 tr -d '\r' <"$output" >"$output.lf"
 cat "$output.lf"
 

@@ -12,6 +12,8 @@ fi
 build=$(realpath "$1") exe=$2 standin=$3 fixtures=$4 planted=$5
 source "$(dirname "$0")/wine-env.sh"
 wine_prefix_init "$build/wineprefix"
+wine_server_keep
+trap wine_server_stop EXIT
 
 # The program folder of the checks: its name holds characters the ANSI code page cannot.
 app="$build/wine-app/Velkorin Prüfung 日本"
@@ -51,5 +53,4 @@ wine_theme none
 standin_register "$build/wine-app/standin_components.dll"
 run_group 'StandInComponents.*'
 standin_unregister
-"$WINESERVER" -w || true
 exit $status

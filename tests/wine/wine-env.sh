@@ -42,6 +42,23 @@ wine_reg() {
     return $status
 }
 
+# One wineserver for the whole run, kept until wine_server_stop. Left to itself, the server of a
+# prefix begins to shut down the moment its last program ends: it tells Wine's own processes to
+# go and exits a few seconds later, and a program started in that moment (the next step's reg, the
+# next group of checks) joins the server that is going away and dies with it, with exit code 1 and
+# no message. Each script starts its server here, so no step ever starts during a shutdown.
+wine_server_keep() {
+    "$WINESERVER" -k >/dev/null 2>&1 || true  # one left behind by a run that was killed
+    "$WINESERVER" -w
+    "$WINESERVER" -p </dev/null >/dev/null 2>&1  # persistent: it stays until it is told to go
+}
+
+# Ends the run's wineserver and waits until it has gone (and saved the registry).
+wine_server_stop() {
+    "$WINESERVER" -k >/dev/null 2>&1 || true
+    "$WINESERVER" -w || true
+}
+
 wine_prefix_init() {
     export WINEPREFIX=$1
     if [ ! -f "$WINEPREFIX/system.reg" ]; then

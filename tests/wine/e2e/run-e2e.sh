@@ -15,6 +15,8 @@ here=$(dirname "$0")
 source "$here/../wine-env.sh"
 source "$here/e2e-env.sh"
 wine_prefix_init "$build/wineprefix"
+wine_server_keep
+trap wine_server_stop EXIT
 
 work="$build/e2e-work"
 # A fault-matrix row that died half-way may have left its folder immutable: nothing could remove it.
@@ -32,7 +34,7 @@ cleanup() {
     clear_immutable
     standin_unregister
     url_recorder_unregister
-    "$WINESERVER" -w || true
+    wine_server_stop
 }
 trap cleanup EXIT
 

@@ -15,11 +15,12 @@ build=$(realpath "$1") window=$2 tests=$3
 here=$(dirname "$0")
 source "$here/../wine-env.sh"
 wine_prefix_init "$build/wineprefix"
+wine_server_keep
 
 # The window is checked under Wine's own Light visual style; the prefix goes back to the classic
 # look that the other tests expect, however this run ends.
+trap 'wine_theme none; wine_server_stop' EXIT
 wine_theme light
-trap 'wine_theme none; "$WINESERVER" -w || true' EXIT
 
 work="$build/themed-work"
 rm -rf "$work"
