@@ -99,29 +99,23 @@ TEST(Utf16Units, CountSurrogatePairsAsTwo) {
 
 TEST(AnsweredSizeText, TakesTheSizeThePlatformAsksForWhateverTheLength) {
     // As the platform's date and time functions do: no buffer answers the size, null included; a
-    // buffer too small, or a failure, answers 0.
+    // buffer too small, or a failure, answers 0. A row fails at no call (0), the size (1) or the fill (2).
     struct Row {
         std::string text;
-        bool failSize, failFill;
-    } const rows[] = {{"07/12/2026", false, false},
-                      {std::string(300, 'x'), false, false},  // a user format far past 128 characters
-                      {"", false, false},
-                      {"x", true, false},
-                      {"x", false, true}};
+        int failingCall;
+    } const rows[] = {{"07/12/2026", 0}, {std::string(300, 'x'), 0}, {"", 0}, {"x", 1}, {"x", 2}};
     for (const Row& row : rows) {
+        const int needed = static_cast<int>(row.text.size()) + 1;
         std::vector<int> sizes;
         const auto text = TextOfAnsweredSize<char>([&](char* buffer, int size) {
             sizes.push_back(size);
-            const int needed = static_cast<int>(row.text.size()) + 1;
-            if (!buffer) return row.failSize ? 0 : needed;
-            if (row.failFill || size < needed) return 0;
-            std::copy(row.text.c_str(), row.text.c_str() + needed, buffer);
+            if (static_cast<int>(sizes.size()) == row.failingCall || size < (buffer ? needed : 0)) return 0;
+            if (buffer) std::copy(row.text.c_str(), row.text.c_str() + needed, buffer);
             return needed;
         });
         SCOPED_TRACE(row.text.size());
-        EXPECT_EQ(text, row.failSize || row.failFill ? std::nullopt : std::optional<std::string>(row.text));
-        const int needed = static_cast<int>(row.text.size()) + 1;
-        EXPECT_EQ(sizes, row.failSize ? std::vector<int>{0} : (std::vector<int>{0, needed}));
+        EXPECT_EQ(text, row.failingCall ? std::nullopt : std::optional<std::string>(row.text));
+        EXPECT_EQ(sizes, row.failingCall == 1 ? std::vector<int>{0} : (std::vector<int>{0, needed}));
     }
 }
 
