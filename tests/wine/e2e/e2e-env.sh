@@ -9,8 +9,7 @@ url_recorder_register() {
     local exe scheme
     exe=$("$WINE" winepath -w "$1" 2>/dev/null)
     for scheme in http https; do
-        "$WINE" reg add "HKLM\\Software\\Classes\\$scheme\\shell\\open\\command" /ve /d "\"$exe\" \"%1\"" /f \
-            >/dev/null 2>&1
+        wine_reg add "HKLM\\Software\\Classes\\$scheme\\shell\\open\\command" /ve /d "\"$exe\" \"%1\"" /f
     done
 }
 
@@ -18,7 +17,7 @@ url_recorder_register() {
 url_recorder_unregister() {
     local scheme
     for scheme in http https; do
-        "$WINE" reg add "HKLM\\Software\\Classes\\$scheme\\shell\\open\\command" /ve \
-            /d "\"C:\\windows\\system32\\winebrowser.exe\" \"%1\"" /f >/dev/null 2>&1 || true
+        wine_reg add "HKLM\\Software\\Classes\\$scheme\\shell\\open\\command" /ve \
+            /d "\"C:\\windows\\system32\\winebrowser.exe\" \"%1\"" /f || true
     done
 }
