@@ -2,7 +2,11 @@
 
 #include <algorithm>
 
+#include <map>
+#include <set>
+
 #include "runtime/win32/ComFailure.h"
+#include "runtime/win32/forms/FormKeyboard.h"
 #include "runtime/win32/TextConversion.h"
 
 namespace velkorin::win32::forms {
@@ -90,6 +94,7 @@ Form::Form(const FormArgs& args)
 }
 
 Form::~Form() {
+    StopKeyboardRules(*this);
     // Windows first: their procedures may still reach the control objects while they go.
     if (hwnd_) DestroyWindow(hwnd_);
     if (icon_) DestroyIcon(icon_);
@@ -100,26 +105,30 @@ Value Form::Call(const std::string&, const std::vector<Value>&) { throw Failure:
 
 void Form::Show(int command) {
     ArrangeTabOrder();
+    ApplyKeyboardRules(*this);
     ShowWindow(hwnd_, command);
     UpdateWindow(hwnd_);
     if (HWND first = GetNextDlgTabItem(hwnd_, nullptr, FALSE)) SetFocus(first);
 }
 
-// Tab stops go in window order: the controls with a tab index first, in its order, each container's
-// children among themselves.
+// Tab stops go in window order: the controls with a tab index first, in its order. A container takes
+// its place among its siblings where the first of its controls comes, so that the tab order runs
+// into the frame and out again; each container's windows go after those already placed in it.
 void Form::ArrangeTabOrder() {
     std::stable_sort(tabOrder_.begin(), tabOrder_.end(),
                      [](const auto& a, const auto& b) { return a.first < b.first; });
-    HWND previous = HWND_TOP;
-    HWND container = nullptr;
+    std::map<HWND, HWND> lastPlaced;  // container, the last window placed in it
+    std::set<HWND> placed;
     for (const auto& entry : tabOrder_) {
-        const HWND parent = GetParent(entry.second);
-        if (parent != container) {
-            container = parent;
-            previous = HWND_TOP;
+        // The control, then each container it is in that has no place yet.
+        for (HWND window = entry.second; window && window != hwnd_ && placed.insert(window).second;
+             window = GetParent(window)) {
+            const HWND parent = GetParent(window);
+            auto last = lastPlaced.find(parent);
+            SetWindowPos(window, last != lastPlaced.end() ? last->second : HWND_TOP, 0, 0, 0, 0,
+                         SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+            lastPlaced[parent] = window;
         }
-        SetWindowPos(entry.second, previous, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-        previous = entry.second;
     }
 }
 
