@@ -329,6 +329,26 @@ TEST_F(FormsUnderWine, FramePaintsItsBorderAndCaptionForPrintClient) {
     EXPECT_GE(caption.left, 8);
 }
 
+LRESULT CALLBACK CountSysColorChange(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                                     DWORD_PTR count) {
+    if (message == WM_SYSCOLORCHANGE) ++*reinterpret_cast<int*>(count);
+    return DefSubclassProc(window, message, wParam, lParam);
+}
+
+TEST_F(FormsUnderWine, SysColorChangeReachesEveryControlWindow) {
+    auto frame = form->AddFrame(Placed(10, 10, 150, 100));
+    auto framed = form->AddButton(ButtonKind::Command, Placed(10, 20, 80, 30, button_style::kStandard, frame));
+    auto box = form->AddTextBox(Placed(170, 10, 100, 80));
+    const HWND windows[] = {frame->Hwnd(), framed->Hwnd(), box->Hwnd()};
+    int told[3] = {};
+    for (int i = 0; i < 3; ++i) ASSERT_TRUE(SetWindowSubclass(windows[i], &CountSysColorChange, 1, DWORD_PTR(&told[i])));
+    SendMessageW(form->Hwnd(), WM_SYSCOLORCHANGE, 0, 0);
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_EQ(told[i], 1) << "window " << i;
+        RemoveWindowSubclass(windows[i], &CountSysColorChange, 1);
+    }
+}
+
 // What a subclass of a control's window sees of its control object as the window goes.
 struct DestroyWatch {
     std::weak_ptr<FormControl> object;

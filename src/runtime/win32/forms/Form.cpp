@@ -51,6 +51,12 @@ DWORD LabelWindowStyle(int32_t alignment) {
     }
 }
 
+// Common controls 6 take new system colours only when told, and the system tells top-level windows alone.
+BOOL CALLBACK TellSysColorChange(HWND child, LPARAM) {
+    SendMessageW(child, WM_SYSCOLORCHANGE, 0, 0);
+    return TRUE;
+}
+
 HICON LoadFormIcon(HINSTANCE module, int id, int size) {
     if (!module || !id) return nullptr;
     return static_cast<HICON>(LoadImageW(module, MAKEINTRESOURCEW(id), IMAGE_ICON, size, size, 0));
@@ -264,6 +270,7 @@ LRESULT Form::HandleMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPara
         if (OnSetCursor(reinterpret_cast<HWND>(wParam), LOWORD(lParam))) return TRUE;
         break;
     case WM_SYSCOLORCHANGE:
+        EnumChildWindows(hwnd, &TellSysColorChange, 0);
         // System colours are read at each paint: paint everything again with the new ones.
         RedrawWindow(hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
         return 0;
