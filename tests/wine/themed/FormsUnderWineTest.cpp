@@ -1,7 +1,7 @@
 // The form runtime's controls on the real window system, in this process: their collection and
 // kinds, properties and failures, option groups and clicks routed through frames, the classic face
 // of the graphical style drawn through owner drawing, pictures, fonts, the keyboard (real key
-// input), and the order in which windows and control objects go.
+// input), and the order in which windows and control objects go, out of memory too.
 #include <gtest/gtest.h>
 #include <windows.h>
 #include <commctrl.h>
@@ -18,6 +18,7 @@
 #include "runtime/win32/forms/PictureLoading.h"
 #include "wine/themed/PixelRegions.h"
 #include "runtime/win32/TextConversion.h"
+#include "wine/themed/FailingAllocation.h"
 #include "wine/themed/ThemedWindowLayout.h"
 #include "wine/themed/ThemedWindowResources.h"
 
@@ -347,6 +348,27 @@ TEST_F(FormsUnderWine, SysColorChangeReachesEveryControlWindow) {
         EXPECT_EQ(told[i], 1) << "window " << i;
         RemoveWindowSubclass(windows[i], &CountSysColorChange, 1);
     }
+}
+
+// Out of memory at each allocation in turn while a form is made: none leaves its window behind,
+// whose messages would reach a freed object.
+TEST(FormsOutOfMemory, AFormThatCannotBeMadeLeavesNoWindow) {
+    FormArgs args;
+    args.name = "OutOfMemory";
+    int failed = 0;
+    for (long allocation = 0; allocation < 1000; ++allocation) {
+        std::shared_ptr<Form> made;
+        FailAllocationAfter(allocation);
+        try {
+            made = Form::Create(args);
+        } catch (...) {
+            ++failed;
+        }
+        FailAllocationAfter(-1);
+        if (made) break;
+        ASSERT_EQ(FindWindowW(L"VelkorinOutOfMemory", nullptr), nullptr) << "allocation " << allocation;
+    }
+    EXPECT_GT(failed, 0);
 }
 
 // What a subclass of a control's window sees of its control object as the window goes.

@@ -64,12 +64,18 @@ HICON LoadFormIcon(HINSTANCE module, int id, int size) {
 
 }  // namespace
 
-std::shared_ptr<Form> Form::Create(const FormArgs& args) { return std::shared_ptr<Form>(new Form(args)); }
+std::shared_ptr<Form> Form::Create(const FormArgs& args) {
+    std::shared_ptr<Form> form(new Form(args));
+    form->Open(args);  // when it fails, the form goes here and destroys the window it made
+    return form;
+}
 
 Form::Form(const FormArgs& args)
     : endLoopOnClose_(args.endLoopOnClose),
       font_(args.font ? args.font : FontObject::MessageFont()),
-      nextControlId_(kFirstControlId) {
+      nextControlId_(kFirstControlId) {}
+
+void Form::Open(const FormArgs& args) {
     const WideText className = ClassNameFor(args.name);
     RegisterFormClass(className, &Form::WindowProc);
     FrameControl::RegisterWindowClass();

@@ -88,6 +88,8 @@ public:
 
 private:
     explicit Form(const FormArgs& args);
+    // The window and the form's own properties. A failure leaves the window to the destructor.
+    void Open(const FormArgs& args);
     static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT HandleMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 
