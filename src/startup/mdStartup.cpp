@@ -15,7 +15,6 @@ void Main(Application& app) {
     err.Step([&] {
         if (!app.frmMain) app.frmMain = std::make_unique<FrmMain>(app.instance, app.runtime, app.theme, app.slots);
         app.frmMain->Show();
-        app.eventLoop.SetKeyboardForm(app.frmMain->Hwnd());
     });
 }
 

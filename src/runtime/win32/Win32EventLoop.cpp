@@ -2,8 +2,6 @@
 
 #include <windows.h>
 
-#include "runtime/win32/FormKeyboard.h"
-
 namespace velkorin::win32 {
 
 void Win32EventLoop::DoEvents() {
@@ -28,7 +26,6 @@ int Win32EventLoop::RunUntilQuit() {
 }
 
 void Win32EventLoop::Dispatch(MSG& msg) {
-    if (HandleFormKey(form_, msg)) return;
     TranslateMessage(&msg);
     DispatchMessageW(&msg);
 }

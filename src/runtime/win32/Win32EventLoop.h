@@ -13,12 +13,9 @@ public:
     void DoEvents() override;
     // Dispatches until the quit request; returns its exit code.
     int RunUntilQuit();
-    // The form whose keyboard rules (Tab, Escape, Enter) apply to its keys, in both loops.
-    void SetKeyboardForm(HWND form) { form_ = form; }
 
 private:
     void Dispatch(MSG& msg);
-    HWND form_ = nullptr;
 };
 
 }  // namespace velkorin::win32

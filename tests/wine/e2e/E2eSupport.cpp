@@ -114,12 +114,45 @@ RECT RectInParent(HWND child) {
     return rect;
 }
 
-void PostClick(HWND control) {
+POINT CentreOf(HWND control) {
     RECT client = {};
     GetClientRect(control, &client);
-    const LPARAM centre = MAKELPARAM(client.right / 2, client.bottom / 2);
-    PostMessageW(control, WM_LBUTTONDOWN, MK_LBUTTON, centre);
-    PostMessageW(control, WM_LBUTTONUP, 0, centre);
+    return {client.right / 2, client.bottom / 2};
+}
+
+void PostPress(HWND control) {
+    const POINT centre = CentreOf(control);
+    PostMessageW(control, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(centre.x, centre.y));
+}
+
+void PostRelease(HWND control, POINT at) {
+    PostMessageW(control, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(at.x, at.y));
+    PostMessageW(control, WM_LBUTTONUP, 0, MAKELPARAM(at.x, at.y));
+}
+
+void PostClick(HWND control) {
+    PostPress(control);
+    PostRelease(control, CentreOf(control));
+}
+
+namespace {
+
+INPUT Key(WORD key, bool up) {
+    INPUT input = {};
+    input.type = INPUT_KEYBOARD;
+    input.ki.wVk = key;
+    input.ki.wScan = static_cast<WORD>(MapVirtualKeyW(key, MAPVK_VK_TO_VSC));
+    input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+    return input;
+}
+
+}  // namespace
+
+void Press(const Chord& chord) {
+    std::vector<INPUT> inputs;
+    for (WORD key : chord) inputs.push_back(Key(key, false));
+    for (auto key = chord.rbegin(); key != chord.rend(); ++key) inputs.push_back(Key(*key, true));
+    SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
 }
 
 bool PostedMessagesHandled(HWND edit) {

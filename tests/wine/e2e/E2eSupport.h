@@ -69,8 +69,15 @@ std::vector<HWND> VisibleTopLevelWindows(DWORD processId);
 std::optional<std::wstring> WindowText(HWND hwnd);
 // A child window's rectangle in its parent's client coordinates.
 RECT RectInParent(HWND child);
-// A left click at the centre of the control, as the mouse would send it.
+// The left button on a control as the mouse would send it: a press at its centre; a release at `at`
+// (client coordinates, outside it when the pointer has moved off); both at the centre, a click.
+void PostPress(HWND control);
+void PostRelease(HWND control, POINT at);
 void PostClick(HWND control);
+POINT CentreOf(HWND control);
+// Real key input, delivered to whatever has the focus: the keys pressed in order, released in reverse.
+using Chord = std::vector<WORD>;
+void Press(const Chord& chord);
 // Returns once the thread of the window has handled every message posted to it before this call.
 bool PostedMessagesHandled(HWND edit);
 

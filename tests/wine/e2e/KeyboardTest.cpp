@@ -8,8 +8,6 @@
 namespace velkorin::e2e {
 namespace {
 
-using Chord = std::vector<WORD>;  // keys pressed in order, released in reverse
-
 struct KeyRow {
     const char* name;
     std::vector<Chord> keys;  // pressed with the focus where the window opens it: on Start Test
@@ -31,22 +29,6 @@ const KeyRow kRows[] = {
     {"EnterOnStartTestRunsOnce", {{VK_RETURN}, {VK_TAB}}, kText1Id, nullptr, 1},
     {"AltF4Closes", {{VK_MENU, VK_F4}}, 0, nullptr, 0},
 };
-
-INPUT Key(WORD key, bool up) {
-    INPUT input = {};
-    input.type = INPUT_KEYBOARD;
-    input.ki.wVk = key;
-    input.ki.wScan = static_cast<WORD>(MapVirtualKeyW(key, MAPVK_VK_TO_VSC));
-    input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
-    return input;
-}
-
-void Press(const Chord& chord) {
-    std::vector<INPUT> inputs;
-    for (WORD key : chord) inputs.push_back(Key(key, false));
-    for (auto key = chord.rbegin(); key != chord.rend(); ++key) inputs.push_back(Key(*key, true));
-    SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
-}
 
 class Keyboard : public VelkorinTest, public ::testing::WithParamInterface<KeyRow> {
 protected:

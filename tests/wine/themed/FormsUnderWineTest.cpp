@@ -1,7 +1,7 @@
 // The form runtime's controls on the real window system, in this process: their collection and
 // kinds, properties and failures, option groups and clicks routed through frames, the classic face
-// of the graphical style drawn through owner drawing, pictures, fonts, and the order in which
-// windows and control objects go.
+// of the graphical style drawn through owner drawing, pictures, fonts, the keyboard (real key
+// input), and the order in which windows and control objects go, out of memory too.
 #include <gtest/gtest.h>
 #include <windows.h>
 #include <commctrl.h>
@@ -10,6 +10,7 @@
 #include <string>
 
 #include "fakes/FailureNumber.h"
+#include "wine/e2e/E2eSupport.h"
 #include "runtime/win32/forms/DeviceContexts.h"
 #include "runtime/win32/forms/Form.h"
 #include "runtime/win32/forms/OleColor.h"
@@ -17,6 +18,7 @@
 #include "runtime/win32/forms/PictureLoading.h"
 #include "wine/themed/PixelRegions.h"
 #include "runtime/win32/TextConversion.h"
+#include "wine/themed/FailingAllocation.h"
 #include "wine/themed/ThemedWindowLayout.h"
 #include "wine/themed/ThemedWindowResources.h"
 
@@ -191,12 +193,18 @@ TEST_F(FormsUnderWine, ClickOnACheckBoxInAFrameTogglesItAndRaisesClick) {
 TEST_F(FormsUnderWine, CommandButtonValueIsTrueOnlyWhileItsClickRuns) {
     auto button = form->AddButton(ButtonKind::Command, Placed(10, 10, 80, 30));
     std::vector<bool> seen;
-    button->SetClickHandler([&] { seen.push_back(button->Get("Value").AsBoolean()); });
+    button->SetClickHandler([&] {
+        seen.push_back(button->Get("Value").AsBoolean());
+        if (seen.size() == 1) {
+            button->Put("Value", Value(true));  // a click inside the click
+            seen.push_back(button->Get("Value").AsBoolean());  // the outer one still runs
+        }
+    });
     Show();
     SendMessageW(button->Hwnd(), BM_CLICK, 0, 0);
     button->Put("Value", Value(true));  // setting it clicks
     button->Put("Value", Value(false));  // and clearing it does nothing
-    EXPECT_EQ(seen, (std::vector<bool>{true, true}));
+    EXPECT_EQ(seen, (std::vector<bool>{true, true, true, true}));
     EXPECT_FALSE(button->Get("Value").AsBoolean());
 }
 
@@ -320,6 +328,47 @@ TEST_F(FormsUnderWine, FramePaintsItsBorderAndCaptionForPrintClient) {
     const PixelBox caption = BoxWhere(printed.Pixels(), {0, 0, 150, 20}, IsDark);
     EXPECT_FALSE(caption.Empty());
     EXPECT_GE(caption.left, 8);
+}
+
+LRESULT CALLBACK CountSysColorChange(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                                     DWORD_PTR count) {
+    if (message == WM_SYSCOLORCHANGE) ++*reinterpret_cast<int*>(count);
+    return DefSubclassProc(window, message, wParam, lParam);
+}
+
+TEST_F(FormsUnderWine, SysColorChangeReachesEveryControlWindow) {
+    auto frame = form->AddFrame(Placed(10, 10, 150, 100));
+    auto framed = form->AddButton(ButtonKind::Command, Placed(10, 20, 80, 30, button_style::kStandard, frame));
+    auto box = form->AddTextBox(Placed(170, 10, 100, 80));
+    const HWND windows[] = {frame->Hwnd(), framed->Hwnd(), box->Hwnd()};
+    int told[3] = {};
+    for (int i = 0; i < 3; ++i) ASSERT_TRUE(SetWindowSubclass(windows[i], &CountSysColorChange, 1, DWORD_PTR(&told[i])));
+    SendMessageW(form->Hwnd(), WM_SYSCOLORCHANGE, 0, 0);
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_EQ(told[i], 1) << "window " << i;
+        RemoveWindowSubclass(windows[i], &CountSysColorChange, 1);
+    }
+}
+
+// Out of memory at each allocation in turn while a form is made: none leaves its window behind,
+// whose messages would reach a freed object.
+TEST(FormsOutOfMemory, AFormThatCannotBeMadeLeavesNoWindow) {
+    FormArgs args;
+    args.name = "OutOfMemory";
+    int failed = 0;
+    for (long allocation = 0; allocation < 1000; ++allocation) {
+        std::shared_ptr<Form> made;
+        FailAllocationAfter(allocation);
+        try {
+            made = Form::Create(args);
+        } catch (...) {
+            ++failed;
+        }
+        FailAllocationAfter(-1);
+        if (made) break;
+        ASSERT_EQ(FindWindowW(L"VelkorinOutOfMemory", nullptr), nullptr) << "allocation " << allocation;
+    }
+    EXPECT_GT(failed, 0);
 }
 
 // What a subclass of a control's window sees of its control object as the window goes.
@@ -516,6 +565,78 @@ TEST_F(FormsUnderWine, TextBoxLabelAndImageByNameWithTheirEventsPointersAndTabOr
     EXPECT_EQ(GetFocus(), later->Hwnd()) << "the label has the lowest tab index but takes no focus";
     EXPECT_EQ(GetNextDlgTabItem(ordered->Hwnd(), later->Hwnd(), FALSE), earlier->Hwnd());
 }
+
+// Keys on a form with three tab stops: a graphical command button (tab index 0), a standard one in
+// a frame made before both (1) and a multi-line text box (2), the box made first.
+struct KeyRow {
+    const char* name;
+    int defaultStop;  // the button that is the form's default; -1 none
+    int start;        // the stop with the focus before the keys
+    std::vector<e2e::Chord> keys;
+    std::vector<int> focus;  // the stop with the focus after each chord
+    int clicks[2];           // of the two buttons
+    const wchar_t* box;
+};
+
+const KeyRow kKeyRows[] = {
+    {"TabRunsIntoTheFrameOutAndAround", -1, 0, {{VK_TAB}, {VK_TAB}, {VK_TAB}}, {1, 2, 0}, {0, 0}, L""},
+    {"ShiftTabRunsBack", -1, 0, {{VK_SHIFT, VK_TAB}, {VK_SHIFT, VK_TAB}, {VK_SHIFT, VK_TAB}}, {2, 1, 0}, {0, 0}, L""},
+    {"EnterClicksAFocusedGraphicalButton", -1, 0, {{VK_RETURN}}, {0}, {1, 0}, L""},
+    {"EnterInTheBoxClicksTheDefault", 1, 2, {{VK_RETURN}}, {2}, {0, 1}, L""},
+    {"EnterOnAnotherButtonClicksThatOne", 1, 0, {{VK_RETURN}}, {0}, {1, 0}, L""},
+    {"CtrlEnterInTheBoxTypesANewLine", 1, 2, {{VK_CONTROL, VK_RETURN}, {'X'}}, {2, 2}, {0, 0}, L"\r\nx"},
+};
+
+void PrintTo(const KeyRow& row, std::ostream* out) { *out << row.name; }
+
+class FormKeys : public FormsUnderWine, public ::testing::WithParamInterface<KeyRow> {
+protected:
+    // Lets this thread's loop take every message waiting, the keys just pressed among them.
+    static bool Settle() {
+        return e2e::WaitFor([] {
+            MSG msg;
+            while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+                TranslateMessage(&msg);
+                DispatchMessageW(&msg);
+            }
+            return HIWORD(GetQueueStatus(QS_ALLINPUT)) == 0;
+        });
+    }
+};
+
+TEST_P(FormKeys, KeyGoesWhereTheFormSendsIt) {
+    const KeyRow& row = GetParam();
+    ControlArgs boxArgs = Placed(170, 10, 100, 80), graphical = Placed(10, 10, 80, 30, button_style::kGraphical);
+    boxArgs.tabIndex = 2;
+    graphical.tabIndex = 0;
+    auto box = form->AddTextBox(boxArgs);
+    auto frame = form->AddFrame(Placed(10, 60, 150, 70));
+    ControlArgs framed = Placed(10, 20, 80, 30, button_style::kStandard, frame);
+    framed.tabIndex = 1;
+    auto first = form->AddButton(ButtonKind::Command, graphical);
+    auto second = form->AddButton(ButtonKind::Command, framed);
+    const HWND stops[] = {first->Hwnd(), second->Hwnd(), box->Hwnd()};
+    int clicks[2] = {};
+    first->SetClickHandler([&] { ++clicks[0]; });
+    second->SetClickHandler([&] { ++clicks[1]; });
+    if (row.defaultStop >= 0) (row.defaultStop ? second : first)->Put("Default", Value(true));
+    Show();
+    SetForegroundWindow(form->Hwnd());
+    ASSERT_TRUE(e2e::WaitFor([&] { return GetForegroundWindow() == form->Hwnd(); })) << "keys would go elsewhere";
+    ASSERT_EQ(GetFocus(), stops[0]) << "the first tab stop has the focus when the form shows";
+    SetFocus(stops[row.start]);
+    for (size_t i = 0; i < row.keys.size(); ++i) {
+        e2e::Press(row.keys[i]);
+        ASSERT_TRUE(Settle());
+        EXPECT_EQ(GetFocus(), stops[row.focus[i]]) << "after chord " << i;
+    }
+    EXPECT_EQ(clicks[0], row.clicks[0]);
+    EXPECT_EQ(clicks[1], row.clicks[1]);
+    EXPECT_EQ(box->Get("Text").AsText(), win32::WideToUtf8(row.box));
+}
+
+INSTANTIATE_TEST_SUITE_P(Wine, FormKeys, ::testing::ValuesIn(kKeyRows),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
 }  // namespace velkorin::themed

@@ -1,6 +1,5 @@
 #include "runtime/win32/forms/ButtonControl.h"
 
-#include "runtime/FlagScope.h"
 #include "runtime/win32/forms/ClassicButtonPainter.h"
 #include "runtime/win32/forms/FontObject.h"
 #include "runtime/win32/forms/Form.h"
@@ -12,6 +11,18 @@ namespace velkorin::win32::forms {
 
 namespace {
 
+// Counts a click for as long as it runs, however it ends.
+class RunningClick {
+public:
+    explicit RunningClick(int& count) : count_(count) { ++count_; }
+    ~RunningClick() { --count_; }
+    RunningClick(const RunningClick&) = delete;
+    RunningClick& operator=(const RunningClick&) = delete;
+
+private:
+    int& count_;
+};
+
 const char* KindId(ButtonKind kind) {
     switch (kind) {
     case ButtonKind::Command: return control_kind::kCommandButton;
@@ -20,7 +31,6 @@ const char* KindId(ButtonKind kind) {
     }
     return "";
 }
-
 
 }  // namespace
 
@@ -93,7 +103,7 @@ void ButtonControl::AddColorProperty(const char* name, int32_t& slot) {
 // check box's is 0 (clear) or 1 (set).
 Value ButtonControl::ReadValue() const {
     switch (kind_) {
-    case ButtonKind::Command: return Value(clicking_);
+    case ButtonKind::Command: return Value(clicksRunning_ > 0);
     case ButtonKind::Option: return Value(value_ != 0);
     case ButtonKind::Check: return Value(value_);
     }
@@ -154,7 +164,7 @@ bool ButtonControl::OnCommand(int notification) {
 
 // A command button's Value reads true while its Click runs.
 void ButtonControl::RaiseClickWithValue() {
-    FlagScope clicking(clicking_);
+    RunningClick running(clicksRunning_);
     RaiseClick();
 }
 

@@ -57,7 +57,7 @@ private:
     ObjectRef font_;
     ObjectRef picture_, downPicture_, disabledPicture_;
     int32_t value_ = 0;
-    bool clicking_ = false;
+    int clicksRunning_ = 0;  // a click raised inside another one ends first
     bool default_ = false;
     bool useMaskColor_ = false;
     int32_t maskColor_;

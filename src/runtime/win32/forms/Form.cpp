@@ -2,7 +2,11 @@
 
 #include <algorithm>
 
+#include <map>
+#include <set>
+
 #include "runtime/win32/ComFailure.h"
+#include "runtime/win32/forms/FormKeyboard.h"
 #include "runtime/win32/TextConversion.h"
 
 namespace velkorin::win32::forms {
@@ -47,6 +51,12 @@ DWORD LabelWindowStyle(int32_t alignment) {
     }
 }
 
+// Common controls 6 take new system colours only when told, and the system tells top-level windows alone.
+BOOL CALLBACK TellSysColorChange(HWND child, LPARAM) {
+    SendMessageW(child, WM_SYSCOLORCHANGE, 0, 0);
+    return TRUE;
+}
+
 HICON LoadFormIcon(HINSTANCE module, int id, int size) {
     if (!module || !id) return nullptr;
     return static_cast<HICON>(LoadImageW(module, MAKEINTRESOURCEW(id), IMAGE_ICON, size, size, 0));
@@ -54,12 +64,18 @@ HICON LoadFormIcon(HINSTANCE module, int id, int size) {
 
 }  // namespace
 
-std::shared_ptr<Form> Form::Create(const FormArgs& args) { return std::shared_ptr<Form>(new Form(args)); }
+std::shared_ptr<Form> Form::Create(const FormArgs& args) {
+    std::shared_ptr<Form> form(new Form(args));
+    form->Open(args);  // when it fails, the form goes here and destroys the window it made
+    return form;
+}
 
 Form::Form(const FormArgs& args)
     : endLoopOnClose_(args.endLoopOnClose),
       font_(args.font ? args.font : FontObject::MessageFont()),
-      nextControlId_(kFirstControlId) {
+      nextControlId_(kFirstControlId) {}
+
+void Form::Open(const FormArgs& args) {
     const WideText className = ClassNameFor(args.name);
     RegisterFormClass(className, &Form::WindowProc);
     FrameControl::RegisterWindowClass();
@@ -90,6 +106,7 @@ Form::Form(const FormArgs& args)
 }
 
 Form::~Form() {
+    StopKeyboardRules(*this);
     // Windows first: their procedures may still reach the control objects while they go.
     if (hwnd_) DestroyWindow(hwnd_);
     if (icon_) DestroyIcon(icon_);
@@ -100,26 +117,30 @@ Value Form::Call(const std::string&, const std::vector<Value>&) { throw Failure:
 
 void Form::Show(int command) {
     ArrangeTabOrder();
+    ApplyKeyboardRules(*this);
     ShowWindow(hwnd_, command);
     UpdateWindow(hwnd_);
     if (HWND first = GetNextDlgTabItem(hwnd_, nullptr, FALSE)) SetFocus(first);
 }
 
-// Tab stops go in window order: the controls with a tab index first, in its order, each container's
-// children among themselves.
+// Tab stops go in window order: the controls with a tab index first, in its order. A container takes
+// its place among its siblings where the first of its controls comes, so that the tab order runs
+// into the frame and out again; each container's windows go after those already placed in it.
 void Form::ArrangeTabOrder() {
     std::stable_sort(tabOrder_.begin(), tabOrder_.end(),
                      [](const auto& a, const auto& b) { return a.first < b.first; });
-    HWND previous = HWND_TOP;
-    HWND container = nullptr;
+    std::map<HWND, HWND> lastPlaced;  // container, the last window placed in it
+    std::set<HWND> placed;
     for (const auto& entry : tabOrder_) {
-        const HWND parent = GetParent(entry.second);
-        if (parent != container) {
-            container = parent;
-            previous = HWND_TOP;
+        // The control, then each container it is in that has no place yet.
+        for (HWND window = entry.second; window && window != hwnd_ && placed.insert(window).second;
+             window = GetParent(window)) {
+            const HWND parent = GetParent(window);
+            auto last = lastPlaced.find(parent);
+            SetWindowPos(window, last != lastPlaced.end() ? last->second : HWND_TOP, 0, 0, 0, 0,
+                         SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+            lastPlaced[parent] = window;
         }
-        SetWindowPos(entry.second, previous, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-        previous = entry.second;
     }
 }
 
@@ -255,6 +276,7 @@ LRESULT Form::HandleMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPara
         if (OnSetCursor(reinterpret_cast<HWND>(wParam), LOWORD(lParam))) return TRUE;
         break;
     case WM_SYSCOLORCHANGE:
+        EnumChildWindows(hwnd, &TellSysColorChange, 0);
         // System colours are read at each paint: paint everything again with the new ones.
         RedrawWindow(hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
         return 0;

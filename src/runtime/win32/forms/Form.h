@@ -71,9 +71,11 @@ public:
     std::shared_ptr<TextBoxControl> AddTextBox(const ControlArgs& args);
     std::shared_ptr<LabelControl> AddLabel(const ControlArgs& args, int32_t alignment = label_alignment::kLeft);
     std::shared_ptr<ImageControl> AddImage(const ControlArgs& args);
-    // Puts the controls that take the focus in the order of their tab indexes, shows the window and
-    // gives the focus to the first of them.
+    // Puts the controls that take the focus in the order of their tab indexes, applies the form's
+    // keyboard rules to its keys, shows the window and gives the focus to the first of them.
     void Show(int command = SW_SHOWNORMAL);
+    // The control object whose window `hwnd` is; nothing when there is none.
+    FormControlRef ControlOf(HWND hwnd) const;
 
     Value Get(const std::string& property) override { return properties_.Get(property); }
     void Put(const std::string& property, const Value& value) override { properties_.Put(property, value); }
@@ -86,6 +88,8 @@ public:
 
 private:
     explicit Form(const FormArgs& args);
+    // The window and the form's own properties. A failure leaves the window to the destructor.
+    void Open(const FormArgs& args);
     static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT HandleMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 
@@ -94,7 +98,6 @@ private:
     std::shared_ptr<Control> Keep(std::shared_ptr<Control> control, const ControlArgs& args);
     void ArrangeTabOrder();
     WindowedControl* WindowedOf(HWND hwnd) const;
-    FormControlRef ControlOf(HWND hwnd) const;
     void OnActivate(bool active);
     bool OnSetCursor(HWND over, int hitTest);
 

@@ -4,7 +4,7 @@
 
 namespace velkorin::win32::forms {
 
-ImageControl::ImageControl(HWND hwnd) : WindowedControl(hwnd, std::string()) {
+ImageControl::ImageControl(HWND hwnd) : WindowedControl(hwnd, std::string()), click_(hwnd, [this] { RaiseClick(); }) {
     AddHandleProperty();
     properties_.Add(
         "Picture", [this] { return Value(picture_); },
@@ -13,12 +13,6 @@ ImageControl::ImageControl(HWND hwnd) : WindowedControl(hwnd, std::string()) {
             InvalidateRect(Hwnd(), nullptr, TRUE);
         });
     AddPointerProperties();
-}
-
-bool ImageControl::OnCommand(int notification) {
-    if (notification != STN_CLICKED) return false;
-    RaiseClick();
-    return true;
 }
 
 bool ImageControl::OnDrawItem(const DRAWITEMSTRUCT& item) {

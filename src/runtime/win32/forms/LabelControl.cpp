@@ -10,7 +10,8 @@ LabelControl::LabelControl(HWND hwnd, int32_t alignment, ObjectRef font)
       alignment_(alignment),
       font_(std::move(font)),
       foreColor_(ole_color::kButtonText),
-      backColor_(ole_color::kButtonFace) {
+      backColor_(ole_color::kButtonFace),
+      click_(hwnd, [this] { RaiseClick(); }) {
     AddHandleProperty();
     AddCaptionProperty([this] {
         if (autoSize_) FitToCaption();
@@ -36,12 +37,6 @@ LabelControl::LabelControl(HWND hwnd, int32_t alignment, ObjectRef font)
             if (autoSize_) FitToCaption();
         });
     AddPointerProperties();
-}
-
-bool LabelControl::OnCommand(int notification) {
-    if (notification != STN_CLICKED) return false;
-    RaiseClick();
-    return true;
 }
 
 HBRUSH LabelControl::OnCtlColor(HDC dc) {

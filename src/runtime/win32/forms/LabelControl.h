@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "runtime/win32/GdiObject.h"
+#include "runtime/win32/forms/StaticClick.h"
 #include "runtime/win32/forms/WindowedControl.h"
 
 namespace velkorin::win32::forms {
@@ -16,12 +17,11 @@ constexpr int32_t kCenter = 2;
 // A label: a caption that takes no focus. "Caption"; "Alignment" (fixed once the label is made);
 // "ForeColor" and "BackColor" as OLE colours, a system colour followed whenever the label paints;
 // "AutoSize", which fits the label to its caption on one line in its font; "MousePointer" and
-// "MouseIcon"; "hWnd". A click runs its Click event.
+// "MouseIcon"; "hWnd". A click (press and release on it) runs its Click event.
 class LabelControl : public WindowedControl {
 public:
     LabelControl(HWND hwnd, int32_t alignment, ObjectRef font);
 
-    bool OnCommand(int notification) override;
     HBRUSH OnCtlColor(HDC dc) override;
 
 private:
@@ -34,6 +34,7 @@ private:
     int32_t backColor_;
     bool autoSize_ = false;
     GdiObject<HBRUSH> backBrush_;  // for a plain RGB back colour; system colours use the system's brush
+    StaticClick click_;
 };
 
 }  // namespace velkorin::win32::forms

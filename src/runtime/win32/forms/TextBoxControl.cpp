@@ -5,7 +5,7 @@
 
 namespace velkorin::win32::forms {
 
-TextBoxControl::TextBoxControl(HWND hwnd, bool multiLine) : WindowedControl(hwnd, std::string()) {
+TextBoxControl::TextBoxControl(HWND hwnd, bool multiLine) : WindowedControl(hwnd, std::string()), multiLine_(multiLine) {
     AddHandleProperty();
     AddEnabledProperty();
     properties_.Add("Text", [this] { return Value(ReadText()); }, [this](const Value& value) { WriteText(value.AsText()); });

@@ -16,12 +16,16 @@ class TextBoxControl : public WindowedControl {
 public:
     TextBoxControl(HWND hwnd, bool multiLine);
 
+    bool MultiLine() const { return multiLine_; }
+
 private:
     HWND Window() const;
     std::string ReadText() const;
     void WriteText(const std::string& text) const;
     void WriteSelStart(int32_t position) const;
     int32_t ReadSelStart() const;
+
+    bool multiLine_;
 };
 
 }  // namespace velkorin::win32::forms
