@@ -1,7 +1,6 @@
 #include "runtime/win32/forms/Form.h"
 
 #include <algorithm>
-
 #include <map>
 #include <set>
 
