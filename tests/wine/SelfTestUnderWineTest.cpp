@@ -5,7 +5,7 @@
 #include <algorithm>
 
 #include "runtime/win32/ComFailure.h"
-#include "fakes/ExpectedTranscript.h"
+#include "fakes/ExpectedCalls.h"
 #include "runtime/win32/TextConversion.h"
 #include "runtime/Utf16.h"
 #include "wine/WineTestSupport.h"
@@ -65,33 +65,6 @@ class StandInComponents : public SelfTestUnderWine {
 protected:
     StandIn standIn;
 };
-
-// What the full run sends: every argument with its type, through IDispatch as the components see it.
-Lines FullRunRecords(const std::string& db) {
-    const std::string query = "VT_BSTR \"SELECT * FROM test ORDER BY [ID]\"";
-    const std::string notGiven = "VT_ERROR 0x80020004";
-    return {
-        "create DAO.DBEngine",
-        "DAO.DBEngine.OpenDatabase(VT_BSTR \"" + db + "\", VT_BOOL false, VT_BOOL false, " + notGiven + ")",
-        "new DAO.Database",
-        "DAO.Database.OpenRecordset(" + query + ", " + notGiven + ", " + notGiven + ", " + notGiven + ")",
-        "new DAO.Recordset",
-        "DAO.Recordset.Close()",
-        "DAO.Database.Close()",
-        "release DAO.Recordset",
-        "release DAO.Database",
-        "create ADO.Connection",
-        "ADO.Connection.CursorLocation = VT_I4 3",
-        "ADO.Connection.ConnectionString = VT_BSTR \"Provider=Microsoft.Jet.OLEDB.4.0;Data Source=" + db + ";\"",
-        "ADO.Connection.Open(VT_BSTR \"\", VT_BSTR \"\", VT_BSTR \"\", VT_I4 -1)",
-        "create ADO.Recordset",
-        "ADO.Recordset.Open(" + query + ", VT_DISPATCH ADO.Connection, VT_I4 2, VT_I4 3, VT_I4 -1)",
-        "ADO.Recordset.Close()",
-        "ADO.Connection.Close()",
-        "release ADO.Recordset",
-        "release ADO.Connection",
-    };
-}
 
 // One run on real COM: how each kind of failure travels from a component to the transcript.
 struct RealComRow {
@@ -155,7 +128,7 @@ TEST_F(StandInComponents, EachRowsTranscriptShowsWhatTheComponentsSaid) {
         for (const std::string& line : row.body) body.push_back(Filled(line));
         ExpectTranscriptAfterHeader(fresh, body);
         if (row.fail || !row.database) continue;
-        EXPECT_EQ(standIn.Records(), FullRunRecords(Filled("{db}")));
+        EXPECT_EQ(standIn.Records(), FullRunCalls(Filled("{db}"), kVariantKinds));  // each argument as COM carried it
         std::printf("Transcript with the stand-in components:\n%s\n", fresh.text1.text.c_str());
     }
 }
