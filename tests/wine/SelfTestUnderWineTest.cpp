@@ -126,7 +126,7 @@ TEST_F(StandInComponents, EachRowsTranscriptShowsWhatTheComponentsSaid) {
         fresh.run.Command1_Click();
         Lines body;
         for (const std::string& line : row.body) body.push_back(Filled(line));
-        ExpectTranscriptAfterHeader(fresh, body);
+        wine::ExpectTranscriptAfterHeader(fresh, body);
         if (row.fail || !row.database) continue;
         EXPECT_EQ(standIn.Records(), FullRunCalls(Filled("{db}"), kVariantKinds));  // each argument as COM carried it
         std::printf("Transcript with the stand-in components:\n%s\n", fresh.text1.text.c_str());
