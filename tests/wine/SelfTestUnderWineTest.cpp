@@ -127,7 +127,7 @@ TEST_F(StandInComponents, EachRowsTranscriptShowsWhatTheComponentsSaid) {
         Lines body;
         for (const std::string& line : row.body) body.push_back(Filled(line));
         wine::ExpectTranscriptAfterHeader(fresh, body);
-        if (row.fail || !row.database) continue;
+        if (std::string(row.name) != "FullRun") continue;
         EXPECT_EQ(standIn.Records(), FullRunCalls(Filled("{db}"), kVariantKinds));  // each argument as COM carried it
         std::printf("Transcript with the stand-in components:\n%s\n", fresh.text1.text.c_str());
     }
