@@ -1,10 +1,6 @@
 #pragma once
 
-#include <map>
-#include <string>
-
-#include "common/CallTime.h"
-#include "xptheme/ThemePlatform.h"
+#include "paint/TimedThemePlatform.h"
 
 namespace velkorin::bench {
 
@@ -28,22 +24,31 @@ struct ResourceCounts {
     long long OpenThemes() const { return themesOpened - themesClosed; }
 };
 
-// The real platform table with a count of every object made and released through it, and the time
-// spent in each function. GetGuiResources answers 0 under Wine, so the module's own calls are what
-// is counted.
-class CountingThemePlatform : public ThemePlatform {
+// The real platform table, timed, with a count of every object made and released through it.
+// GetGuiResources answers 0 under Wine, so the module's own calls are what is counted.
+class CountingThemePlatform : public TimedThemePlatform {
 public:
-    explicit CountingThemePlatform(ThemePlatform& real) : real_(real) {}
+    using TimedThemePlatform::TimedThemePlatform;
 
     const ResourceCounts& Counts() const { return counts_; }
-    const std::map<std::string, CallTime>& Profile() const { return profile_; }
 
-    VELKORIN_THEME_PLATFORM_FUNCTIONS(VELKORIN_THEME_PLATFORM_OVERRIDE)
+    NativeHandle GetDC(NativeHandle window) override;
+    int32_t ReleaseDC(NativeHandle window, NativeHandle dc) override;
+    NativeHandle OpenThemeData(NativeHandle window, const std::string& classList) override;
+    int32_t CloseThemeData(NativeHandle theme) override;
+    NativeHandle GetThemeBackgroundRegion(NativeHandle theme, NativeHandle dc, int32_t part, int32_t state,
+                                          const PlatformRect& rect) override;
+    int32_t DrawThemeBackground(NativeHandle theme, NativeHandle dc, int32_t part, int32_t state,
+                                const PlatformRect& rect, const PlatformRect& clip) override;
+    NativeHandle CreateSolidBrush(uint32_t color) override;
+    NativeHandle CreateCompatibleDC(NativeHandle dc) override;
+    NativeHandle CreateCompatibleBitmap(NativeHandle dc, int32_t width, int32_t height) override;
+    bool DeleteObject(NativeHandle object) override;
+    bool DeleteDC(NativeHandle dc) override;
+    void OutputDebugStringA(const std::string& text) override;
 
 private:
-    ThemePlatform& real_;
     ResourceCounts counts_;
-    std::map<std::string, CallTime> profile_;
 };
 
 }  // namespace velkorin::bench

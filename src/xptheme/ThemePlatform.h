@@ -55,63 +55,59 @@ struct InitCommonControlsRecord {
     uint32_t dwICC = 0;
 };
 
-// Every platform function the visual-style module calls, named as the platform names them: return
-// type, name, parameters. One list, so that each table (the real one, a recording or counting one)
-// declares exactly the same set: VELKORIN_THEME_PLATFORM_FUNCTIONS(VELKORIN_THEME_PLATFORM_OVERRIDE).
+// Every platform function the visual-style module calls, named as the platform names them: the
+// library that exports it (as the binding tables name it), return type, name, parameters, and the
+// parameters' names. One list, so that each table (the real one, a recording or counting one)
+// declares exactly the same set: VELKORIN_THEME_PLATFORM_FUNCTIONS(VELKORIN_THEME_PLATFORM_OVERRIDE),
+// and a table that only passes calls on can be generated from it.
 #define VELKORIN_THEME_PLATFORM_FUNCTIONS(X) \
-    /* comctl32.dll */ \
-    X(int32_t, DllGetVersion, (DllVersionInfo& info)) \
-    X(bool, InitCommonControlsEx, (const InitCommonControlsRecord& record)) \
-    X(MessageResult, DefSubclassProc, (NativeHandle window, uint32_t message, MessageWParam wParam, MessageLParam lParam)) \
-    X(bool, SetWindowSubclass, (NativeHandle window, SubclassProcedure procedure, std::uintptr_t subclassId, std::uintptr_t referenceData)) \
-    /* user32 */ \
-    X(MessageResult, DefWindowProcA, (NativeHandle window, uint32_t message, MessageWParam wParam, MessageLParam lParam)) \
-    X(NativeHandle, GetPropA, (NativeHandle window, const std::string& name)) \
-    X(bool, SetPropA, (NativeHandle window, const std::string& name, NativeHandle value)) \
-    X(int32_t, IsWindowVisible, (NativeHandle window)) \
-    X(NativeHandle, GetDC, (NativeHandle window)) \
-    X(int32_t, ReleaseDC, (NativeHandle window, NativeHandle dc)) \
-    X(int32_t, FillRect, (NativeHandle dc, const PlatformRect& rect, NativeHandle brush)) \
+    X("comctl32.dll", int32_t, DllGetVersion, (DllVersionInfo& info), (info)) \
+    X("comctl32.dll", bool, InitCommonControlsEx, (const InitCommonControlsRecord& record), (record)) \
+    X("comctl32.dll", MessageResult, DefSubclassProc, (NativeHandle window, uint32_t message, MessageWParam wParam, MessageLParam lParam), (window, message, wParam, lParam)) \
+    X("comctl32.dll", bool, SetWindowSubclass, (NativeHandle window, SubclassProcedure procedure, std::uintptr_t subclassId, std::uintptr_t referenceData), (window, procedure, subclassId, referenceData)) \
+    X("user32", MessageResult, DefWindowProcA, (NativeHandle window, uint32_t message, MessageWParam wParam, MessageLParam lParam), (window, message, wParam, lParam)) \
+    X("user32", NativeHandle, GetPropA, (NativeHandle window, const std::string& name), (window, name)) \
+    X("user32", bool, SetPropA, (NativeHandle window, const std::string& name, NativeHandle value), (window, name, value)) \
+    X("user32", int32_t, IsWindowVisible, (NativeHandle window), (window)) \
+    X("user32", NativeHandle, GetDC, (NativeHandle window), (window)) \
+    X("user32", int32_t, ReleaseDC, (NativeHandle window, NativeHandle dc), (window, dc)) \
+    X("user32", int32_t, FillRect, (NativeHandle dc, const PlatformRect& rect, NativeHandle brush), (dc, rect, brush)) \
     /* DrawStateA with no brush and no callback, as the module always calls it. */ \
-    X(bool, DrawStateA, (NativeHandle dc, NativeHandle image, int32_t x, int32_t y, int32_t width, int32_t height, uint32_t flags)) \
-    X(MessageResult, SendMessageA, (NativeHandle window, uint32_t message, MessageWParam wParam, MessageLParam lParam)) \
-    X(NativeHandle, GetFocus, ()) \
-    X(NativeHandle, BeginPaint, (NativeHandle window, PaintRecord& record)) \
-    X(bool, EndPaint, (NativeHandle window, const PaintRecord& record)) \
-    X(bool, TrackMouseEvent, (const TrackMouseRecord& record)) \
-    X(bool, InvalidateRect, (NativeHandle window, const PlatformRect* rect, bool erase)) \
-    X(bool, ValidateRect, (NativeHandle window, const PlatformRect* rect)) \
-    X(bool, InvalidateRgn, (NativeHandle window, NativeHandle region, bool erase)) \
-    X(uint32_t, GetSysColor, (int32_t index)) \
-    X(PlatformRect, GetClientRect, (NativeHandle window)) \
-    X(int32_t, DrawFocusRect, (NativeHandle dc, const PlatformRect& rect)) \
+    X("user32", bool, DrawStateA, (NativeHandle dc, NativeHandle image, int32_t x, int32_t y, int32_t width, int32_t height, uint32_t flags), (dc, image, x, y, width, height, flags)) \
+    X("user32", MessageResult, SendMessageA, (NativeHandle window, uint32_t message, MessageWParam wParam, MessageLParam lParam), (window, message, wParam, lParam)) \
+    X("user32", NativeHandle, GetFocus, (), ()) \
+    X("user32", NativeHandle, BeginPaint, (NativeHandle window, PaintRecord& record), (window, record)) \
+    X("user32", bool, EndPaint, (NativeHandle window, const PaintRecord& record), (window, record)) \
+    X("user32", bool, TrackMouseEvent, (const TrackMouseRecord& record), (record)) \
+    X("user32", bool, InvalidateRect, (NativeHandle window, const PlatformRect* rect, bool erase), (window, rect, erase)) \
+    X("user32", bool, ValidateRect, (NativeHandle window, const PlatformRect* rect), (window, rect)) \
+    X("user32", bool, InvalidateRgn, (NativeHandle window, NativeHandle region, bool erase), (window, region, erase)) \
+    X("user32", uint32_t, GetSysColor, (int32_t index), (index)) \
+    X("user32", PlatformRect, GetClientRect, (NativeHandle window), (window)) \
+    X("user32", int32_t, DrawFocusRect, (NativeHandle dc, const PlatformRect& rect), (dc, rect)) \
     /* Text in UTF-8, passed on in the ANSI code page; the rectangle is written back as the platform does. */ \
-    X(int32_t, DrawTextA, (NativeHandle dc, const std::string& text, int32_t length, PlatformRect& rect, uint32_t format)) \
-    /* uxtheme (wide text) */ \
-    X(NativeHandle, OpenThemeData, (NativeHandle window, const std::string& classList)) \
-    X(int32_t, CloseThemeData, (NativeHandle theme)) \
-    X(NativeHandle, GetThemeBackgroundRegion, (NativeHandle theme, NativeHandle dc, int32_t part, int32_t state, const PlatformRect& rect)) \
-    X(int32_t, DrawThemeParentBackground, (NativeHandle window, NativeHandle dc, const PlatformRect& rect)) \
-    X(int32_t, DrawThemeBackground, (NativeHandle theme, NativeHandle dc, int32_t part, int32_t state, const PlatformRect& rect, const PlatformRect& clip)) \
-    X(PlatformRect, GetThemeBackgroundContentRect, (NativeHandle theme, NativeHandle dc, int32_t part, int32_t state, const PlatformRect& bounds)) \
-    X(int32_t, DrawThemeText, (NativeHandle theme, NativeHandle dc, int32_t part, int32_t state, const std::string& text, int32_t length, uint32_t flags, uint32_t flags2, const PlatformRect& rect)) \
-    /* gdi32 */ \
-    X(int32_t, ExtSelectClipRgn, (NativeHandle dc, NativeHandle region, int32_t mode)) \
-    X(NativeHandle, CreateSolidBrush, (uint32_t color)) \
-    X(NativeHandle, CreateCompatibleDC, (NativeHandle dc)) \
-    X(NativeHandle, CreateCompatibleBitmap, (NativeHandle dc, int32_t width, int32_t height)) \
-    X(NativeHandle, SelectObject, (NativeHandle dc, NativeHandle object)) \
-    X(bool, DeleteObject, (NativeHandle object)) \
-    X(bool, DeleteDC, (NativeHandle dc)) \
-    /* msimg32 */ \
-    X(bool, TransparentBlt, (NativeHandle destination, int32_t x, int32_t y, int32_t width, int32_t height, NativeHandle source, int32_t sourceX, int32_t sourceY, int32_t sourceWidth, int32_t sourceHeight, uint32_t transparentColor)) \
-    /* kernel32 */ \
-    X(NativeHandle, LoadLibraryA, (const std::string& fileName)) \
-    X(void, OutputDebugStringA, (const std::string& text)) \
-    /* uxtheme */ \
-    X(int32_t, IsAppThemed, ()) \
-    X(int32_t, IsThemeActive, ()) \
-    X(uint32_t, GetThemeAppProperties, ())
+    X("user32", int32_t, DrawTextA, (NativeHandle dc, const std::string& text, int32_t length, PlatformRect& rect, uint32_t format), (dc, text, length, rect, format)) \
+    /* uxtheme takes wide text: the real table converts the module's UTF-8. */ \
+    X("uxtheme", NativeHandle, OpenThemeData, (NativeHandle window, const std::string& classList), (window, classList)) \
+    X("uxtheme", int32_t, CloseThemeData, (NativeHandle theme), (theme)) \
+    X("uxtheme", NativeHandle, GetThemeBackgroundRegion, (NativeHandle theme, NativeHandle dc, int32_t part, int32_t state, const PlatformRect& rect), (theme, dc, part, state, rect)) \
+    X("uxtheme", int32_t, DrawThemeParentBackground, (NativeHandle window, NativeHandle dc, const PlatformRect& rect), (window, dc, rect)) \
+    X("uxtheme", int32_t, DrawThemeBackground, (NativeHandle theme, NativeHandle dc, int32_t part, int32_t state, const PlatformRect& rect, const PlatformRect& clip), (theme, dc, part, state, rect, clip)) \
+    X("uxtheme", PlatformRect, GetThemeBackgroundContentRect, (NativeHandle theme, NativeHandle dc, int32_t part, int32_t state, const PlatformRect& bounds), (theme, dc, part, state, bounds)) \
+    X("uxtheme", int32_t, DrawThemeText, (NativeHandle theme, NativeHandle dc, int32_t part, int32_t state, const std::string& text, int32_t length, uint32_t flags, uint32_t flags2, const PlatformRect& rect), (theme, dc, part, state, text, length, flags, flags2, rect)) \
+    X("gdi32", int32_t, ExtSelectClipRgn, (NativeHandle dc, NativeHandle region, int32_t mode), (dc, region, mode)) \
+    X("gdi32", NativeHandle, CreateSolidBrush, (uint32_t color), (color)) \
+    X("gdi32", NativeHandle, CreateCompatibleDC, (NativeHandle dc), (dc)) \
+    X("gdi32", NativeHandle, CreateCompatibleBitmap, (NativeHandle dc, int32_t width, int32_t height), (dc, width, height)) \
+    X("gdi32", NativeHandle, SelectObject, (NativeHandle dc, NativeHandle object), (dc, object)) \
+    X("gdi32", bool, DeleteObject, (NativeHandle object), (object)) \
+    X("gdi32", bool, DeleteDC, (NativeHandle dc), (dc)) \
+    X("msimg32", bool, TransparentBlt, (NativeHandle destination, int32_t x, int32_t y, int32_t width, int32_t height, NativeHandle source, int32_t sourceX, int32_t sourceY, int32_t sourceWidth, int32_t sourceHeight, uint32_t transparentColor), (destination, x, y, width, height, source, sourceX, sourceY, sourceWidth, sourceHeight, transparentColor)) \
+    X("kernel32", NativeHandle, LoadLibraryA, (const std::string& fileName), (fileName)) \
+    X("kernel32", void, OutputDebugStringA, (const std::string& text), (text)) \
+    X("uxtheme", int32_t, IsAppThemed, (), ()) \
+    X("uxtheme", int32_t, IsThemeActive, (), ()) \
+    X("uxtheme", uint32_t, GetThemeAppProperties, (), ())
 
 // The table itself. The real one binds each function by library and function name at its first
 // call; a missing library or function is a Failure of that call. Host tests put a recording fake in
@@ -120,12 +116,12 @@ class ThemePlatform {
 public:
     virtual ~ThemePlatform() = default;
 
-#define VELKORIN_THEME_PLATFORM_PURE(result, name, parameters) virtual result name parameters = 0;
+#define VELKORIN_THEME_PLATFORM_PURE(library, result, name, parameters, arguments) virtual result name parameters = 0;
     VELKORIN_THEME_PLATFORM_FUNCTIONS(VELKORIN_THEME_PLATFORM_PURE)
 #undef VELKORIN_THEME_PLATFORM_PURE
 };
 
 // Declares one function of the list in a table that implements it.
-#define VELKORIN_THEME_PLATFORM_OVERRIDE(result, name, parameters) result name parameters override;
+#define VELKORIN_THEME_PLATFORM_OVERRIDE(library, result, name, parameters, arguments) result name parameters override;
 
 }  // namespace velkorin

@@ -89,7 +89,7 @@ protected:
 TEST_F(ButtonPainting, FullPaintWithCaptionAndPicture) {
     Paint();
     const Calls expected = {
-        "SendMessageA(0x40,0x00F2,0,0)",
+        "SendMessageA(64,0x00F2,0,0)",
         "GetPropA(64,Hot)",
         "GetFocus()",
         "GetClientRect(64)",

@@ -43,7 +43,7 @@ protected:
     }
     std::string Default(uint32_t message) const {
         char text[64];
-        std::snprintf(text, sizeof text, "DefSubclassProc(0x40,0x%04X,0,0)", message);
+        std::snprintf(text, sizeof text, "DefSubclassProc(64,0x%04X,0,0)", message);
         return text;
     }
 
@@ -100,12 +100,12 @@ TEST_F(ButtonRedirection, HoverAndLeaveSetAndClearHot) {
 
 TEST_F(ButtonRedirection, EnableAndFocusRedrawOffDuringTheDefaultThenOn) {
     Send(0x000A);
-    EXPECT_EQ(platform.calls, Join({kStylesQuery, {"IsWindowVisible(64)", "SendMessageA(0x40,0x000B,0,0)",
-                                                   Default(0x000A), "SendMessageA(0x40,0x000B,1,0)",
+    EXPECT_EQ(platform.calls, Join({kStylesQuery, {"IsWindowVisible(64)", "SendMessageA(64,0x000B,0,0)",
+                                                   Default(0x000A), "SendMessageA(64,0x000B,1,0)",
                                                    "InvalidateRect(64,null,no erase)"}}));
     Send(0x0007);
-    EXPECT_EQ(platform.calls, Join({kStylesQuery, {"IsWindowVisible(64)", "SendMessageA(0x40,0x000B,0,0)",
-                                                   Default(0x0007), "SendMessageA(0x40,0x000B,1,0)"},
+    EXPECT_EQ(platform.calls, Join({kStylesQuery, {"IsWindowVisible(64)", "SendMessageA(64,0x000B,0,0)",
+                                                   Default(0x0007), "SendMessageA(64,0x000B,1,0)"},
                                     kInvalidateSeq}));
     platform.visibleWindows.clear();  // hidden: redrawing never switched off, nothing invalidated
     Send(0x0007);
@@ -118,7 +118,7 @@ TEST_F(ButtonRedirection, ButtonUpInvalidatesButRightDownAndDoubleClickDoNothing
     for (uint32_t message : {0x0204u, 0x0203u, 0x0100u}) {
         EXPECT_EQ(Send(message, 7, 9), 0x5AB);
         char expected[64];
-        std::snprintf(expected, sizeof expected, "DefSubclassProc(0x40,0x%04X,7,9)", message);
+        std::snprintf(expected, sizeof expected, "DefSubclassProc(64,0x%04X,7,9)", message);
         EXPECT_EQ(platform.calls, Calls{expected});  // no query of the styles at all
     }
 }
@@ -145,9 +145,15 @@ TEST_F(ButtonRedirection, NoRegionInvalidatesTheWholeClientArea) {
 }
 
 TEST_F(ButtonRedirection, FailingDefaultProcessingLeavesZeroAndStageThreeRuns) {
-    platform.missing = {"DefSubclassProc"};
-    EXPECT_EQ(Send(0x0201), 0);
-    EXPECT_EQ(platform.properties.at({kButton, "Hot"}), 1u);
+    for (const bool wholeLibrary : {false, true}) {  // the function missing, or all of comctl32.dll
+        SCOPED_TRACE(wholeLibrary ? "comctl32.dll missing" : "DefSubclassProc missing");
+        platform.properties.clear();
+        platform.missing.clear();
+        if (wholeLibrary) platform.missingLibraries = {"comctl32.dll"};
+        else platform.missing = {"DefSubclassProc"};
+        EXPECT_EQ(Send(0x0201), 0);
+        EXPECT_EQ(platform.properties.at({kButton, "Hot"}), 1u);
+    }
 }
 
 }  // namespace

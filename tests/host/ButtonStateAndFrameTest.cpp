@@ -58,7 +58,7 @@ protected:
 TEST_F(FrameRedirection, PrintClientAndMouseLeaveGoToTheDefaultWindowProcedure) {
     EXPECT_EQ(pvRedirectFrame(module, 0x30, 0x0318, 0x1234, 4), 0xDEF);
     EXPECT_EQ(pvRedirectFrame(module, 0x30, 0x02A3, 0, 0), 0xDEF);
-    EXPECT_EQ(platform.calls, (Calls{"DefWindowProcA(0x30,0x0318,4660,4)", "DefWindowProcA(0x30,0x02A3,0,0)"}));
+    EXPECT_EQ(platform.calls, (Calls{"DefWindowProcA(48,0x0318,4660,4)", "DefWindowProcA(48,0x02A3,0,0)"}));
 }
 
 TEST_F(FrameRedirection, EverythingElseGoesDownTheChainUnchanged) {
@@ -66,7 +66,7 @@ TEST_F(FrameRedirection, EverythingElseGoesDownTheChainUnchanged) {
         platform.calls.clear();
         EXPECT_EQ(pvRedirectFrame(module, 0x30, message, 9, -9), 0x5AB);
         char expected[64];
-        std::snprintf(expected, sizeof expected, "DefSubclassProc(0x30,0x%04X,9,-9)", message);
+        std::snprintf(expected, sizeof expected, "DefSubclassProc(48,0x%04X,9,-9)", message);
         EXPECT_EQ(platform.calls, Calls{expected});
     }
     platform.appThemed = 0;  // styles off: the routing is the same

@@ -1,6 +1,7 @@
 // The exact operations, arguments and value kinds the test run sends to DAO and ADO.
 #include <gtest/gtest.h>
 
+#include "fakes/ExpectedCalls.h"
 #include "fakes/SelfTestHarness.h"
 
 namespace velkorin {
@@ -15,28 +16,7 @@ TEST(TestRunCalls, SuccessfulRunSendsEachOperationOnceInOrder) {
     SelfTestHarness h;
     h.folder.path = "D:\\tools";
     h.run.Command1_Click();
-    const Records expected = {
-        "create DAO.DBEngine",
-        "DAO.DBEngine.OpenDatabase(Text \"D:\\tools\\test.mdb\", Boolean false, Boolean false, NotGiven)",
-        "new DAO.Database",
-        "DAO.Database.OpenRecordset(" + kQuery + ", NotGiven, NotGiven, NotGiven)",
-        "new DAO.Recordset",
-        "DAO.Recordset.Close()",
-        "DAO.Database.Close()",
-        "release DAO.Recordset",
-        "release DAO.Database",
-        "create ADO.Connection",
-        "ADO.Connection.CursorLocation = Integer 3",
-        "ADO.Connection.ConnectionString = Text \"Provider=Microsoft.Jet.OLEDB.4.0;Data Source=D:\\tools\\test.mdb;\"",
-        "ADO.Connection.Open(Text \"\", Text \"\", Text \"\", Integer -1)",
-        "create ADO.Recordset",
-        "ADO.Recordset.Open(" + kQuery + ", Object ADO.Connection, Integer 2, Integer 3, Integer -1)",
-        "ADO.Recordset.Close()",
-        "ADO.Connection.Close()",
-        "release ADO.Recordset",
-        "release ADO.Connection",
-    };
-    EXPECT_EQ(h.components.records, expected);
+    EXPECT_EQ(h.components.records, expected::FullRunCalls("D:\\tools\\test.mdb", expected::kRuntimeKinds));
 }
 
 TEST(TestRunCalls, FailedOpenClosesOnlyWhatExists) {

@@ -5,7 +5,7 @@
 #include <algorithm>
 
 #include "runtime/win32/ComFailure.h"
-#include "fakes/ExpectedTranscript.h"
+#include "fakes/ExpectedCalls.h"
 #include "runtime/win32/TextConversion.h"
 #include "runtime/Utf16.h"
 #include "wine/WineTestSupport.h"
@@ -17,6 +17,21 @@ using namespace expected;
 
 std::string Folder() { return win32::WideToUtf8(AppFolder()); }
 
+// The box and log.txt both hold exactly these lines after the three header lines.
+void ExpectTranscriptAfterHeader(RealSelfTest& self, const Lines& body) {
+    Lines box = SplitLines(self.text1.text, "\r\n");
+    ASSERT_GE(box.size(), 3u) << self.text1.text;
+    EXPECT_EQ(box[0], "Starting Test.");
+    std::string date = self.dateTime.DateText();
+    EXPECT_EQ(box[1].rfind("Date: " + date + " Time: ", 0), 0u) << box[1];
+    EXPECT_GT(box[1].size(), ("Date: " + date + " Time: ").size());
+    EXPECT_EQ(box[2], kSep);
+    EXPECT_EQ(Lines(box.begin() + 3, box.end()), body);
+    EXPECT_EQ(ReadBytes(AppFile(L"log.txt")), win32::Utf8ToAnsi(self.text1.text + "\r\n"));
+    EXPECT_EQ(self.text1.selStart, static_cast<int32_t>(Utf16Length(self.text1.text)));
+    EXPECT_TRUE(!self.slots.dbDao && !self.slots.rsDao && !self.slots.cnAdo && !self.slots.rsAdo);
+}
+
 class SelfTestUnderWine : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -24,20 +39,7 @@ protected:
         RemoveFile(AppFile(L"log.txt"));
     }
 
-    // The box and log.txt both hold exactly these lines after the three header lines.
-    void ExpectTranscriptAfterHeader(const Lines& body) {
-        Lines box = SplitLines(self.text1.text, "\r\n");
-        ASSERT_GE(box.size(), 3u) << self.text1.text;
-        EXPECT_EQ(box[0], "Starting Test.");
-        std::string date = self.dateTime.DateText();
-        EXPECT_EQ(box[1].rfind("Date: " + date + " Time: ", 0), 0u) << box[1];
-        EXPECT_GT(box[1].size(), ("Date: " + date + " Time: ").size());
-        EXPECT_EQ(box[2], kSep);
-        EXPECT_EQ(Lines(box.begin() + 3, box.end()), body);
-        EXPECT_EQ(ReadBytes(AppFile(L"log.txt")), win32::Utf8ToAnsi(self.text1.text + "\r\n"));
-        EXPECT_EQ(self.text1.selStart, static_cast<int32_t>(Utf16Length(self.text1.text)));
-        EXPECT_TRUE(!self.slots.dbDao && !self.slots.rsDao && !self.slots.cnAdo && !self.slots.rsAdo);
-    }
+    void ExpectTranscriptAfterHeader(const Lines& body) { wine::ExpectTranscriptAfterHeader(self, body); }
 
     RealSelfTest self;
 };
@@ -64,109 +66,76 @@ protected:
     StandIn standIn;
 };
 
-TEST_F(StandInComponents, FullRunWritesNineteenLinesAndSendsEveryArgumentWithItsType) {
-    self.run.Command1_Click();
-    ExpectTranscriptAfterHeader(Concat({kDaoSuccess, kAdoSuccess, kEnd}));
-    const std::string db = Folder() + "\\test.mdb";
-    const std::string query = "VT_BSTR \"SELECT * FROM test ORDER BY [ID]\"";
-    const std::string notGiven = "VT_ERROR 0x80020004";
-    const Lines expected = {
-        "create DAO.DBEngine",
-        "DAO.DBEngine.OpenDatabase(VT_BSTR \"" + db + "\", VT_BOOL false, VT_BOOL false, " + notGiven + ")",
-        "new DAO.Database",
-        "DAO.Database.OpenRecordset(" + query + ", " + notGiven + ", " + notGiven + ", " + notGiven + ")",
-        "new DAO.Recordset",
-        "DAO.Recordset.Close()",
-        "DAO.Database.Close()",
-        "release DAO.Recordset",
-        "release DAO.Database",
-        "create ADO.Connection",
-        "ADO.Connection.CursorLocation = VT_I4 3",
-        "ADO.Connection.ConnectionString = VT_BSTR \"Provider=Microsoft.Jet.OLEDB.4.0;Data Source=" + db + ";\"",
-        "ADO.Connection.Open(VT_BSTR \"\", VT_BSTR \"\", VT_BSTR \"\", VT_I4 -1)",
-        "create ADO.Recordset",
-        "ADO.Recordset.Open(" + query + ", VT_DISPATCH ADO.Connection, VT_I4 2, VT_I4 3, VT_I4 -1)",
-        "ADO.Recordset.Close()",
-        "ADO.Connection.Close()",
-        "release ADO.Recordset",
-        "release ADO.Connection",
-    };
-    EXPECT_EQ(standIn.Records(), expected);
-    std::printf("Transcript with the stand-in components:\n%s\n", self.text1.text.c_str());
-}
+// One run on real COM: how each kind of failure travels from a component to the transcript.
+struct RealComRow {
+    const char* name;
+    const wchar_t* database;  // the fixture placed as test.mdb; null: none
+    const wchar_t* fail;      // the stand-in's failure switch, "step|code|description"; null: none
+    Lines body;               // after the header; "{db}" is the database's path, "{E_FAIL}" the system's text
+};
 
-TEST_F(StandInComponents, AbsentDatabaseFailsBothOpenSteps) {
-    PlaceDatabase(nullptr);
-    self.run.Command1_Click();
-    const std::string missing = "Could not find file '" + Folder() + "\\test.mdb'.";
-    ExpectTranscriptAfterHeader(
-        Concat({OpenFails("DAO", "3024 - " + missing), OpenFails("ADO", "-2147467259 - " + missing), kEnd}));
-}
+const std::string kNoFile = "Could not find file '{db}'.";
+const std::string kNoTable = "The Microsoft Jet database engine cannot find the input table or query 'test'.  "
+                             "Make sure it exists and that its name is spelled correctly.";
+const std::string kLocked = "Table 'test' is exclusively locked by user 'Admin'.";
 
-TEST_F(StandInComponents, DatabaseWithoutTheTableFailsBothQuerySteps) {
-    PlaceDatabase(L"no_table.mdb");
-    self.run.Command1_Click();
-    Lines box = SplitLines(self.text1.text, "\r\n");
-    ASSERT_EQ(box.size(), 15u) << self.text1.text;
-    EXPECT_EQ(box[6].rfind("ERROR!: 3078 - ", 0), 0u) << box[6];
-    EXPECT_EQ(box[11].rfind("ERROR!: -2147217865 - ", 0), 0u) << box[11];
-    ExpectTranscriptAfterHeader(
-        Concat({QueryFails("DAO", box[6].substr(8)), QueryFails("ADO", box[11].substr(8)), kEnd}));
-}
+// clang-format off
+const RealComRow kRealComRows[] = {
+    {"FullRun", L"test.mdb", nullptr, Concat({kDaoSuccess, kAdoSuccess, kEnd})},
+    {"DatabaseMissing", nullptr, nullptr,
+     Concat({OpenFails("DAO", "3024 - " + kNoFile), OpenFails("ADO", "-2147467259 - " + kNoFile), kEnd})},
+    {"DatabaseWithoutTableTest", L"no_table.mdb", nullptr,
+     Concat({QueryFails("DAO", "3078 - " + kNoTable), QueryFails("ADO", "-2147217865 - " + kNoTable), kEnd})},
+    // A control-facility code shows the component's own number.
+    {"ControlFacilityCode", L"test.mdb", L"DAO.DBEngine.OpenDatabase|0x800A0C4B|Unrecognized database format 'x.mdb'.",
+     Concat({OpenFails("DAO", "3147 - Unrecognized database format 'x.mdb'."), kAdoSuccess, kEnd})},
+    {"TopBitSetPrintsNegative", L"test.mdb", L"ADO.Connection.Open|0x80004005|[Microsoft][ODBC] General error",
+     Concat({kDaoSuccess, OpenFails("ADO", "-2147467259 - [Microsoft][ODBC] General error"), kEnd})},
+    {"EmptyDescriptionEndsWithTheSeparator", L"test.mdb", L"ADO.Recordset.Open|0x80040E14|",
+     Concat({kDaoSuccess, QueryFails("ADO", "-2147217900 - "), kEnd})},
+    // A code returned directly takes the component's text only where it offers one (IErrorInfo).
+    {"ReturnedCodeWithErrorInfo", L"test.mdb", L"errorinfo:DAO.Database.OpenRecordset|0x80004005|Table 'test' is exclusively locked by user 'Admin'.",
+     Concat({QueryFails("DAO", "-2147467259 - " + kLocked), kAdoSuccess, kEnd})},
+    {"ReturnedCodeBare", L"test.mdb", L"bare:DAO.Database.OpenRecordset|0x80004005|Table 'test' is exclusively locked by user 'Admin'.",
+     Concat({QueryFails("DAO", "-2147467259 - {E_FAIL}"), kAdoSuccess, kEnd})},
+    // A control-facility code returned directly shows its low word, as it does through an exception.
+    {"ReturnedControlFacilityCodeWithErrorInfo", L"test.mdb", L"errorinfo:DAO.Database.OpenRecordset|0x800A0BF2|Table 'test' is exclusively locked by user 'Admin'.",
+     Concat({QueryFails("DAO", "3058 - " + kLocked), kAdoSuccess, kEnd})},
+    {"ReturnedControlFacilityCodeBare", L"test.mdb", L"bare:DAO.Database.OpenRecordset|0x800A0BF2|Table 'test' is exclusively locked by user 'Admin'.",
+     Concat({QueryFails("DAO", "3058 - Automation error 0x800A0BF2"), kAdoSuccess, kEnd})},
+    // A component that cannot be created: the system's text for the engine, the empty slot's for ADO.
+    {"EngineNotCreated", L"test.mdb", L"create DAO.DBEngine|0x80040154|",
+     Concat({OpenFails("DAO", "-2147221164 - Class not registered"), kAdoSuccess, kEnd})},
+    {"ConnectionNotCreated", L"test.mdb", L"create ADO.Connection|0x80040154|",
+     Concat({kDaoSuccess, OpenFails("ADO", "91 - Object variable or With block variable not set"), kEnd})},
+};
+// clang-format on
 
-TEST_F(StandInComponents, ControlFacilityFailureShowsTheComponentsOwnNumber) {
-    standIn.Fail(L"DAO.DBEngine.OpenDatabase", L"0x800A0C4B", L"Unrecognized database format 'x.mdb'.");
-    self.run.Command1_Click();
-    ExpectTranscriptAfterHeader(
-        Concat({OpenFails("DAO", "3147 - Unrecognized database format 'x.mdb'."), kAdoSuccess, kEnd}));
-}
-
-TEST_F(StandInComponents, FailureCodeWithTheTopBitSetPrintsNegative) {
-    standIn.Fail(L"ADO.Connection.Open", L"0x80004005", L"[Microsoft][ODBC] General error");
-    self.run.Command1_Click();
-    ExpectTranscriptAfterHeader(
-        Concat({kDaoSuccess, OpenFails("ADO", "-2147467259 - [Microsoft][ODBC] General error"), kEnd}));
-}
-
-TEST_F(StandInComponents, EmptyDescriptionEndsTheLineWithTheSeparator) {
-    standIn.Fail(L"ADO.Recordset.Open", L"0x80040E14", L"");
-    self.run.Command1_Click();
-    ExpectTranscriptAfterHeader(Concat({kDaoSuccess, QueryFails("ADO", "-2147217900 - "), kEnd}));
-}
-
-TEST_F(StandInComponents, CodeReturnedDirectlyTakesTheComponentsTextOnlyWhereItOffersOne) {
-    const std::string locked = "Table 'test' is exclusively locked by user 'Admin'.";
-    const std::string systemText = win32::FailureFromHresult(E_FAIL).Description();
-    struct Row {
-        const wchar_t* delivery;
-        const wchar_t* code;
-        std::string line;  // the control facility's code shows its low word, as it does through an exception
-    } const rows[] = {{L"errorinfo:", L"0x80004005", "-2147467259 - " + locked},
-                      {L"bare:", L"0x80004005", "-2147467259 - " + systemText},
-                      {L"errorinfo:", L"0x800A0BF2", "3058 - " + locked},
-                      {L"bare:", L"0x800A0BF2", "3058 - Automation error 0x800A0BF2"}};
-    for (const Row& row : rows) {
-        SCOPED_TRACE(win32::WideToUtf8(std::wstring(row.delivery) + row.code));
-        standIn.Fail(std::wstring(row.delivery) + L"DAO.Database.OpenRecordset", row.code,
-                     L"Table 'test' is exclusively locked by user 'Admin'.");
-        self.run.Command1_Click();
-        ExpectTranscriptAfterHeader(Concat({QueryFails("DAO", row.line), kAdoSuccess, kEnd}));
-        RemoveFile(AppFile(L"log.txt"));
+std::string Filled(std::string line) {
+    const std::pair<std::string, std::string> fields[] = {
+        {"{db}", Folder() + "\\test.mdb"}, {"{E_FAIL}", win32::FailureFromHresult(E_FAIL).Description()}};
+    for (const auto& [field, value] : fields) {
+        for (size_t at; (at = line.find(field)) != std::string::npos;) line.replace(at, field.size(), value);
     }
+    return line;
 }
 
-TEST_F(StandInComponents, EngineThatCannotBeCreatedIsReportedWithTheSystemsText) {
-    standIn.Fail(L"create DAO.DBEngine", L"0x80040154", L"");
-    self.run.Command1_Click();
-    ExpectTranscriptAfterHeader(
-        Concat({OpenFails("DAO", "-2147221164 - Class not registered"), kAdoSuccess, kEnd}));
-}
-
-TEST_F(StandInComponents, ConnectionThatCannotBeCreatedShowsAsTheOpenStepsFailure) {
-    standIn.Fail(L"create ADO.Connection", L"0x80040154", L"");
-    self.run.Command1_Click();
-    ExpectTranscriptAfterHeader(
-        Concat({kDaoSuccess, OpenFails("ADO", "91 - Object variable or With block variable not set"), kEnd}));
+TEST_F(StandInComponents, EachRowsTranscriptShowsWhatTheComponentsSaid) {
+    for (const RealComRow& row : kRealComRows) {
+        SCOPED_TRACE(row.name);
+        RealSelfTest fresh;  // a run with no engine kept from the row before
+        PlaceDatabase(row.database);
+        RemoveFile(AppFile(L"log.txt"));
+        standIn.ClearRecords();
+        standIn.Fail(row.fail);
+        fresh.run.Command1_Click();
+        Lines body;
+        for (const std::string& line : row.body) body.push_back(Filled(line));
+        wine::ExpectTranscriptAfterHeader(fresh, body);
+        if (std::string(row.name) != "FullRun") continue;
+        EXPECT_EQ(standIn.Records(), FullRunCalls(Filled("{db}"), kVariantKinds));  // each argument as COM carried it
+        std::printf("Transcript with the stand-in components:\n%s\n", fresh.text1.text.c_str());
+    }
 }
 
 TEST_F(StandInComponents, SecondRunReusesTheEngineAndTheLogKeepsBothRuns) {

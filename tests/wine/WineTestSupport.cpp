@@ -61,9 +61,7 @@ StandIn::~StandIn() {
     SetEnvironmentVariableW(L"STANDIN_FAIL", nullptr);
 }
 
-void StandIn::Fail(const std::wstring& step, const std::wstring& code, const std::wstring& description) {
-    SetEnvironmentVariableW(L"STANDIN_FAIL", (step + L"|" + code + L"|" + description).c_str());
-}
+void StandIn::Fail(const wchar_t* failures) { SetEnvironmentVariableW(L"STANDIN_FAIL", failures); }
 
 std::vector<std::string> StandIn::Records() const { return SplitLines(ReadBytes(recordPath_), "\r\n"); }
 

@@ -43,7 +43,8 @@ class StandIn {
 public:
     StandIn();
     ~StandIn();
-    void Fail(const std::wstring& step, const std::wstring& code, const std::wstring& description);
+    // "step|code|description", several joined by ";;"; null: every call succeeds.
+    void Fail(const wchar_t* failures);
     std::vector<std::string> Records() const;
     void ClearRecords();
 

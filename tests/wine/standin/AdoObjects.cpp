@@ -1,38 +1,37 @@
 #include "wine/standin/JetFile.h"
 #include "wine/standin/Objects.h"
-#include "wine/standin/Raii.h"
+#include "runtime/win32/ComVariant.h"
 
 #include <cwchar>
 
 namespace {
 
-constexpr HRESULT kAdoBadArguments = HRESULT(0x800A0BB9);       // adErrInvalidArgument
-constexpr HRESULT kAdoClosed = HRESULT(0x800A0E78);             // adErrObjectClosed
-constexpr HRESULT kAdoOpen = HRESULT(0x800A0E79);               // adErrObjectOpen
-constexpr HRESULT kAdoNoProvider = HRESULT(0x800A0E7A);         // adErrProviderNotFound
-constexpr HRESULT kAdoBadConnection = HRESULT(0x800A0E7D);      // adErrInvalidConnection
-constexpr HRESULT kJetThroughOleDb = E_FAIL;                    // Jet file errors arrive as 0x80004005
-constexpr HRESULT kJetNoTable = HRESULT(0x80040E37);            // DB_E_NOTABLE
+constexpr HRESULT kAdoBadArguments = HRESULT(0x800A0BB9);   // adErrInvalidArgument
+constexpr HRESULT kAdoClosed = HRESULT(0x800A0E78);         // adErrObjectClosed
+constexpr HRESULT kAdoOpen = HRESULT(0x800A0E79);           // adErrObjectOpen
+constexpr HRESULT kAdoNoProvider = HRESULT(0x800A0E7A);     // adErrProviderNotFound
+constexpr HRESULT kAdoBadConnection = HRESULT(0x800A0E7D);  // adErrInvalidConnection
+constexpr HRESULT kJetThroughOleDb = E_FAIL;                // Jet file errors arrive as 0x80004005
+constexpr HRESULT kJetNoTable = HRESULT(0x80040E37);        // DB_E_NOTABLE
 constexpr wchar_t kJetProvider[] = L"Microsoft.Jet.OLEDB.4.0";
 constexpr wchar_t kBadArgumentsText[] =
     L"Arguments are of the wrong type, are out of acceptable range, or are in conflict with one another.";
 constexpr wchar_t kClosedText[] = L"Operation is not allowed when the object is closed.";
 constexpr wchar_t kOpenText[] = L"Operation is not allowed when the object is open.";
 
-std::wstring Trim(const std::wstring& text)
-{
+std::wstring Trim(const std::wstring& text) {
     const size_t first = text.find_first_not_of(L" \t");
     if (first == std::wstring::npos) return {};
     std::wstring trimmed = text.substr(first, text.find_last_not_of(L" \t") + 1 - first);
-    if (trimmed.size() >= 2 && (trimmed.front() == L'"' || trimmed.front() == L'\'') && trimmed.back() == trimmed.front()) {
+    if (trimmed.size() >= 2 && (trimmed.front() == L'"' || trimmed.front() == L'\'') &&
+        trimmed.back() == trimmed.front()) {
         trimmed = trimmed.substr(1, trimmed.size() - 2);
     }
     return trimmed;
 }
 
 // Value of key in "Key=Value;Key=Value" (keys case-insensitive), empty if absent.
-std::wstring ConnectionValue(const std::wstring& text, const wchar_t* key)
-{
+std::wstring ConnectionValue(const std::wstring& text, const wchar_t* key) {
     size_t start = 0;
     while (start < text.size()) {
         size_t end = text.find(L';', start);
@@ -60,11 +59,10 @@ public:
     const std::wstring* OpenDataSource() const override { return open_ ? &dataSource_ : nullptr; }
 
 protected:
-    bool PutProperty(DISPID id, const VARIANT& value, Failure& failure) override
-    {
-        UniqueVariant converted;
+    bool PutProperty(DISPID id, const VARIANT& value, Failure& failure) override {
+        velkorin::win32::ComVariant converted;
         const VARTYPE wanted = id == kCursorLocation ? VT_I4 : VT_BSTR;
-        VARIANT source = value; // borrowed copy: some SDKs declare the source non-const
+        VARIANT source = value;  // borrowed copy: some SDKs declare the source non-const
         if (FAILED(VariantChangeType(converted.Get(), &source, 0, wanted))) {
             return failure.Set(kAdoBadArguments, kBadArgumentsText);
         }
@@ -77,8 +75,7 @@ protected:
         return true;
     }
 
-    void GetProperty(DISPID id, VARIANT& result) override
-    {
+    void GetProperty(DISPID id, VARIANT& result) override {
         if (id == kCursorLocation) {
             result.vt = VT_I4;
             result.lVal = cursorLocation_;
@@ -88,8 +85,7 @@ protected:
         }
     }
 
-    bool CallMethod(DISPID id, const std::vector<VARIANT>& args, VARIANT&, Failure& failure) override
-    {
+    bool CallMethod(DISPID id, const std::vector<VARIANT>& args, VARIANT&, Failure& failure) override {
         if (id == kConnectionClose) {
             if (!open_) return failure.Set(kAdoClosed, kClosedText);
             open_ = false;
@@ -110,7 +106,7 @@ protected:
     }
 
 private:
-    LONG cursorLocation_ = 2; // adUseServer, ADO's default
+    LONG cursorLocation_ = 2;  // adUseServer, ADO's default
     std::wstring connectionString_;
     std::wstring dataSource_;
     bool open_ = false;
@@ -124,8 +120,7 @@ public:
     AdoRecordset() : DispatchObject(L"ADO.Recordset", kRecordsetMembers, 2) {}
 
 protected:
-    bool CallMethod(DISPID id, const std::vector<VARIANT>& args, VARIANT&, Failure& failure) override
-    {
+    bool CallMethod(DISPID id, const std::vector<VARIANT>& args, VARIANT&, Failure& failure) override {
         if (id == kRecordsetClose) {
             if (!open_) return failure.Set(kAdoClosed, kClosedText);
             open_ = false;
@@ -136,8 +131,9 @@ protected:
             args.size() > 1 && args[1].vt == VT_DISPATCH ? FindStandIn(args[1].pdispVal) : nullptr;
         const std::wstring* path = connection ? connection->OpenDataSource() : nullptr;
         if (!path) {
-            return failure.Set(kAdoBadConnection, L"The connection cannot be used to perform this operation. "
-                                                  L"It is either closed or invalid in this context.");
+            return failure.Set(kAdoBadConnection,
+                               L"The connection cannot be used to perform this operation. "
+                               L"It is either closed or invalid in this context.");
         }
         std::wstring source;
         if (!ArgText(args, 0, source)) return failure.Set(kAdoBadArguments, kBadArgumentsText);
@@ -151,14 +147,8 @@ private:
     bool open_ = false;
 };
 
-} // namespace
+}  // namespace
 
-DispatchObject* CreateAdoConnection()
-{
-    return new AdoConnection;
-}
+DispatchObject* CreateAdoConnection() { return new AdoConnection; }
 
-DispatchObject* CreateAdoRecordset()
-{
-    return new AdoRecordset;
-}
+DispatchObject* CreateAdoRecordset() { return new AdoRecordset; }

@@ -14,8 +14,7 @@ constexpr HRESULT kDaoObjectInvalid = HRESULT(0x800A0D5C);    // 3420
 constexpr wchar_t kInvalidArgumentText[] = L"Invalid argument.";
 constexpr wchar_t kObjectInvalidText[] = L"Object invalid or no longer set.";
 
-HRESULT DaoCode(JetStatus status)
-{
+HRESULT DaoCode(JetStatus status) {
     switch (status) {
     case JetStatus::NotFound: return kDaoFileNotFound;
     case JetStatus::Locked: return kDaoLocked;
@@ -30,8 +29,7 @@ public:
     DaoRecordset() : DispatchObject(L"DAO.Recordset", kRecordsetMembers, 1) {}
 
 protected:
-    bool CallMethod(DISPID, const std::vector<VARIANT>&, VARIANT&, Failure& failure) override
-    {
+    bool CallMethod(DISPID, const std::vector<VARIANT>&, VARIANT&, Failure& failure) override {
         if (!open_) return failure.Set(kDaoObjectInvalid, kObjectInvalidText);
         open_ = false;
         return true;
@@ -46,11 +44,11 @@ const Member kDatabaseMembers[] = {{L"OpenRecordset", MemberKind::Method, 4}, {L
 
 class DaoDatabase : public DispatchObject {
 public:
-    explicit DaoDatabase(std::wstring path) : DispatchObject(L"DAO.Database", kDatabaseMembers, 2), path_(std::move(path)) {}
+    explicit DaoDatabase(std::wstring path)
+        : DispatchObject(L"DAO.Database", kDatabaseMembers, 2), path_(std::move(path)) {}
 
 protected:
-    bool CallMethod(DISPID id, const std::vector<VARIANT>& args, VARIANT& result, Failure& failure) override
-    {
+    bool CallMethod(DISPID id, const std::vector<VARIANT>& args, VARIANT& result, Failure& failure) override {
         if (path_.empty()) return failure.Set(kDaoObjectInvalid, kObjectInvalidText);
         if (id == kDatabaseClose) {
             path_.clear();
@@ -66,7 +64,7 @@ protected:
     }
 
 private:
-    std::wstring path_; // empty once closed
+    std::wstring path_;  // empty once closed
 };
 
 const Member kEngineMembers[] = {{L"OpenDatabase", MemberKind::Method, 4}};
@@ -76,8 +74,7 @@ public:
     DaoEngine() : DispatchObject(L"DAO.DBEngine", kEngineMembers, 1) {}
 
 protected:
-    bool CallMethod(DISPID, const std::vector<VARIANT>& args, VARIANT& result, Failure& failure) override
-    {
+    bool CallMethod(DISPID, const std::vector<VARIANT>& args, VARIANT& result, Failure& failure) override {
         std::wstring path;
         if (!ArgText(args, 0, path)) return failure.Set(kDaoInvalidArgument, kInvalidArgumentText);
         const JetStatus status = ProbeJetFile(path);
@@ -88,9 +85,6 @@ protected:
     }
 };
 
-} // namespace
+}  // namespace
 
-DispatchObject* CreateDaoEngine()
-{
-    return new DaoEngine;
-}
+DispatchObject* CreateDaoEngine() { return new DaoEngine; }

@@ -1,8 +1,8 @@
 #include "wine/standin/DispatchObject.h"
 
+#include "runtime/win32/ComVariant.h"
 #include "wine/standin/Inject.h"
 #include "wine/standin/Module.h"
-#include "wine/standin/Raii.h"
 #include "wine/standin/Record.h"
 #include "wine/standin/Variants.h"
 
@@ -12,28 +12,28 @@ const IID kIidStandInObject = {0x5e3a9c71, 0x2b84, 0x4d0f, {0x9a, 0x6e, 0xc1, 0x
 namespace {
 
 // Natural errors carry the source name the real components use ("ADODB.Connection").
-std::wstring SourceFor(const wchar_t* className)
-{
+std::wstring SourceFor(const wchar_t* className) {
     std::wstring name = className;
     if (name.compare(0, 4, L"ADO.") == 0) name.replace(0, 3, L"ADODB");
     return name;
 }
 
-} // namespace
+// The value moves into the caller's Invoke result; the guard is left empty.
+void HandOver(velkorin::win32::ComVariant& value, VARIANT& result) {
+    result = *value.Get();
+    VariantInit(value.Get());
+}
+
+}  // namespace
 
 DispatchObject::DispatchObject(const wchar_t* className, const Member* members, UINT memberCount)
-    : className_(className), members_(members), memberCount_(memberCount)
-{
+    : className_(className), members_(members), memberCount_(memberCount) {
     ModuleAddRef();
 }
 
-DispatchObject::~DispatchObject()
-{
-    ModuleRelease();
-}
+DispatchObject::~DispatchObject() { ModuleRelease(); }
 
-HRESULT STDMETHODCALLTYPE DispatchObject::QueryInterface(REFIID iid, void** out)
-{
+HRESULT STDMETHODCALLTYPE DispatchObject::QueryInterface(REFIID iid, void** out) {
     if (!out) return E_POINTER;
     *out = nullptr;
     if (IsEqualIID(iid, IID_ISupportErrorInfo)) {
@@ -47,13 +47,9 @@ HRESULT STDMETHODCALLTYPE DispatchObject::QueryInterface(REFIID iid, void** out)
     return S_OK;
 }
 
-ULONG STDMETHODCALLTYPE DispatchObject::AddRef()
-{
-    return ULONG(InterlockedIncrement(&refs_));
-}
+ULONG STDMETHODCALLTYPE DispatchObject::AddRef() { return ULONG(InterlockedIncrement(&refs_)); }
 
-ULONG STDMETHODCALLTYPE DispatchObject::Release()
-{
+ULONG STDMETHODCALLTYPE DispatchObject::Release() {
     const LONG left = InterlockedDecrement(&refs_);
     if (left == 0) {
         RecordEvent(L"release", className_);
@@ -62,21 +58,18 @@ ULONG STDMETHODCALLTYPE DispatchObject::Release()
     return ULONG(left);
 }
 
-HRESULT STDMETHODCALLTYPE DispatchObject::GetTypeInfoCount(UINT* count)
-{
+HRESULT STDMETHODCALLTYPE DispatchObject::GetTypeInfoCount(UINT* count) {
     if (!count) return E_POINTER;
     *count = 0;
     return S_OK;
 }
 
-HRESULT STDMETHODCALLTYPE DispatchObject::GetTypeInfo(UINT, LCID, ITypeInfo** info)
-{
+HRESULT STDMETHODCALLTYPE DispatchObject::GetTypeInfo(UINT, LCID, ITypeInfo** info) {
     if (info) *info = nullptr;
     return DISP_E_BADINDEX;
 }
 
-HRESULT STDMETHODCALLTYPE DispatchObject::GetIDsOfNames(REFIID, LPOLESTR* names, UINT count, LCID, DISPID* ids)
-{
+HRESULT STDMETHODCALLTYPE DispatchObject::GetIDsOfNames(REFIID, LPOLESTR* names, UINT count, LCID, DISPID* ids) {
     if (!names || !ids) return E_POINTER;
     HRESULT hr = S_OK;
     for (UINT i = 0; i < count; ++i) {
@@ -91,8 +84,7 @@ HRESULT STDMETHODCALLTYPE DispatchObject::GetIDsOfNames(REFIID, LPOLESTR* names,
 }
 
 HRESULT STDMETHODCALLTYPE DispatchObject::Invoke(DISPID id, REFIID, LCID, WORD flags, DISPPARAMS* params,
-                                                 VARIANT* result, EXCEPINFO* excep, UINT*)
-{
+                                                 VARIANT* result, EXCEPINFO* excep, UINT*) {
     try {
         if (id < 1 || UINT(id) > memberCount_) return DISP_E_MEMBERNOTFOUND;
         const Member& member = members_[id - 1];
@@ -109,10 +101,10 @@ HRESULT STDMETHODCALLTYPE DispatchObject::Invoke(DISPID id, REFIID, LCID, WORD f
             return PutProperty(id, Deref(in.rgvarg[0]), failure) ? S_OK : Raise(failure, false, excep);
         }
         if (member.kind == MemberKind::Property && (flags & DISPATCH_PROPERTYGET)) {
-            UniqueVariant value;
+            velkorin::win32::ComVariant value;
             GetProperty(id, *value.Get());
             RecordLine(step + L" -> " + FormatVariant(*value.Get()));
-            if (result) *result = value.Release();
+            if (result) HandOver(value, *result);
             return S_OK;
         }
         if (member.kind != MemberKind::Method || !(flags & DISPATCH_METHOD)) return DISP_E_MEMBERNOTFOUND;
@@ -127,22 +119,20 @@ HRESULT STDMETHODCALLTYPE DispatchObject::Invoke(DISPID id, REFIID, LCID, WORD f
         }
         RecordLine(line + L")");
         if (FindInjectedFailure(step, failure)) return Raise(failure, true, excep);
-        UniqueVariant value;
+        velkorin::win32::ComVariant value;
         if (!CallMethod(id, args, *value.Get(), failure)) return Raise(failure, false, excep);
-        if (result) *result = value.Release();
+        if (result) HandOver(value, *result);
         return S_OK;
     } catch (...) {
         return E_OUTOFMEMORY;
     }
 }
 
-HRESULT STDMETHODCALLTYPE DispatchObject::InterfaceSupportsErrorInfo(REFIID iid)
-{
+HRESULT STDMETHODCALLTYPE DispatchObject::InterfaceSupportsErrorInfo(REFIID iid) {
     return offersErrorInfo_ && IsEqualIID(iid, IID_IDispatch) ? S_OK : S_FALSE;
 }
 
-HRESULT DispatchObject::Raise(const Failure& failure, bool injected, EXCEPINFO* excep)
-{
+HRESULT DispatchObject::Raise(const Failure& failure, bool injected, EXCEPINFO* excep) {
     RecordFailure(failure.scode, failure.description);
     offersErrorInfo_ = failure.delivery == Delivery::ErrorInfo;
     if (failure.delivery != Delivery::Exception) {
@@ -169,21 +159,18 @@ HRESULT DispatchObject::Raise(const Failure& failure, bool injected, EXCEPINFO* 
     return DISP_E_EXCEPTION;
 }
 
-bool DispatchObject::ArgText(const std::vector<VARIANT>& args, size_t index, std::wstring& text)
-{
+bool DispatchObject::ArgText(const std::vector<VARIANT>& args, size_t index, std::wstring& text) {
     if (index >= args.size() || args[index].vt != VT_BSTR) return false;
     text = args[index].bstrVal ? args[index].bstrVal : L"";
     return true;
 }
 
-void DispatchObject::ReturnObject(VARIANT& result, DispatchObject* object)
-{
+void DispatchObject::ReturnObject(VARIANT& result, DispatchObject* object) {
     result.vt = VT_DISPATCH;
     result.pdispVal = object;
 }
 
-DispatchObject* FindStandIn(IUnknown* unknown)
-{
+DispatchObject* FindStandIn(IUnknown* unknown) {
     IDispatch* ours = nullptr;
     if (!unknown || FAILED(unknown->QueryInterface(kIidStandInObject, reinterpret_cast<void**>(&ours))) || !ours) {
         return nullptr;

@@ -23,8 +23,7 @@ struct Failure {
     Delivery delivery = Delivery::Exception;
 
     // Returns false so callers can write "return failure.Set(...)".
-    bool Set(HRESULT code, std::wstring text)
-    {
+    bool Set(HRESULT code, std::wstring text) {
         scode = code;
         description = std::move(text);
         return false;
@@ -34,9 +33,9 @@ struct Failure {
 enum class MemberKind { Method, Property };
 
 struct Member {
-    const wchar_t* name; // canonical spelling, used in the record
+    const wchar_t* name;  // canonical spelling, used in the record
     MemberKind kind;
-    UINT maxArgs; // methods only
+    UINT maxArgs;  // methods only
 };
 
 // Late-bound object over a fixed member table; DISPID = table index + 1.
@@ -56,8 +55,7 @@ public:
     ULONG STDMETHODCALLTYPE Release() override;
     HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override;
     HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT index, LCID locale, ITypeInfo** info) override;
-    HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID iid, LPOLESTR* names, UINT count, LCID locale,
-                                            DISPID* ids) override;
+    HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID iid, LPOLESTR* names, UINT count, LCID locale, DISPID* ids) override;
     HRESULT STDMETHODCALLTYPE Invoke(DISPID id, REFIID iid, LCID locale, WORD flags, DISPPARAMS* params,
                                      VARIANT* result, EXCEPINFO* excep, UINT* argError) override;
     HRESULT STDMETHODCALLTYPE InterfaceSupportsErrorInfo(REFIID iid) override;

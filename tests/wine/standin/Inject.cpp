@@ -7,10 +7,10 @@
 
 namespace {
 
-bool ParseEntry(std::wstring entry, const std::wstring& step, Failure& failure)
-{
+bool ParseEntry(std::wstring entry, const std::wstring& step, Failure& failure) {
     Delivery delivery = Delivery::Exception;
-    for (const auto& prefix : {std::make_pair(L"errorinfo:", Delivery::ErrorInfo), std::make_pair(L"bare:", Delivery::Bare)}) {
+    for (const auto& prefix :
+         {std::make_pair(L"errorinfo:", Delivery::ErrorInfo), std::make_pair(L"bare:", Delivery::Bare)}) {
         const std::wstring text = prefix.first;
         if (entry.compare(0, text.size(), text) == 0) {
             entry.erase(0, text.size());
@@ -20,7 +20,8 @@ bool ParseEntry(std::wstring entry, const std::wstring& step, Failure& failure)
     const size_t first = entry.find(L'|');
     if (first == std::wstring::npos || entry.compare(0, first, step) != 0) return false;
     const size_t second = entry.find(L'|', first + 1);
-    const std::wstring code = entry.substr(first + 1, second == std::wstring::npos ? std::wstring::npos : second - first - 1);
+    const std::wstring code =
+        entry.substr(first + 1, second == std::wstring::npos ? std::wstring::npos : second - first - 1);
     wchar_t* end = nullptr;
     const unsigned long value = wcstoul(code.c_str(), &end, 16);
     if (code.empty() || *end != L'\0' || !FAILED(HRESULT(value))) return false;
@@ -30,10 +31,9 @@ bool ParseEntry(std::wstring entry, const std::wstring& step, Failure& failure)
     return true;
 }
 
-} // namespace
+}  // namespace
 
-bool FindInjectedFailure(const std::wstring& step, Failure& failure)
-{
+bool FindInjectedFailure(const std::wstring& step, Failure& failure) {
     const std::wstring value = ReadEnvironment(L"STANDIN_FAIL");
     const std::wstring separator = L";;";
     size_t start = 0;

@@ -1,6 +1,6 @@
 #include "wine/standin/JetFile.h"
 
-#include "wine/standin/Raii.h"
+#include "runtime/win32/FileHandle.h"
 
 #include <algorithm>
 #include <cstring>
@@ -11,37 +11,33 @@ namespace {
 
 constexpr LONGLONG kPageSize = 4096;
 constexpr LONGLONG kMinimumSize = 8192;
-constexpr char kSignature[] = "Standard Jet DB"; // at byte offset 4
+constexpr char kSignature[] = "Standard Jet DB";  // at byte offset 4
 constexpr DWORD kSignatureOffset = 4;
 
-HANDLE OpenShared(const std::wstring& path)
-{
+HANDLE OpenShared(const std::wstring& path) {
     // Jet opens shared for read/write, so only an exclusive holder blocks us.
     return CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
                        FILE_ATTRIBUTE_NORMAL, nullptr);
 }
 
-std::wstring Lower(std::wstring text)
-{
+std::wstring Lower(std::wstring text) {
     std::transform(text.begin(), text.end(), text.begin(), [](wchar_t c) { return wchar_t(towlower(c)); });
     return text;
 }
 
-std::wstring StripQuotes(std::wstring name)
-{
+std::wstring StripQuotes(std::wstring name) {
     if (name.size() >= 2 && (name.front() == L'[' || name.front() == L'`' || name.front() == L'"')) {
         name = name.substr(1, name.size() - 2);
     }
     return name;
 }
 
-} // namespace
+}  // namespace
 
-JetStatus ProbeJetFile(const std::wstring& path)
-{
+JetStatus ProbeJetFile(const std::wstring& path) {
     const DWORD attributes = GetFileAttributesW(path.c_str());
     if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY)) return JetStatus::NotFound;
-    UniqueHandle file(OpenShared(path));
+    velkorin::win32::FileHandle file(OpenShared(path));
     if (!file.Valid()) {
         const DWORD error = GetLastError();
         return error == ERROR_SHARING_VIOLATION || error == ERROR_LOCK_VIOLATION ? JetStatus::Locked
@@ -60,8 +56,7 @@ JetStatus ProbeJetFile(const std::wstring& path)
     return JetStatus::Ok;
 }
 
-std::wstring JetStatusText(JetStatus status, const std::wstring& path)
-{
+std::wstring JetStatusText(JetStatus status, const std::wstring& path) {
     switch (status) {
     case JetStatus::NotFound: return L"Could not find file '" + path + L"'.";
     case JetStatus::BadFormat: return L"Unrecognized database format '" + path + L"'.";
@@ -70,10 +65,9 @@ std::wstring JetStatusText(JetStatus status, const std::wstring& path)
     }
 }
 
-bool JetFileHasTable(const std::wstring& path, const std::wstring& table)
-{
+bool JetFileHasTable(const std::wstring& path, const std::wstring& table) {
     if (table.empty()) return false;
-    UniqueHandle file(OpenShared(path));
+    velkorin::win32::FileHandle file(OpenShared(path));
     LARGE_INTEGER size{};
     if (!file.Valid() || !GetFileSizeEx(file.Get(), &size) || size.QuadPart > 0x40000000) return false;
     std::vector<unsigned char> data(size_t(size.QuadPart));
@@ -92,8 +86,7 @@ bool JetFileHasTable(const std::wstring& path, const std::wstring& table)
     return false;
 }
 
-std::wstring TableFromSource(const std::wstring& source)
-{
+std::wstring TableFromSource(const std::wstring& source) {
     const std::wstring lower = Lower(source);
     const size_t start = lower.find_first_not_of(L" \t\r\n");
     if (start == std::wstring::npos) return {};
@@ -105,11 +98,11 @@ std::wstring TableFromSource(const std::wstring& source)
     const size_t nameStart = lower.find_first_not_of(L" \t\r\n", from + 6);
     if (nameStart == std::wstring::npos) return {};
     const size_t nameEnd = lower.find_first_of(L" \t\r\n;,)", nameStart);
-    return StripQuotes(source.substr(nameStart, nameEnd == std::wstring::npos ? std::wstring::npos : nameEnd - nameStart));
+    return StripQuotes(
+        source.substr(nameStart, nameEnd == std::wstring::npos ? std::wstring::npos : nameEnd - nameStart));
 }
 
-std::wstring MissingTableText(const std::wstring& table)
-{
+std::wstring MissingTableText(const std::wstring& table) {
     return L"The Microsoft Jet database engine cannot find the input table or query '" + table +
            L"'.  Make sure it exists and that its name is spelled correctly.";
 }

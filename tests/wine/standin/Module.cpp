@@ -17,9 +17,11 @@ struct ServedClass {
 
 const ServedClass kServedClasses[] = {
     {{0x00000100, 0x0000, 0x0010, {0x80, 0x00, 0x00, 0xAA, 0x00, 0x6D, 0x2E, 0xA4}}, L"DAO.DBEngine", CreateDaoEngine},
-    {{0x00000514, 0x0000, 0x0010, {0x80, 0x00, 0x00, 0xAA, 0x00, 0x6D, 0x2E, 0xA4}}, L"ADO.Connection",
+    {{0x00000514, 0x0000, 0x0010, {0x80, 0x00, 0x00, 0xAA, 0x00, 0x6D, 0x2E, 0xA4}},
+     L"ADO.Connection",
      CreateAdoConnection},
-    {{0x00000535, 0x0000, 0x0010, {0x80, 0x00, 0x00, 0xAA, 0x00, 0x6D, 0x2E, 0xA4}}, L"ADO.Recordset",
+    {{0x00000535, 0x0000, 0x0010, {0x80, 0x00, 0x00, 0xAA, 0x00, 0x6D, 0x2E, 0xA4}},
+     L"ADO.Recordset",
      CreateAdoRecordset},
 };
 
@@ -30,8 +32,7 @@ public:
     ClassFactory(const ClassFactory&) = delete;
     ClassFactory& operator=(const ClassFactory&) = delete;
 
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override
-    {
+    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override {
         if (!out) return E_POINTER;
         *out = nullptr;
         if (!IsEqualIID(iid, IID_IUnknown) && !IsEqualIID(iid, IID_IClassFactory)) return E_NOINTERFACE;
@@ -42,15 +43,13 @@ public:
 
     ULONG STDMETHODCALLTYPE AddRef() override { return ULONG(InterlockedIncrement(&refs_)); }
 
-    ULONG STDMETHODCALLTYPE Release() override
-    {
+    ULONG STDMETHODCALLTYPE Release() override {
         const LONG left = InterlockedDecrement(&refs_);
         if (left == 0) delete this;
         return ULONG(left);
     }
 
-    HRESULT STDMETHODCALLTYPE CreateInstance(IUnknown* outer, REFIID iid, void** out) override
-    {
+    HRESULT STDMETHODCALLTYPE CreateInstance(IUnknown* outer, REFIID iid, void** out) override {
         try {
             if (!out) return E_POINTER;
             *out = nullptr;
@@ -72,8 +71,7 @@ public:
         }
     }
 
-    HRESULT STDMETHODCALLTYPE LockServer(BOOL lock) override
-    {
+    HRESULT STDMETHODCALLTYPE LockServer(BOOL lock) override {
         if (lock) {
             ModuleAddRef();
         } else {
@@ -87,20 +85,13 @@ private:
     const ServedClass& served_;
 };
 
-} // namespace
+}  // namespace
 
-void ModuleAddRef()
-{
-    InterlockedIncrement(&moduleRefs);
-}
+void ModuleAddRef() { InterlockedIncrement(&moduleRefs); }
 
-void ModuleRelease()
-{
-    InterlockedDecrement(&moduleRefs);
-}
+void ModuleRelease() { InterlockedDecrement(&moduleRefs); }
 
-STDAPI DllGetClassObject(REFCLSID clsid, REFIID iid, void** out)
-{
+STDAPI DllGetClassObject(REFCLSID clsid, REFIID iid, void** out) {
     if (!out) return E_POINTER;
     *out = nullptr;
     for (const ServedClass& served : kServedClasses) {
@@ -114,7 +105,4 @@ STDAPI DllGetClassObject(REFCLSID clsid, REFIID iid, void** out)
     return CLASS_E_CLASSNOTAVAILABLE;
 }
 
-STDAPI DllCanUnloadNow()
-{
-    return moduleRefs == 0 ? S_OK : S_FALSE;
-}
+STDAPI DllCanUnloadNow() { return moduleRefs == 0 ? S_OK : S_FALSE; }

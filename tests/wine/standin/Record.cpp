@@ -1,10 +1,9 @@
 #include "wine/standin/Record.h"
 
-#include "wine/standin/Raii.h"
+#include "runtime/win32/FileHandle.h"
 #include "wine/standin/Variants.h"
 
-std::wstring ReadEnvironment(const wchar_t* name)
-{
+std::wstring ReadEnvironment(const wchar_t* name) {
     DWORD size = GetEnvironmentVariableW(name, nullptr, 0);
     if (size == 0) return {};
     std::wstring value(size, L'\0');
@@ -13,8 +12,7 @@ std::wstring ReadEnvironment(const wchar_t* name)
     return value;
 }
 
-void RecordLine(const std::wstring& line) noexcept
-{
+void RecordLine(const std::wstring& line) noexcept {
     try {
         const std::wstring path = ReadEnvironment(L"STANDIN_RECORD");
         if (path.empty()) return;
@@ -23,7 +21,7 @@ void RecordLine(const std::wstring& line) noexcept
         std::string utf8(size_t(bytes), '\0');
         WideCharToMultiByte(CP_UTF8, 0, text.data(), int(text.size()), &utf8[0], bytes, nullptr, nullptr);
         // Open per line so tests and other processes see every line at once.
-        UniqueHandle file(CreateFileW(path.c_str(), FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+        velkorin::win32::FileHandle file(CreateFileW(path.c_str(), FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                                       OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
         if (!file.Valid()) return;
         DWORD written = 0;
@@ -33,16 +31,14 @@ void RecordLine(const std::wstring& line) noexcept
     }
 }
 
-void RecordEvent(const wchar_t* verb, const wchar_t* className) noexcept
-{
+void RecordEvent(const wchar_t* verb, const wchar_t* className) noexcept {
     try {
         RecordLine(std::wstring(verb) + L" " + className);
     } catch (...) {
     }
 }
 
-void RecordFailure(HRESULT code, const std::wstring& description) noexcept
-{
+void RecordFailure(HRESULT code, const std::wstring& description) noexcept {
     try {
         std::wstring line = L"fail " + HexCode(code);
         if (!description.empty()) line += L" " + description;

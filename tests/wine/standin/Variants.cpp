@@ -7,29 +7,22 @@
 
 namespace {
 
-std::wstring Widen(const char* ascii)
-{
-    return std::wstring(ascii, ascii + strlen(ascii));
-}
+std::wstring Widen(const char* ascii) { return std::wstring(ascii, ascii + strlen(ascii)); }
 
-std::wstring FormatInterface(const wchar_t* typeName, IUnknown* unknown)
-{
+std::wstring FormatInterface(const wchar_t* typeName, IUnknown* unknown) {
     if (!unknown) return std::wstring(typeName) + L" null";
     const DispatchObject* ours = FindStandIn(unknown);
     return std::wstring(typeName) + L" " + (ours ? ours->ClassName() : L"foreign");
 }
 
-std::wstring FormatPlain(const VARIANT& value)
-{
+std::wstring FormatPlain(const VARIANT& value) {
     char number[32];
     switch (value.vt) {
     case VT_EMPTY: return L"VT_EMPTY";
     case VT_NULL: return L"VT_NULL";
     case VT_I2: return L"VT_I2 " + std::to_wstring(value.iVal);
     case VT_I4: return L"VT_I4 " + std::to_wstring(value.lVal);
-    case VT_R8:
-        snprintf(number, sizeof number, "%g", value.dblVal);
-        return L"VT_R8 " + Widen(number);
+    case VT_R8: snprintf(number, sizeof number, "%g", value.dblVal); return L"VT_R8 " + Widen(number);
     case VT_BOOL: return value.boolVal ? L"VT_BOOL true" : L"VT_BOOL false";
     case VT_BSTR: return L"VT_BSTR \"" + std::wstring(value.bstrVal ? value.bstrVal : L"") + L"\"";
     case VT_ERROR: return L"VT_ERROR " + HexCode(value.scode);
@@ -39,17 +32,15 @@ std::wstring FormatPlain(const VARIANT& value)
     }
 }
 
-} // namespace
+}  // namespace
 
-std::wstring HexCode(HRESULT code)
-{
+std::wstring HexCode(HRESULT code) {
     char text[16];
     snprintf(text, sizeof text, "0x%08lX", static_cast<unsigned long>(code));
     return Widen(text);
 }
 
-VARIANT Deref(const VARIANT& value)
-{
+VARIANT Deref(const VARIANT& value) {
     if (!(value.vt & VT_BYREF)) return value;
     VARIANT inner;
     VariantInit(&inner);
@@ -70,8 +61,7 @@ VARIANT Deref(const VARIANT& value)
     return inner;
 }
 
-std::wstring FormatVariant(const VARIANT& value)
-{
+std::wstring FormatVariant(const VARIANT& value) {
     if (!(value.vt & VT_BYREF)) return FormatPlain(value);
     const VARIANT inner = Deref(value);
     if (inner.vt & VT_BYREF) return L"VT_BYREF|VT_" + std::to_wstring(inner.vt & ~VT_BYREF);
