@@ -114,7 +114,8 @@ TEST(AnsweredSizeText, TakesTheSizeThePlatformAsksForWhateverTheLength) {
             return needed;
         });
         SCOPED_TRACE(row.text.size());
-        EXPECT_EQ(text, row.failingCall ? std::nullopt : std::optional<std::string>(row.text));
+        EXPECT_EQ(text, row.failingCall ? std::nullopt
+                                        : std::optional<std::vector<char>>({row.text.begin(), row.text.end()}));
         EXPECT_EQ(sizes, row.failingCall == 1 ? std::vector<int>{0} : (std::vector<int>{0, needed}));
     }
 }

@@ -51,6 +51,9 @@ wine_server_keep() {
     "$WINESERVER" -k >/dev/null 2>&1 || true  # one left behind by a run that was killed
     "$WINESERVER" -w
     "$WINESERVER" -p </dev/null >/dev/null 2>&1  # persistent: it stays until it is told to go
+    # Wine's own processes (services, the desktop) start with the first program and live as long as
+    # the server: started here with no output of ours, they hold no pipe that a later $(...) waits on.
+    "$WINE" cmd /c exit </dev/null >/dev/null 2>&1
 }
 
 # Ends the run's wineserver and waits until it has gone (and saved the registry).

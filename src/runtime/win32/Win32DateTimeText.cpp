@@ -18,7 +18,7 @@ std::string FormatNow(Format format) {
     const auto text =
         TextOfAnsweredSize<wchar_t>([&](wchar_t* buffer, int size) { return format(&now, buffer, size); });
     if (!text) throw FailureFromLastError();
-    return WideToUtf8(*text);
+    return WideToUtf8(text->data(), static_cast<int>(text->size()));
 }
 
 }  // namespace
