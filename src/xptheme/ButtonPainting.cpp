@@ -6,6 +6,7 @@
 #include "xptheme/ModuleTrap.h"
 #include "xptheme/PictureDrawing.h"
 #include "runtime/Rounding.h"
+#include "runtime/Units.h"
 
 namespace velkorin {
 
@@ -25,7 +26,7 @@ ObjectRef PreferredPicture(const ObjectRef& control, const char* preferred) {
     return pvPickPicture(first, fallback);
 }
 
-NativeHandle AsHandle(const Value& value) { return HandleFromLong(value.AsInteger()); }
+NativeHandle AsHandle(const Value& value) { return units::HandleFromLong(value.AsInteger()); }
 
 // The button's own flags, read from the control and its window.
 struct ButtonFlags {
@@ -63,14 +64,15 @@ ObjectRef pvPickPicture(const ObjectRef& preferred, const ObjectRef& fallback) {
 }
 
 uint32_t pvTranslateColor(ThemePlatform& platform, int32_t color) {
-    const uint32_t value = static_cast<uint32_t>(color);
-    if (value & 0x80000000u) return platform.GetSysColor(static_cast<int32_t>(value & 0xFFu));
-    return value;
+    if (units::IsSystemColor(color)) return platform.GetSysColor(units::SystemColorIndex(color));
+    // A plain value goes on whole, its top byte included: the module hands it to calls that take it
+    // as it stands (the form runtime's own drawing keeps only the RGB bytes).
+    return static_cast<uint32_t>(color);
 }
 
 int32_t pvHimetricToPixels(double himetric, float twipsPerPixel) {
     if (twipsPerPixel == 0.0f) throw Failure::DivisionByZero();
-    return RoundHalfEvenToInt32((1440.0 / twipsPerPixel) * (himetric / 2540.0));
+    return RoundHalfEvenToInt32((units::kTwipsPerInch / twipsPerPixel) * (himetric / units::kHimetricPerInch));
 }
 
 void pvDrawButton(mdXpThemeSupport& module, ScreenMetrics& screen, NativeHandle window, NativeHandle dc,

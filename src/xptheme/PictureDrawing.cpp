@@ -2,6 +2,7 @@
 
 #include "runtime/AutomationObject.h"
 #include "runtime/CheckedMath.h"
+#include "runtime/Units.h"
 #include "xptheme/ModuleTrap.h"
 
 namespace velkorin {
@@ -11,9 +12,6 @@ namespace {
 constexpr uint32_t kWhite = 0xFFFFFF;
 
 int32_t HandleOf(const ObjectRef& picture) { return Require(picture).Get("Handle").AsInteger(); }
-
-// A handle read as a signed 32-bit value goes back to the platform as the handle it was.
-NativeHandle AsNativeHandle(int32_t handle) { return static_cast<NativeHandle>(static_cast<intptr_t>(handle)); }
 
 }  // namespace
 
@@ -58,7 +56,7 @@ void pvDrawTransparentPicture(mdXpThemeSupport& module, const ObjectRef& picture
         // The icon's own transparent pixels keep the pre-filled colour, so the transfer leaves them out.
         pvDrawRect(module, memory, 0, 0, sourceWidth, sourceHeight, transparentColor);
         trap.Step([&] {
-            platform.DrawStateA(memory, AsNativeHandle(HandleOf(picture)), 0, 0, sourceWidth, sourceHeight,
+            platform.DrawStateA(memory, units::HandleFromLong(HandleOf(picture)), 0, 0, sourceWidth, sourceHeight,
                                 draw_state::kIcon);
         });
     } else {
@@ -66,7 +64,7 @@ void pvDrawTransparentPicture(mdXpThemeSupport& module, const ObjectRef& picture
         trap.Step([&] { isBitmap = Require(picture).Get("Type").AsInteger() == picture_type::kBitmap; });
         if (isBitmap) {
             trap.Step([&] {
-                platform.DrawStateA(memory, AsNativeHandle(HandleOf(picture)), 0, 0, sourceWidth, sourceHeight,
+                platform.DrawStateA(memory, units::HandleFromLong(HandleOf(picture)), 0, 0, sourceWidth, sourceHeight,
                                     draw_state::kBitmap);
             });
         }

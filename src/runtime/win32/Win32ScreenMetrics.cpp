@@ -1,5 +1,6 @@
 #include "runtime/win32/Win32ScreenMetrics.h"
 
+#include "runtime/Units.h"
 #include "runtime/win32/GdiObject.h"
 
 namespace velkorin::win32 {
@@ -11,8 +12,9 @@ int ScreenPixelsPerInch(int axis) {
 }
 
 float Win32ScreenMetrics::TwipsPerPixelX() {
-    const int pixelsPerInch = ScreenPixelsPerInch(LOGPIXELSX);
-    return pixelsPerInch > 0 ? 1440.0f / static_cast<float>(pixelsPerInch) : 0.0f;
+    // A screen that cannot tell its density reports 0, as the classic screen object would: picture
+    // sizes then fail to convert rather than come out at a guessed size.
+    return static_cast<float>(units::TwipsPerPixel(ScreenPixelsPerInch(LOGPIXELSX), 0.0));
 }
 
 }  // namespace velkorin::win32
