@@ -1,7 +1,6 @@
 #pragma once
 
 #include "xptheme/ModuleTrap.h"
-#include "xptheme/PlatformValues.h"
 #include "xptheme/mdXpThemeSupport.h"
 
 namespace velkorin {
