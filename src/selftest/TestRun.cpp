@@ -2,11 +2,13 @@
 
 #include "runtime/AutomationObject.h"
 #include "runtime/FlagScope.h"
-#include "selftest/SelfTestText.h"
+#include "selftest/DatabaseComponents.h"
+#include "selftest/LogLines.h"
 
 namespace velkorin {
 
-using namespace selftest_text;
+using namespace database_components;
+using namespace log_lines;
 
 void TestRun::Command1_Click() {
     if (running_) return;
@@ -41,7 +43,7 @@ void TestRun::DaoStage(ErrorScope& err) {
                            .Call("OpenDatabase", {Value(path), Value(false), Value(false), Value::NotGiven()})
                            .AsObject();
     });
-    if (err.Failed()) return DaoCleanUp(err);
+    if (err.Failed()) return CleanUp(err, slots_.rsDao, slots_.dbDao);
     LogLine(err, kSuccessLine);
 
     LogLine(err, kQueryLine);
@@ -52,26 +54,10 @@ void TestRun::DaoStage(ErrorScope& err) {
                            .AsObject();
     });
     YieldToEvents(err);
-    if (err.Failed()) return DaoCleanUp(err);
+    if (err.Failed()) return CleanUp(err, slots_.rsDao, slots_.dbDao);
     LogLine(err, kSuccessLine);
 
-    LogLine(err, kClosingLine);
-    err.Step([&] { Require(slots_.rsDao).Call("Close", {}); });
-    err.Step([&] { Require(slots_.dbDao).Call("Close", {}); });
-    slots_.rsDao.reset();
-    slots_.dbDao.reset();
-    LogLine(err, kSuccessLine);
-    LogLine(err, kSeparator);
-}
-
-void TestRun::DaoCleanUp(ErrorScope& err) {
-    ReportFailure(err);
-    // Closing what was never opened fails quietly; each close is a step of its own.
-    err.Step([&] { Require(slots_.rsDao).Call("Close", {}); });
-    err.Step([&] { Require(slots_.dbDao).Call("Close", {}); });
-    slots_.rsDao.reset();
-    slots_.dbDao.reset();
-    err.ClearNumber();
+    CloseStage(err, slots_.rsDao, slots_.dbDao);
 }
 
 void TestRun::AdoStage(ErrorScope& err) {
@@ -88,7 +74,7 @@ void TestRun::AdoStage(ErrorScope& err) {
             .Call("Open", {Value(""), Value(""), Value(""), Value(int32_t{kAdConnectUnspecified})});
     });
     YieldToEvents(err);
-    if (err.Failed()) return AdoCleanUp(err);
+    if (err.Failed()) return CleanUp(err, slots_.rsAdo, slots_.cnAdo);
     LogLine(err, kSuccessLine);
 
     LogLine(err, kQueryLine);
@@ -99,25 +85,31 @@ void TestRun::AdoStage(ErrorScope& err) {
                            Value(int32_t{kAdLockOptimistic}), Value(int32_t{kAdCmdUnspecified})});
     });
     YieldToEvents(err);
-    if (err.Failed()) return AdoCleanUp(err);
+    if (err.Failed()) return CleanUp(err, slots_.rsAdo, slots_.cnAdo);
     LogLine(err, kSuccessLine);
 
+    CloseStage(err, slots_.rsAdo, slots_.cnAdo);
+}
+
+void TestRun::CloseStage(ErrorScope& err, ObjectRef& query, ObjectRef& database) {
     LogLine(err, kClosingLine);
-    err.Step([&] { Require(slots_.rsAdo).Call("Close", {}); });
-    err.Step([&] { Require(slots_.cnAdo).Call("Close", {}); });
-    slots_.rsAdo.reset();
-    slots_.cnAdo.reset();
+    CloseAndClear(err, query, database);
     LogLine(err, kSuccessLine);
     LogLine(err, kSeparator);
 }
 
-void TestRun::AdoCleanUp(ErrorScope& err) {
+void TestRun::CleanUp(ErrorScope& err, ObjectRef& query, ObjectRef& database) {
     ReportFailure(err);
-    err.Step([&] { Require(slots_.rsAdo).Call("Close", {}); });
-    err.Step([&] { Require(slots_.cnAdo).Call("Close", {}); });
-    slots_.rsAdo.reset();
-    slots_.cnAdo.reset();
+    CloseAndClear(err, query, database);
     err.ClearNumber();
+}
+
+void TestRun::CloseAndClear(ErrorScope& err, ObjectRef& query, ObjectRef& database) {
+    // Closing what was never opened fails quietly; each close is a step of its own.
+    err.Step([&] { Require(query).Call("Close", {}); });
+    err.Step([&] { Require(database).Call("Close", {}); });
+    query.reset();
+    database.reset();
 }
 
 void TestRun::ReportFailure(ErrorScope& err) {

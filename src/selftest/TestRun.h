@@ -21,15 +21,15 @@ public:
     // a nested run would interleave two transcripts in log.txt and share the object slots.
     void Command1_Click();
 
-    bool Running() const { return running_; }
-    bool HasDaoEngine() const { return daoEngine_ != nullptr; }
-
 private:
     void Header(ErrorScope& err);
     void DaoStage(ErrorScope& err);
-    void DaoCleanUp(ErrorScope& err);
     void AdoStage(ErrorScope& err);
-    void AdoCleanUp(ErrorScope& err);
+    // A stage's query and its database or connection: closed on success with the closing lines, after
+    // a failure with the failure's lines; either way both slots end empty.
+    void CloseStage(ErrorScope& err, ObjectRef& query, ObjectRef& database);
+    void CleanUp(ErrorScope& err, ObjectRef& query, ObjectRef& database);
+    void CloseAndClear(ErrorScope& err, ObjectRef& query, ObjectRef& database);
     void ReportFailure(ErrorScope& err);
 
     // Logging a line is one statement; the log writer leaves nothing pending, so whatever failed

@@ -2,16 +2,9 @@
 
 #include "xptheme/ButtonPainting.h"
 #include "xptheme/ButtonState.h"
-#include "xptheme/ModuleTrap.h"
+#include "xptheme/ThemeResources.h"
 
 namespace velkorin {
-
-namespace {
-
-constexpr uint32_t kTrackHoverAndLeave = track_mouse::kHover | track_mouse::kLeave;
-constexpr uint32_t kHoverTimeMs = 1;
-
-}  // namespace
 
 void pvInvalidateButton(ThemePlatform& platform, NativeHandle window) {
     PlatformRect client = platform.GetClientRect(window);
@@ -23,84 +16,128 @@ void pvInvalidateButton(ThemePlatform& platform, NativeHandle window) {
     platform.DeleteObject(region);
 }
 
+namespace {
+
+constexpr uint32_t kTrackHoverAndLeave = track_mouse::kHover | track_mouse::kLeave;
+constexpr uint32_t kHoverTimeMs = 1;
+
+// What every step of one message works with.
+struct ButtonMessage {
+    mdXpThemeSupport& module;
+    ThemeTrap& trap;
+    ThemePlatform& platform;
+    NativeHandle window;
+    uint32_t message;
+};
+
+// Styles active, then the window visible; a failed visibility test runs what it guards.
+bool ThemedAndVisible(const ButtonMessage& m) {
+    if (!m.module.IsVisualStyleActive()) return false;
+    bool visible = true;
+    m.trap.Step([&] { visible = pvIsVisible(m.platform, m.window); });
+    return visible;
+}
+
+// Stage 1, WM_PAINT: the themed painter paints between BeginPaint and EndPaint.
+void PaintThemed(const ButtonMessage& m, ScreenMetrics& screen, const ObjectRef& control) {
+    PaintRecord paint;
+    NativeHandle dc = 0;
+    m.trap.Step([&] { pvSetPainted(m.platform, m.window, true); });
+    m.trap.Step([&] { dc = m.platform.BeginPaint(m.window, paint); });
+    m.trap.Step([&] { pvDrawButton(m.module, screen, m.window, dc, control); });
+    m.trap.Step([&] { m.platform.EndPaint(m.window, paint); });
+}
+
+// Stage 1, WM_SETFOCUS and WM_ENABLE on a themed, visible button: its own drawing is switched off
+// for the default processing. Gives whether it was.
+bool SwitchRedrawOff(const ButtonMessage& m) {
+    if (!ThemedAndVisible(m)) return false;
+    m.trap.Step([&] { m.platform.SendMessageA(m.window, message::kSetRedraw, 0, 0); });
+    return true;
+}
+
+// Stage 3 rows: each asks whether styles are active, except redrawing on again, which follows this
+// call's own flag.
+void SetHotAndInvalidate(const ButtonMessage& m, bool hot) {
+    if (!m.module.IsVisualStyleActive()) return;
+    m.trap.Step([&] { pvSetHot(m.platform, m.window, hot); });
+    m.trap.Step([&] { pvInvalidateButton(m.platform, m.window); });
+}
+
+// The pointer moves over the button: hover and leave reports while it is not hot, and the themed
+// region repainted while the themed painter has never painted it.
+void TrackAndInvalidate(const ButtonMessage& m) {
+    if (!m.module.IsVisualStyleActive()) return;
+    bool notHot = true;
+    m.trap.Step([&] { notHot = !pvGetHot(m.platform, m.window); });
+    if (notHot) {
+        m.trap.Step([&] {
+            TrackMouseRecord track;
+            track.cbSize = track_mouse::kRecordSize32;
+            track.dwFlags = kTrackHoverAndLeave;
+            track.hwndTrack = m.window;
+            track.dwHoverTime = kHoverTimeMs;
+            m.platform.TrackMouseEvent(track);
+        });
+    }
+    bool notPainted = true;
+    m.trap.Step([&] { notPainted = !pvGetPainted(m.platform, m.window); });
+    if (notPainted) m.trap.Step([&] { pvInvalidateButton(m.platform, m.window); });
+}
+
+// Redrawing on again; after WM_ENABLE the whole client area is repainted, after WM_SETFOCUS the
+// themed region.
+void SwitchRedrawOn(const ButtonMessage& m) {
+    m.trap.Step([&] { m.platform.SendMessageA(m.window, message::kSetRedraw, 1, 0); });
+    if (m.message == message::kEnable) {
+        m.trap.Step([&] { m.platform.InvalidateRect(m.window, nullptr, false); });
+    } else {
+        m.trap.Step([&] { pvInvalidateButton(m.platform, m.window); });
+    }
+}
+
+void InvalidateIfThemed(const ButtonMessage& m) {
+    if (m.module.IsVisualStyleActive()) m.trap.Step([&] { pvInvalidateButton(m.platform, m.window); });
+}
+
+// Stage 3, after the default processing.
+void AfterDefaultProcessing(const ButtonMessage& m, bool redrawOff) {
+    switch (m.message) {
+    case message::kLButtonDown:
+    case message::kMouseHover: return SetHotAndInvalidate(m, true);
+    case message::kKillFocus:
+    case message::kMouseLeave: return SetHotAndInvalidate(m, false);
+    case message::kMouseMove: return TrackAndInvalidate(m);
+    case message::kSetFocus:
+    case message::kEnable:
+        if (redrawOff) SwitchRedrawOn(m);
+        return;
+    case message::kLButtonUp:
+    case message::kRButtonUp: return InvalidateIfThemed(m);
+    default: return;
+    }
+}
+
+}  // namespace
+
 MessageResult pvRedirectButton(mdXpThemeSupport& module, ScreenMetrics& screen, NativeHandle window,
                                uint32_t message, MessageWParam wParam, MessageLParam lParam,
                                const ObjectRef& control) {
-    ModuleTrap<mdXpThemeSupport> trap(module, "pvRedirectButton");
-    ThemePlatform& platform = module.Platform();
-    MessageResult result = 0;
-    bool redrawOff = false;
+    ThemeTrap trap(module, "pvRedirectButton");
+    const ButtonMessage m{module, trap, module.Platform(), window, message};
 
-    // Styles active, then the window visible; a failed visibility test runs what it guards.
-    auto themedAndVisible = [&] {
-        if (!module.IsVisualStyleActive()) return false;
-        bool visible = true;
-        trap.Step([&] { visible = pvIsVisible(platform, window); });
-        return visible;
-    };
-
-    if (message == message::kPaint && themedAndVisible()) {
-        PaintRecord paint;
-        NativeHandle dc = 0;
-        trap.Step([&] { pvSetPainted(platform, window, true); });
-        trap.Step([&] { dc = platform.BeginPaint(window, paint); });
-        trap.Step([&] { pvDrawButton(module, screen, window, dc, control); });
-        trap.Step([&] { platform.EndPaint(window, paint); });
+    // Stage 1, before the default processing.
+    if (message == message::kPaint && ThemedAndVisible(m)) {
+        PaintThemed(m, screen, control);
         return 0;  // painted: the button's own procedure never sees it
     }
-    if ((message == message::kSetFocus || message == message::kEnable) && themedAndVisible()) {
-        redrawOff = true;
-        trap.Step([&] { platform.SendMessageA(window, message::kSetRedraw, 0, 0); });
-    }
+    const bool redrawOff = (message == message::kSetFocus || message == message::kEnable) && SwitchRedrawOff(m);
 
-    trap.Step([&] { result = platform.DefSubclassProc(window, message, wParam, lParam); });
+    // Stage 2, the default processing.
+    MessageResult result = 0;
+    trap.Step([&] { result = m.platform.DefSubclassProc(window, message, wParam, lParam); });
 
-    const auto setHotAndRedraw = [&](bool hot) {
-        if (!module.IsVisualStyleActive()) return;
-        trap.Step([&] { pvSetHot(platform, window, hot); });
-        trap.Step([&] { pvInvalidateButton(platform, window); });
-    };
-    switch (message) {
-    case message::kLButtonDown:
-    case message::kMouseHover: setHotAndRedraw(true); break;
-    case message::kKillFocus:
-    case message::kMouseLeave: setHotAndRedraw(false); break;
-    case message::kMouseMove:
-        if (module.IsVisualStyleActive()) {
-            bool notHot = true;
-            trap.Step([&] { notHot = !pvGetHot(platform, window); });
-            if (notHot) {
-                trap.Step([&] {
-                    TrackMouseRecord track;
-                    track.cbSize = track_mouse::kRecordSize32;
-                    track.dwFlags = kTrackHoverAndLeave;
-                    track.hwndTrack = window;
-                    track.dwHoverTime = kHoverTimeMs;
-                    platform.TrackMouseEvent(track);
-                });
-            }
-            bool notPainted = true;
-            trap.Step([&] { notPainted = !pvGetPainted(platform, window); });
-            if (notPainted) trap.Step([&] { pvInvalidateButton(platform, window); });
-        }
-        break;
-    case message::kSetFocus:
-    case message::kEnable:
-        if (redrawOff) {
-            trap.Step([&] { platform.SendMessageA(window, message::kSetRedraw, 1, 0); });
-            if (message == message::kEnable) {
-                trap.Step([&] { platform.InvalidateRect(window, nullptr, false); });
-            } else {
-                trap.Step([&] { pvInvalidateButton(platform, window); });
-            }
-        }
-        break;
-    case message::kLButtonUp:
-    case message::kRButtonUp:
-        if (module.IsVisualStyleActive()) trap.Step([&] { pvInvalidateButton(platform, window); });
-        break;
-    default: break;
-    }
+    AfterDefaultProcessing(m, redrawOff);  // stage 3
     return result;
 }
 

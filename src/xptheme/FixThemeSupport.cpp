@@ -1,5 +1,6 @@
 #include "xptheme/FixThemeSupport.h"
 
+#include "runtime/Units.h"
 #include "xptheme/ModuleTrap.h"
 
 namespace velkorin {
@@ -8,7 +9,7 @@ namespace {
 
 constexpr int32_t kGraphicalStyle = 1;
 
-NativeHandle WindowOf(FormControl& control) { return HandleFromLong(control.Get("hWnd").AsInteger()); }
+NativeHandle WindowOf(FormControl& control) { return units::HandleFromLong(control.Get("hWnd").AsInteger()); }
 
 bool IsButtonKind(const FormControl& control) {
     return control.IsKindOf(control_kind::kCommandButton) || control.IsKindOf(control_kind::kOptionButton) ||

@@ -18,6 +18,8 @@ public:
         return false;
     }
 
+    Reporter& Module() const { return reporter_; }
+
 private:
     Reporter& reporter_;
     const char* procedure_;

@@ -2,7 +2,8 @@
 
 #include "runtime/AutomationObject.h"
 #include "runtime/CheckedMath.h"
-#include "xptheme/ModuleTrap.h"
+#include "runtime/Units.h"
+#include "xptheme/ThemeResources.h"
 
 namespace velkorin {
 
@@ -12,99 +13,96 @@ constexpr uint32_t kWhite = 0xFFFFFF;
 
 int32_t HandleOf(const ObjectRef& picture) { return Require(picture).Get("Handle").AsInteger(); }
 
-// A handle read as a signed 32-bit value goes back to the platform as the handle it was.
-NativeHandle AsNativeHandle(int32_t handle) { return static_cast<NativeHandle>(static_cast<intptr_t>(handle)); }
+// A picture that is none or holds no image draws nothing; a failed read of its handle counts as none.
+bool HoldsImage(ThemeTrap& trap, const ObjectRef& picture) {
+    if (!picture) return false;
+    bool empty = true;
+    trap.Step([&] { empty = HandleOf(picture) == 0; });
+    return !empty;
+}
+
+// A screen-compatible bitmap of width by height, selected into a memory device context of its own.
+// The guards give back in the reverse order: the bitmap selected out, deleted, the memory device
+// context deleted, the screen's device context released.
+struct Buffer {
+    Buffer(ThemeTrap& trap, ThemePlatform& platform, int32_t width, int32_t height)
+        : screen(trap, [&] { return platform.GetDC(0); }),
+          memory(trap, [&] { return platform.CreateCompatibleDC(screen.Get()); }),
+          bitmap(trap, [&] { return platform.CreateCompatibleBitmap(screen.Get(), width, height); }),
+          selection(trap, [&] { return platform.SelectObject(memory.Get(), bitmap.Get()); }, memory.Get()) {}
+    ScreenDc screen;
+    MemoryDc memory;
+    GdiObjectGuard bitmap;
+    Selection selection;
+};
+
+// Draws the picture's image into the buffer at its top-left corner: an icon on the transparent colour,
+// a bitmap as it is, any other type not at all. Each test reads Type afresh; a failed test runs the
+// branch it guards.
+void DrawIntoBuffer(mdXpThemeSupport& module, ThemeTrap& trap, const ObjectRef& picture, NativeHandle memory,
+                    int32_t width, int32_t height, uint32_t transparentColor) {
+    const auto drawImage = [&](uint32_t kind) {
+        trap.Step([&] {
+            module.Platform().DrawStateA(memory, units::HandleFromLong(HandleOf(picture)), 0, 0, width, height, kind);
+        });
+    };
+    bool isIcon = true;
+    trap.Step([&] { isIcon = Require(picture).Get("Type").AsInteger() == picture_type::kIcon; });
+    if (isIcon) {
+        // The icon's own transparent pixels keep the pre-filled colour, so the transfer leaves them out.
+        pvDrawRect(module, memory, 0, 0, width, height, transparentColor);
+        return drawImage(draw_state::kIcon);
+    }
+    bool isBitmap = true;
+    trap.Step([&] { isBitmap = Require(picture).Get("Type").AsInteger() == picture_type::kBitmap; });
+    if (isBitmap) drawImage(draw_state::kBitmap);
+}
 
 }  // namespace
 
 void pvDrawRect(mdXpThemeSupport& module, NativeHandle dc, int32_t left, int32_t top, int32_t width,
                 int32_t height, uint32_t color) {
-    ModuleTrap<mdXpThemeSupport> trap(module, "pvDrawRect");
+    ThemeTrap trap(module, "pvDrawRect");
     ThemePlatform& platform = module.Platform();
-    NativeHandle brush = 0;
+    GdiObjectGuard brush(trap, [&] { return platform.CreateSolidBrush(color); });
     PlatformRect rect;
-    trap.Step([&] { brush = platform.CreateSolidBrush(color); });
-    trap.Step([&] { rect.left = left; });
-    trap.Step([&] { rect.top = top; });
+    rect.left = left;
+    rect.top = top;
     trap.Step([&] { rect.right = CheckedAdd(left, width); });  // an overflowing edge stays 0
     trap.Step([&] { rect.bottom = CheckedAdd(top, height); });
-    trap.Step([&] { platform.FillRect(dc, rect, brush); });
-    trap.Step([&] { platform.DeleteObject(brush); });
+    trap.Step([&] { platform.FillRect(dc, rect, brush.Get()); });
 }
 
 void pvDrawTransparentPicture(mdXpThemeSupport& module, const ObjectRef& picture, NativeHandle dc, int32_t left,
                               int32_t top, int32_t width, int32_t height, uint32_t transparentColor,
                               int32_t sourceLeft, int32_t sourceTop, int32_t sourceWidth, int32_t sourceHeight) {
-    ModuleTrap<mdXpThemeSupport> trap(module, "pvDrawTransparentPicture");
-    ThemePlatform& platform = module.Platform();
-    if (!picture) return;
-    bool empty = true;  // a failed read lands in the guarded branch: return, nothing allocated yet
-    trap.Step([&] { empty = HandleOf(picture) == 0; });
-    if (empty) return;
-
+    ThemeTrap trap(module, "pvDrawTransparentPicture");
+    if (!HoldsImage(trap, picture)) return;  // nothing taken yet
     if (sourceWidth == 0) sourceWidth = width;
     if (sourceHeight == 0) sourceHeight = height;
 
-    NativeHandle screen = 0, memory = 0, buffer = 0, previous = 0;
-    trap.Step([&] { screen = platform.GetDC(0); });
-    trap.Step([&] { memory = platform.CreateCompatibleDC(screen); });
-    trap.Step([&] { buffer = platform.CreateCompatibleBitmap(screen, sourceWidth, sourceHeight); });
-    trap.Step([&] { previous = platform.SelectObject(memory, buffer); });
-
-    // Each test reads Type afresh; a failed test runs the branch it guards.
-    bool isIcon = true;
-    trap.Step([&] { isIcon = Require(picture).Get("Type").AsInteger() == picture_type::kIcon; });
-    if (isIcon) {
-        // The icon's own transparent pixels keep the pre-filled colour, so the transfer leaves them out.
-        pvDrawRect(module, memory, 0, 0, sourceWidth, sourceHeight, transparentColor);
-        trap.Step([&] {
-            platform.DrawStateA(memory, AsNativeHandle(HandleOf(picture)), 0, 0, sourceWidth, sourceHeight,
-                                draw_state::kIcon);
-        });
-    } else {
-        bool isBitmap = true;
-        trap.Step([&] { isBitmap = Require(picture).Get("Type").AsInteger() == picture_type::kBitmap; });
-        if (isBitmap) {
-            trap.Step([&] {
-                platform.DrawStateA(memory, AsNativeHandle(HandleOf(picture)), 0, 0, sourceWidth, sourceHeight,
-                                    draw_state::kBitmap);
-            });
-        }
-    }
-
+    Buffer buffer(trap, module.Platform(), sourceWidth, sourceHeight);
+    DrawIntoBuffer(module, trap, picture, buffer.memory.Get(), sourceWidth, sourceHeight, transparentColor);
     trap.Step([&] {
-        platform.TransparentBlt(dc, left, top, width, height, memory, sourceLeft, sourceTop, sourceWidth,
-                                sourceHeight, transparentColor);
+        module.Platform().TransparentBlt(dc, left, top, width, height, buffer.memory.Get(), sourceLeft, sourceTop,
+                                         sourceWidth, sourceHeight, transparentColor);
     });
-    trap.Step([&] { platform.DeleteObject(platform.SelectObject(memory, previous)); });
-    trap.Step([&] { platform.DeleteDC(memory); });
-    trap.Step([&] { platform.ReleaseDC(0, screen); });
 }
 
 void pvDrawDisabledPicture(mdXpThemeSupport& module, const ObjectRef& picture, NativeHandle dc, int32_t left,
                            int32_t top, int32_t width, int32_t height, uint32_t transparentColor) {
-    ModuleTrap<mdXpThemeSupport> trap(module, "pvDrawDisabledPicture");
-    ThemePlatform& platform = module.Platform();
-    if (!picture) return;
-    bool empty = true;
-    trap.Step([&] { empty = HandleOf(picture) == 0; });
-    if (empty) return;
+    ThemeTrap trap(module, "pvDrawDisabledPicture");
+    if (!HoldsImage(trap, picture)) return;
 
-    NativeHandle screen = 0, memory = 0, buffer = 0, previous = 0;
-    trap.Step([&] { screen = platform.GetDC(0); });
-    trap.Step([&] { memory = platform.CreateCompatibleDC(screen); });
-    trap.Step([&] { buffer = platform.CreateCompatibleBitmap(screen, width, height); });
-    trap.Step([&] { previous = platform.SelectObject(memory, buffer); });
+    Buffer buffer(trap, module.Platform(), width, height);
     // The picture lands on white; its transparent pixels stay white and count as background.
-    pvDrawRect(module, memory, 0, 0, width, height, kWhite);
-    pvDrawTransparentPicture(module, picture, memory, 0, 0, width, height, transparentColor, 0, 0, 0, 0);
-    trap.Step([&] { platform.SelectObject(memory, previous); });  // the buffer is selected nowhere now
+    pvDrawRect(module, buffer.memory.Get(), 0, 0, width, height, kWhite);
+    pvDrawTransparentPicture(module, picture, buffer.memory.Get(), 0, 0, width, height, transparentColor, 0, 0, 0, 0);
+    buffer.selection.Release();  // the bitmap is selected nowhere now, as the embossing needs
     trap.Step([&] {
-        platform.DrawStateA(dc, buffer, left, top, width, height, draw_state::kBitmap | draw_state::kDisabled);
+        module.Platform().DrawStateA(dc, buffer.bitmap.Get(), left, top, width, height,
+                                     draw_state::kBitmap | draw_state::kDisabled);
     });
-    trap.Step([&] { platform.DeleteObject(buffer); });
-    trap.Step([&] { platform.DeleteDC(memory); });
-    trap.Step([&] { platform.ReleaseDC(0, screen); });
 }
 
 }  // namespace velkorin

@@ -12,10 +12,6 @@ using MessageWParam = std::uintptr_t;
 using MessageLParam = std::intptr_t;
 using MessageResult = std::intptr_t;
 
-// A handle carried as a 32-bit whole number (a control's "hWnd", a font's "hFont"), widened as the
-// platform widens a 32-bit handle: sign-extended.
-inline NativeHandle HandleFromLong(int32_t value) { return static_cast<NativeHandle>(static_cast<std::intptr_t>(value)); }
-
 // The platform's RECT.
 struct PlatformRect {
     int32_t left = 0;

@@ -25,7 +25,6 @@ public:
     // and leaves only a trace on the debugger channel.
     void pvReportError(const std::string& procedure, const Failure& failure);
 
-    bool Initialised() const { return initialised_; }
     ThemePlatform& Platform() { return platform_; }
 
 private:

@@ -1,6 +1,7 @@
 // FrmMain's layout: the designed twips land on the expected pixels, and the font's size.
 #include <gtest/gtest.h>
 
+#include "runtime/Units.h"
 #include "ui/FormLayout.h"
 
 namespace velkorin {
@@ -27,9 +28,9 @@ TEST(FormLayout, OtherDensitiesScaleToTheNearestPixel) {
 }
 
 TEST(FormLayout, FontHeightFollowsTheScreenDensity) {
-    EXPECT_EQ(FontHeightPixels(frm_main::kFontPoints, 96), -9);
-    EXPECT_EQ(FontHeightPixels(frm_main::kFontPoints, 120), -11);
-    EXPECT_EQ(FontHeightPixels(frm_main::kFontPoints, 144), -14);
+    EXPECT_EQ(units::FontHeightPixels(frm_main::kFontPoints, 96), -9);
+    EXPECT_EQ(units::FontHeightPixels(frm_main::kFontPoints, 120), -11);
+    EXPECT_EQ(units::FontHeightPixels(frm_main::kFontPoints, 144), -14);
 }
 
 TEST(FormLayout, TabOrderStartsAtTheDescriptionThenTheButton) {

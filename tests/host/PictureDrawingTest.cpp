@@ -124,10 +124,23 @@ TEST_F(PictureDrawing, DisabledPictureIsEmbossedFromAWhiteBuffer) {
 }
 
 TEST_F(PictureDrawing, MissingPlatformFunctionStillGivesEverythingBack) {
-    platform.missing.insert("TransparentBlt");
-    pvDrawTransparentPicture(module, Picture(0x99, 1), kTarget, 0, 0, 8, 8, 0, 0, 0, 0, 0);
-    EXPECT_EQ(Traces(), Calls{"mdXpThemeSupport.pvDrawTransparentPicture: 453 Can't find DLL entry point "
-                              "TransparentBlt in msimg32\n"});
+    // A failing transfer, and a failing selection: taking and giving back are both reported, and the
+    // bitmap, the memory device context and the screen's device context still go back.
+    const struct {
+        const char* missing;
+        size_t reports;
+        const char* trace;
+    } rows[] = {
+        {"TransparentBlt", 1, "453 Can't find DLL entry point TransparentBlt in msimg32\n"},
+        {"SelectObject", 2, "453 Can't find DLL entry point SelectObject in gdi32\n"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.missing);
+        platform.missing = {row.missing};
+        platform.traces.clear();
+        pvDrawTransparentPicture(module, Picture(0x99, 1), kTarget, 0, 0, 8, 8, 0, 0, 0, 0, 0);
+        EXPECT_EQ(Traces(), Calls(row.reports, std::string("mdXpThemeSupport.pvDrawTransparentPicture: ") + row.trace));
+    }
 }
 
 }  // namespace

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "runtime/win32/ComScope.h"
+#include "wine/ComScope.h"
 
 // COM lives on this one thread for the whole run, as it does in the program.
 int main(int argc, char** argv) {

@@ -12,6 +12,7 @@
 #include "runtime/win32/Win32EventLoop.h"
 #include "runtime/win32/Win32ProgramFolder.h"
 #include "runtime/win32/Win32TextFileAppender.h"
+#include "wine/WideStrings.h"
 
 namespace velkorin::wine {
 

@@ -32,7 +32,6 @@ private:
 // functions and for file content. Characters the ANSI code page cannot hold get its default character.
 WideText Utf8ToWide(const std::string& utf8);
 std::string WideToUtf8(const wchar_t* wide, int length);
-inline std::string WideToUtf8(const std::wstring& wide) { return WideToUtf8(wide.data(), static_cast<int>(wide.size())); }
 std::string Utf8ToAnsi(const std::string& utf8);
 
 }  // namespace velkorin::win32

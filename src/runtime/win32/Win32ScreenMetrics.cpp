@@ -1,5 +1,6 @@
 #include "runtime/win32/Win32ScreenMetrics.h"
 
+#include "runtime/Units.h"
 #include "runtime/win32/GdiObject.h"
 
 namespace velkorin::win32 {
@@ -11,10 +12,10 @@ int ScreenPixelsPerInch(int axis) {
 }
 
 float Win32ScreenMetrics::TwipsPerPixelX() {
-    if (twipsPerPixel_ == 0.0f) {  // a screen that could not tell is asked again next time
-        const int pixelsPerInch = ScreenPixelsPerInch(LOGPIXELSX);
-        twipsPerPixel_ = pixelsPerInch > 0 ? 1440.0f / static_cast<float>(pixelsPerInch) : 0.0f;
-    }
+    // A screen that cannot tell its density reports 0, as the classic screen object would: picture
+    // sizes then fail to convert rather than come out at a guessed size. Such a screen is asked again.
+    if (twipsPerPixel_ == 0.0f)
+        twipsPerPixel_ = static_cast<float>(units::TwipsPerPixel(ScreenPixelsPerInch(LOGPIXELSX), 0.0));
     return twipsPerPixel_;
 }
 

@@ -14,6 +14,7 @@
 #include "runtime/win32/forms/DeviceContexts.h"
 #include "runtime/win32/forms/Form.h"
 #include "runtime/win32/forms/OleColor.h"
+#include "wine/WideStrings.h"
 #include "runtime/win32/GdiObject.h"
 #include "runtime/win32/forms/PictureLoading.h"
 #include "wine/themed/PixelRegions.h"

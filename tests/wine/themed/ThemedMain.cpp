@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include "runtime/win32/ComScope.h"
+#include "wine/ComScope.h"
 
 // COM on this one thread for the pictures of the in-process checks, as a program has it.
 int main(int argc, char** argv) {

@@ -8,7 +8,7 @@
 #include <string>
 
 #include "wine/themed/AssemblyVersionPlatform.h"
-#include "runtime/win32/ComScope.h"
+#include "wine/ComScope.h"
 #include "xptheme/FixThemeSupport.h"
 #include "runtime/win32/forms/Form.h"
 #include "runtime/win32/forms/PictureLoading.h"

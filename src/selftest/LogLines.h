@@ -1,6 +1,6 @@
 #pragma once
 
-namespace velkorin::selftest_text {
+namespace velkorin::log_lines {
 
 // Every line the test run writes, byte for byte.
 constexpr const char kStartLine[] = "Starting Test.";
@@ -16,19 +16,4 @@ constexpr const char kErrorPrefix[] = "ERROR!: ";
 constexpr const char kErrorSeparator[] = " - ";
 constexpr const char kEndLine[] = "Done, Test Complete.";
 
-constexpr const char kDatabaseFile[] = "\\test.mdb";
-constexpr const char kQuery[] = "SELECT * FROM test ORDER BY [ID]";
-constexpr const char kAdoConnectionPrefix[] = "Provider=Microsoft.Jet.OLEDB.4.0;Data Source=";
-
-constexpr const char kDaoEngineClass[] = "{00000100-0000-0010-8000-00AA006D2EA4}";
-constexpr const char kAdoConnectionClass[] = "{00000514-0000-0010-8000-00AA006D2EA4}";
-constexpr const char kAdoRecordsetClass[] = "{00000535-0000-0010-8000-00AA006D2EA4}";
-
-// ADO's own constants for the arguments we pass.
-constexpr int kAdUseClient = 3;
-constexpr int kAdConnectUnspecified = -1;
-constexpr int kAdOpenDynamic = 2;
-constexpr int kAdLockOptimistic = 3;
-constexpr int kAdCmdUnspecified = -1;
-
-}  // namespace velkorin::selftest_text
+}  // namespace velkorin::log_lines

@@ -5,8 +5,8 @@
 
 namespace velkorin::win32 {
 
-// COM for the one user-interface thread (single-threaded apartment); uninitialised only after a
-// successful initialise.
+// COM for a test program's thread (single-threaded apartment); uninitialised only after a successful
+// initialise. The product itself starts COM through OLE (OleScope).
 class ComScope {
 public:
     ComScope() : hr_(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED)) {}
