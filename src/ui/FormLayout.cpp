@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "runtime/Units.h"
+
 namespace velkorin {
 
 int32_t TwipsToPixels(int32_t twips, double twipsPerPixel) {
@@ -14,10 +16,7 @@ PixelRect ToPixels(const ControlLayout& control, double twipsPerPixel) {
             TwipsToPixels(control.width, twipsPerPixel), TwipsToPixels(control.height, twipsPerPixel)};
 }
 
-double TwipsPerPixel(int32_t pixelsPerInch) { return pixelsPerInch > 0 ? 1440.0 / pixelsPerInch : 15.0; }
-
-int32_t FontHeightPixels(double points, int32_t pixelsPerInch) {
-    return -static_cast<int32_t>(std::lround(points * pixelsPerInch / 72.0));
-}
+// A screen that cannot tell its density is laid out as at 96 dots per inch, the layout's own.
+double TwipsPerPixel(int32_t pixelsPerInch) { return units::TwipsPerPixel(pixelsPerInch, 15.0); }
 
 }  // namespace velkorin

@@ -66,7 +66,5 @@ int32_t TwipsToPixels(int32_t twips, double twipsPerPixel);
 PixelRect ToPixels(const ControlLayout& control, double twipsPerPixel);
 // The screen's twips per pixel for its pixels per inch (1440 twips to the inch).
 double TwipsPerPixel(int32_t pixelsPerInch);
-// The font's height in pixels for the screen: negative, so it is the character height.
-int32_t FontHeightPixels(double points, int32_t pixelsPerInch);
 
 }  // namespace velkorin

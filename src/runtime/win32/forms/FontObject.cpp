@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstddef>
 
+#include "runtime/Units.h"
 #include "runtime/win32/ComFailure.h"
 #include "runtime/win32/TextConversion.h"
 #include "runtime/win32/Win32ScreenMetrics.h"
@@ -32,7 +33,7 @@ FontObject::FontObject(const LOGFONTW& description, double points) : font_(Creat
 
 std::shared_ptr<FontObject> FontObject::Create(const std::string& face, double points, bool bold, BYTE charset) {
     LOGFONTW description = {};
-    description.lfHeight = -static_cast<LONG>(std::lround(points * FontPixelsPerInch() / 72.0));
+    description.lfHeight = units::FontHeightPixels(points, FontPixelsPerInch());
     description.lfWeight = bold ? FW_BOLD : FW_NORMAL;
     description.lfCharSet = charset;
     lstrcpynW(description.lfFaceName, Utf8ToWide(face).c_str(), LF_FACESIZE);
@@ -46,7 +47,7 @@ std::shared_ptr<FontObject> FontObject::MessageFont() {
     metrics.cbSize = offsetof(NONCLIENTMETRICSW, iPaddedBorderWidth);
     if (!SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, metrics.cbSize, &metrics, 0)) throw FailureFromLastError();
     const LONG height = std::abs(metrics.lfMessageFont.lfHeight);
-    return std::shared_ptr<FontObject>(new FontObject(metrics.lfMessageFont, height * 72.0 / FontPixelsPerInch()));
+    return std::shared_ptr<FontObject>(new FontObject(metrics.lfMessageFont, height * units::kPointsPerInch / FontPixelsPerInch()));
 }
 
 Value FontObject::Call(const std::string&, const std::vector<Value>&) { throw Failure::NoSuchMember(); }

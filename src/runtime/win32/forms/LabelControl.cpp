@@ -1,6 +1,7 @@
 #include "runtime/win32/forms/LabelControl.h"
 
 #include "runtime/win32/forms/FontObject.h"
+#include "runtime/Units.h"
 #include "runtime/win32/forms/OleColor.h"
 
 namespace velkorin::win32::forms {
@@ -43,7 +44,7 @@ HBRUSH LabelControl::OnCtlColor(HDC dc) {
     SetTextColor(dc, TranslateOleColor(foreColor_));
     const COLORREF back = TranslateOleColor(backColor_);
     SetBkColor(dc, back);
-    if (IsSystemColor(backColor_)) return GetSysColorBrush(SystemColorIndex(backColor_));
+    if (units::IsSystemColor(backColor_)) return GetSysColorBrush(units::SystemColorIndex(backColor_));
     if (!backBrush_.Get()) backBrush_ = GdiObject<HBRUSH>(CreateSolidBrush(back));
     return backBrush_.Get();
 }

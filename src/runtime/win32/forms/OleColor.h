@@ -18,7 +18,4 @@ constexpr int32_t kLightGrey = 0x00C0C0C0;
 // The RGB value to draw with; a system colour is looked up at the moment of the call.
 COLORREF TranslateOleColor(int32_t color);
 
-inline bool IsSystemColor(int32_t color) { return (static_cast<uint32_t>(color) & 0x80000000u) != 0; }
-inline int SystemColorIndex(int32_t color) { return static_cast<int>(static_cast<uint32_t>(color) & 0xFFu); }
-
 }  // namespace velkorin::win32::forms

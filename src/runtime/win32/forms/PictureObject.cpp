@@ -1,6 +1,7 @@
 #include "runtime/win32/forms/PictureObject.h"
 
 #include "runtime/Names.h"
+#include "runtime/Units.h"
 #include "runtime/win32/ComFailure.h"
 
 namespace velkorin::win32::forms {
@@ -26,7 +27,7 @@ Value PictureObject::Call(const std::string& method, const std::vector<Value>& a
     // The device context travels as a 32-bit whole number, widened as the platform widens handles.
     // A bounds rectangle for metafiles cannot travel that way, and none of ours needs one.
     if (n[9] != 0) throw Failure::InvalidCall();
-    const HRESULT hr = picture_->Render(static_cast<HDC>(LongToHandle(n[0])), n[1], n[2], n[3], n[4], n[5], n[6], n[7],
+    const HRESULT hr = picture_->Render(reinterpret_cast<HDC>(units::HandleFromLong(n[0])), n[1], n[2], n[3], n[4], n[5], n[6], n[7],
                                         n[8], nullptr);
     if (FAILED(hr)) throw FailureFromHresult(hr);
     return Value();

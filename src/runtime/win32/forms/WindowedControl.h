@@ -5,6 +5,7 @@
 #include <string>
 
 #include "runtime/FormControl.h"
+#include "runtime/Units.h"
 #include "runtime/win32/forms/PropertyTable.h"
 #include "runtime/win32/TextConversion.h"
 
@@ -79,7 +80,7 @@ Value HandleValue(const void* handle);
 // And back, widened as the platform widens a 32-bit handle: sign-extended.
 template <class H>
 H HandleFromValue(const Value& value) {
-    return reinterpret_cast<H>(static_cast<INT_PTR>(value.AsInteger()));
+    return reinterpret_cast<H>(units::HandleFromLong(value.AsInteger()));
 }
 
 }  // namespace velkorin::win32::forms
