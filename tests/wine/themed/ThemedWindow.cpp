@@ -9,6 +9,7 @@
 
 #include "wine/themed/AssemblyVersionPlatform.h"
 #include "runtime/win32/ComScope.h"
+#include "runtime/win32/Win32NumberText.h"
 #include "xptheme/FixThemeSupport.h"
 #include "runtime/win32/forms/Form.h"
 #include "runtime/win32/forms/PictureLoading.h"
@@ -109,6 +110,7 @@ ThemedForm BuildForm(HINSTANCE instance) {
 
 int Run(HINSTANCE instance) {
     const Options options = ReadOptions();
+    win32::UseSystemNumberText();
     win32::ComScope com;
     if (FAILED(com.Result())) return 2;
     // Before any window: the application's controls get no visual style.
