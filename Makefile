@@ -8,7 +8,18 @@ BUILD := build
 DEBIAN_PACKAGES := cmake make g++ googletest libgtest-dev \
 	g++-mingw-w64-i686 g++-mingw-w64-x86-64 binutils-mingw-w64-i686 binutils-mingw-w64-x86-64 \
 	wine wine64 xvfb xauth imagemagick zip
-CMAKE_COMMON := -DVELKORIN_WARNINGS_AS_ERRORS=ON
+# The version as the project states it (CMakeLists.txt), for the zip's name.
+VERSION := $(shell sed -n 's/^project.Velkorin VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
+# Each build tree: the options of its configure line.
+TREES := host host-sanitize win32 win32-tests win64
+CMAKE_host :=
+# The host tests again under AddressSanitizer and UndefinedBehaviorSanitizer, assertions live.
+CMAKE_host-sanitize := -DVELKORIN_SANITIZE=ON
+CMAKE_win32 := -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake
+# The 32-bit test programs, in a tree of their own: GoogleTest needs the posix thread model, which
+# the product (win32) does without. Built to prove they compile; the Wine checks run them as 64-bit.
+CMAKE_win32-tests := -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686-tests.cmake
+CMAKE_win64 := -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-x86_64.cmake
 
 .PHONY: all deps build host host-sanitize win32 win32-tests win64 test run dist clean
 
@@ -23,30 +34,11 @@ deps:
 		apt-get update -qq && apt-get install -y -qq --no-install-recommends $$missing; \
 	fi
 
-host: deps
-	cmake -S . -B $(BUILD)/host $(CMAKE_COMMON) >/dev/null
-	cmake --build $(BUILD)/host -j $(JOBS)
-
-# The host tests again under AddressSanitizer and UndefinedBehaviorSanitizer, assertions live.
-host-sanitize: deps
-	cmake -S . -B $(BUILD)/host-sanitize $(CMAKE_COMMON) -DVELKORIN_SANITIZE=ON >/dev/null
-	cmake --build $(BUILD)/host-sanitize -j $(JOBS)
-
-win32: deps
-	cmake -S . -B $(BUILD)/win32 -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake $(CMAKE_COMMON) >/dev/null
-	cmake --build $(BUILD)/win32 -j $(JOBS)
-
-win64: deps
-	cmake -S . -B $(BUILD)/win64 -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-x86_64.cmake $(CMAKE_COMMON) >/dev/null
-	cmake --build $(BUILD)/win64 -j $(JOBS)
+$(TREES): deps
+	cmake -S . -B $(BUILD)/$@ -DVELKORIN_WARNINGS_AS_ERRORS=ON $(CMAKE_$@) >/dev/null
+	cmake --build $(BUILD)/$@ -j $(JOBS)
 
 build: host win32 win64
-
-# The 32-bit test programs, in a tree of their own: GoogleTest needs the posix thread model, which
-# the product (win32) does without. Built to prove they compile; the Wine checks run them as 64-bit.
-win32-tests: deps
-	cmake -S . -B $(BUILD)/win32-tests -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686-tests.cmake $(CMAKE_COMMON) >/dev/null
-	cmake --build $(BUILD)/win32-tests -j $(JOBS)
 
 # Every layer: host unit tests (plain and under the sanitizers), the Windows checks and end-to-end
 # runs under 64-bit Wine, and the product's own checks (its PE, a second build from other folders
@@ -73,8 +65,8 @@ run: deps
 # by the win32 build (cmake/package-zip.sh) the same way from every build of the same sources.
 dist: win32
 	mkdir -p dist
-	cp $(BUILD)/win32/Velkorin-1.0.0.3-win32.zip dist/
-	@echo "dist/Velkorin-1.0.0.3-win32.zip"
+	cp $(BUILD)/win32/Velkorin-$(VERSION)-win32.zip dist/
+	@echo "dist/Velkorin-$(VERSION)-win32.zip"
 
 clean:
 	rm -rf $(BUILD) dist

@@ -11,63 +11,9 @@
 set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
 
-# Whether a 32-bit x86 program runs here without emulation. A tiny static i386 program (one
-# nanosleep, then exit) is started, and the kernel's record of the running process says who runs
-# it: /proc/<pid>/exe is the program itself when the kernel runs it, and qemu when a qemu-i386
-# entry of binfmt_misc took it over (the program would run then too, so running alone proves
-# nothing). Where only that entry stands between the kernel and 32-bit programs, the run can go
-# on in a user namespace with a binfmt_misc of its own (Linux 6.7 and later), which has no such
-# entry; the machine's entry stays as it is. Where the answer is no, native_why says why.
-native_why=
-own_binfmt=
+# Whether 32-bit code runs here natively, and where not, why (wine32_native).
+source "$here/tests/wine/wine32-env.sh"
 script=$(realpath "$0")
-own_binfmt_exec() {  # command... : runs it in a user namespace with an empty binfmt_misc
-    VELKORIN_OWN_BINFMT=1 unshare --user --map-root-user --mount \
-        sh -c 'mount -t binfmt_misc binfmt_misc /proc/sys/fs/binfmt_misc && exec "$@"' sh "$@"
-}
-probe_i386() {  # <program> -> prints native, emulated or refused
-    local pid exe shell i
-    shell=$(readlink /proc/$$/exe)
-    "$1" 2>/dev/null &
-    pid=$!
-    for ((i = 0; i < 500; i++)); do
-        exe=$(readlink "/proc/$pid/exe" 2>/dev/null) || break  # gone: the kernel refused it
-        [ "$exe" = "$shell" ] || break                         # still the shell before its exec
-        sleep 0.01
-    done
-    kill "$pid" 2>/dev/null || true
-    wait "$pid" 2>/dev/null || true
-    case ${exe:-} in "$(realpath "$1")") echo native ;; *qemu*) echo emulated ;; *) echo refused ;; esac
-}
-native_i386() {
-    local dir answer
-    dir=$(mktemp -d)
-    printf '%s\n' '.globl _start' '_start: movl $162, %eax' 'movl $ts, %ebx' 'xorl %ecx, %ecx' \
-        'int $0x80' 'movl $1, %eax' 'xorl %ebx, %ebx' 'int $0x80' '.data' 'ts: .long 10, 0' >"$dir/probe.s"
-    if ! as --32 -o "$dir/probe.o" "$dir/probe.s" 2>/dev/null || ! ld -m elf_i386 -o "$dir/probe" "$dir/probe.o" 2>/dev/null; then
-        native_why="the host's binutils cannot make an i386 program to find out"
-        answer=unknown
-    else
-        answer=$(probe_i386 "$dir/probe")
-        if [ "$answer" = emulated ]; then
-            # Would the kernel itself run it? binfmt_misc's qemu entry wants zero padding in the ELF
-            # identification, which the kernel's own loader ignores: a copy with a padding byte set
-            # reaches the kernel.
-            cp "$dir/probe" "$dir/padded" && printf '\001' | dd of="$dir/padded" bs=1 seek=9 conv=notrunc 2>/dev/null
-            if [ "$(probe_i386 "$dir/padded")" != native ]; then
-                native_why="32-bit programs run here only under emulation (qemu-i386)"
-            elif [ -z "${VELKORIN_OWN_BINFMT:-}" ] && own_binfmt_exec "$script" --native-i386 2>/dev/null; then
-                answer=native own_binfmt=1
-            else
-                native_why="binfmt_misc hands 32-bit programs to qemu-i386 here, though this kernel runs them itself with that entry off (echo 0 > /proc/sys/fs/binfmt_misc/qemu-i386)"
-            fi
-        elif [ "$answer" = refused ]; then
-            native_why="this kernel runs no 32-bit programs (Exec format error)"
-        fi
-    fi
-    rm -rf "$dir"
-    [ "$answer" = native ]
-}
 
 # Wine draws caption buttons with the Marlett font, which Debian ships in fonts-wine, a package that
 # --no-install-recommends leaves out; without it the close button shows a letter. The font is
@@ -91,7 +37,7 @@ fetch_marlett() {  # <file>
 }
 
 if [ "${1:-}" = --native-i386 ]; then
-    native_i386
+    wine32_native
     exit
 fi
 
@@ -104,32 +50,28 @@ build=$(realpath "$1")
 source "$here/tests/wine/wine-env.sh"
 marlett="$build/run/marlett.ttf"
 fetch_marlett "$marlett"
-# The 32-bit loader, for the PE32 (not wine32-env.sh's set-up: that hands 32-bit programs to qemu).
-wine32_ready() {
-    [ -x /usr/lib/wine/wine ] && return 0
-    echo "Installing the 32-bit Wine loader (wine32:i386)."
-    { grep -qx i386 <(dpkg --print-foreign-architectures) || dpkg --add-architecture i386; } &&
-        apt-get update -qq </dev/null &&
-        DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends \
-            "wine32:i386=$(dpkg-query -W -f='${Version}' wine64)" </dev/null >/dev/null &&
-        [ -x /usr/lib/wine/wine ] || { native_why="32-bit Wine (wine32:i386) could not be installed"; return 1; }
-}
-
-if native_i386 && [ -f "$build/win32/src/startup/Velkorin.exe" ] && wine32_ready; then
+# The 32-bit loader, for the PE32: installed before any user namespace, where apt cannot work.
+native_why=
+if [ -n "${VELKORIN_OWN_BINFMT:-}" ] || wine32_native; then
+    [ -f "$build/win32/src/startup/Velkorin.exe" ] || native_why="the win32 build is missing"
+    [ -n "$native_why" ] || wine32_install native || native_why="32-bit Wine (wine32:i386) could not be installed"
+else
+    native_why=$WINE32_NATIVE_WHY
+fi
+if [ -z "$native_why" ]; then
     # The same script again, where the machine's qemu-i386 entry does not reach.
-    if [ -n "$own_binfmt" ]; then
-        own_binfmt_exec "$script" "$@"
+    if [ -n "$WINE32_OWN_BINFMT" ]; then
+        wine32_own_binfmt_exec "$script" "$@"
         exit
     fi
     # The 32-bit loader runs a PE32 in a 64-bit prefix through WoW64.
     exe="$build/win32/src/startup/Velkorin.exe"
-    loader=/usr/lib/wine/wine
+    loader=$WINE32
     how=natively
     [ -z "${VELKORIN_OWN_BINFMT:-}" ] ||
         how="natively, in a binfmt_misc of its own (the machine's one hands 32-bit programs to qemu-i386)"
     echo "Running the shipped PE32 (win32 build) under 32-bit Wine, $how."
 else
-    [ -n "$native_why" ] || native_why="the win32 build is missing"
     exe="$build/win64/src/startup/Velkorin.exe"
     loader=$WINE
     echo "Running the 64-bit twin (win64 build), not the shipped PE32: $native_why."

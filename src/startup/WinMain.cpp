@@ -4,6 +4,7 @@
 
 #include "runtime/win32/ComComponentFactory.h"
 #include "runtime/win32/OleScope.h"
+#include "runtime/win32/Win32NumberText.h"
 #include "runtime/win32/Win32DateTimeText.h"
 #include "runtime/win32/Win32ProgramFolder.h"
 #include "runtime/win32/Win32ScreenMetrics.h"
@@ -17,6 +18,7 @@ namespace {
 int RunProgram(HINSTANCE instance) {
     using namespace velkorin;
     using namespace velkorin::win32;
+    UseSystemNumberText();
     OleScope ole;
     Win32EventLoop eventLoop;
     Win32ProgramFolder programFolder;

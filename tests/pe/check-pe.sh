@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Checks the product's PE header, imports and resources.
-# usage: check-pe.sh <Velkorin.exe> <i686|x86_64>
+# usage: check-pe.sh <Velkorin.exe> <i686|x86_64> <version, as the project states it: 1.0.0.3>
 set -uo pipefail
-exe=$1 arch=$2
+exe=$1 arch=$2 product_version=$3
 objdump=$arch-w64-mingw32-objdump
 windres=$arch-w64-mingw32-windres
 passed=0 failed=0
@@ -69,13 +69,17 @@ if [ "$arch" = i686 ]; then
     done
 fi
 
-check "file version 1.0.0.3" has 'FILEVERSION 1, 0, 0, 3' "$resources"
-check "product version 1.0.0.3" has 'PRODUCTVERSION 1, 0, 0, 3' "$resources"
+# The numbers as they are, the texts with minor and revision in 2 and 4 digits (1.0.0.3: "1.00.0003").
+IFS=. read -r major minor patch revision <<<"$product_version"
+numbers="$major, $minor, $patch, $revision"
+text=$(printf '%d.%02d.%04d' "$major" "$minor" "$revision")
+check "file version $product_version" has "FILEVERSION $numbers" "$resources"
+check "product version $product_version" has "PRODUCTVERSION $numbers" "$resources"
 check "application, 32-bit Windows" has 'FILEOS 0x4' "$resources"
 check "file type application" has 'FILETYPE 0x1' "$resources"
 check "string block 0409 04B0" has 'BLOCK "040904B0"' "$resources"
 check "translation 0409 1200" has 'VALUE "Translation", 0x409, 1200' "$resources"
-for pair in 'CompanyName", "Orlaquist' 'FileVersion", "1.00.0003' 'ProductVersion", "1.00.0003' \
+for pair in 'CompanyName", "Orlaquist' "FileVersion\", \"$text" "ProductVersion\", \"$text" \
     'ProductName", "Velkorin' 'InternalName", "Velkorin' 'OriginalFilename", "Velkorin.exe'; do
     check "version string $pair" has "VALUE \"$pair\"" "$resources"
 done

@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
-# The shipped PE32 itself, under 32-bit Wine through user-mode emulation (slow: every 32-bit call
-# is emulated). It runs through WoW64 in a 64-bit prefix, where Wine's own processes, the driver and
-# the registry tool stay native and fast, and Wine reports Windows XP. One start, a click with the
-# machine's own components, a click with the 32-bit stand-in components registered, one close.
+# The shipped PE32 itself, under 32-bit Wine: natively where this machine runs 32-bit code, as
+# `make run` does (in a binfmt_misc of its own where the machine's hands such code to qemu), and
+# elsewhere through user-mode emulation (slow: every 32-bit call is emulated). It runs through
+# WoW64 in a 64-bit prefix, where Wine's own processes, the driver and the registry tool are 64-bit,
+# and Wine reports Windows XP. One start, a click with the machine's own components, a click with
+# the 32-bit stand-in components registered, one close.
 # usage: run-win32-smoke.sh <win32 build dir> <Velkorin.exe> <64-bit velkorin_e2e.exe> <32-bit standin dll> <fixtures>
 set -euo pipefail
 
@@ -16,7 +18,21 @@ build=$(realpath "$1") exe=$2 driver=$3 standin=$4 fixtures=$5
 [ -f "$driver" ] || { echo "no driver at $driver: build the win64 tree first" >&2; exit 1; }
 source "$here/wine-env.sh"
 source "$here/wine32-env.sh"
-wine32_install
+if [ -n "${VELKORIN_OWN_BINFMT:-}" ]; then
+    echo "32-bit code runs natively, in a binfmt_misc of its own."
+    wine32_install native
+elif wine32_native; then
+    # Installed first: apt cannot work in the user namespace.
+    wine32_install native
+    if [ -n "$WINE32_OWN_BINFMT" ]; then
+        wine32_own_binfmt_exec "$(realpath "$0")" "$@"
+        exit
+    fi
+    echo "32-bit code runs natively."
+else
+    echo "32-bit code runs under emulation: $WINE32_NATIVE_WHY."
+    wine32_install
+fi
 wine32_wow64_prefix_init "$build/wineprefix-wow64"
 wine_server_keep
 trap wine_server_stop EXIT

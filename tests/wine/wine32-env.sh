@@ -1,6 +1,7 @@
-# Runs 32-bit Windows programs here (sourced, not run).
+# Runs 32-bit Windows programs here (sourced, not run): natively where this machine runs
+# 32-bit x86 code itself (wine32_native), else under emulation.
 #
-# The kernel runs no 32-bit Linux process ("Exec format error"), so the 32-bit Wine
+# Where the kernel runs no 32-bit Linux process ("Exec format error"), the 32-bit Wine
 # loader runs under qemu-i386-static, registered with binfmt_misc:
 #   dpkg --add-architecture i386 && apt-get update
 #   apt-get install --no-install-recommends wine wine64 wine32:i386 qemu-user-static xvfb xauth
@@ -40,7 +41,9 @@
 #   - wine64 still runs 64-bit programs as before.
 # Beware: wine-env.sh sets WINEARCH=win64; the functions below set WINEARCH again.
 
-WINE32_PACKAGES=(wine wine64 wine32:i386 qemu-user-static xvfb xauth)
+WINE32_PACKAGES=(wine wine64 wine32:i386 xvfb xauth)
+# Only where 32-bit programs need emulating.
+WINE32_EMULATOR_PACKAGES=(qemu-user-static)
 # The 32-bit loader from wine32:i386 (what /usr/bin/wine picks too). It runs a PE32 in a
 # 32-bit prefix and, through WoW64, in a 64-bit one.
 WINE32=/usr/lib/wine/wine
@@ -51,6 +54,67 @@ WINE32_SERVER=/usr/bin/wineserver
 WINE32_BINFMT=':qemu-i386:M::\x7fELF\x01\x01\x01\x00\x00\x00\x00\x00\x00\x00\x00\x00\x02\x00\x03\x00:\xff\xff\xff\xff\xff\xfe\xfe\x00\xff\xff\xff\xff\xff\xff\xff\xff\xfe\xff\xff\xff:/usr/bin/qemu-i386-static:FP'
 
 _wine32_err() { echo "$*" >&2; }
+_wine32_env_file=$(realpath "${BASH_SOURCE[0]}")
+
+# Whether a 32-bit x86 program runs here without emulation. A tiny static i386 program (one
+# nanosleep, then exit) is started, and the kernel's record of the running process says who runs
+# it: /proc/<pid>/exe is the program itself when the kernel runs it, and qemu when a qemu-i386
+# entry of binfmt_misc took it over (the program would run then too, so running alone proves
+# nothing). Where only that entry stands between the kernel and 32-bit programs, they can run in
+# a user namespace with a binfmt_misc of its own (Linux 6.7 and later), which has no such entry;
+# the machine's entry stays as it is. Sets WINE32_OWN_BINFMT=1 when that is the way, and
+# WINE32_NATIVE_WHY to the reason where the answer is no.
+WINE32_NATIVE_WHY=
+WINE32_OWN_BINFMT=
+wine32_own_binfmt_exec() {  # command... : runs it in a user namespace with an empty binfmt_misc
+    VELKORIN_OWN_BINFMT=1 unshare --user --map-root-user --mount \
+        sh -c 'mount -t binfmt_misc binfmt_misc /proc/sys/fs/binfmt_misc && exec "$@"' sh "$@"
+}
+_wine32_probe() {  # <program> -> prints native, emulated or refused
+    local pid exe shell i
+    shell=$(readlink /proc/$$/exe)
+    "$1" 2>/dev/null &
+    pid=$!
+    for ((i = 0; i < 500; i++)); do
+        exe=$(readlink "/proc/$pid/exe" 2>/dev/null) || break  # gone: the kernel refused it
+        [ "$exe" = "$shell" ] || break                         # still the shell before its exec
+        sleep 0.01
+    done
+    kill "$pid" 2>/dev/null || true
+    wait "$pid" 2>/dev/null || true
+    case ${exe:-} in "$(realpath "$1")") echo native ;; *qemu*) echo emulated ;; *) echo refused ;; esac
+}
+wine32_native() {
+    local dir answer
+    WINE32_NATIVE_WHY= WINE32_OWN_BINFMT=
+    dir=$(mktemp -d)
+    printf '%s\n' '.globl _start' '_start: movl $162, %eax' 'movl $ts, %ebx' 'xorl %ecx, %ecx' \
+        'int $0x80' 'movl $1, %eax' 'xorl %ebx, %ebx' 'int $0x80' '.data' 'ts: .long 10, 0' >"$dir/probe.s"
+    if ! as --32 -o "$dir/probe.o" "$dir/probe.s" 2>/dev/null || ! ld -m elf_i386 -o "$dir/probe" "$dir/probe.o" 2>/dev/null; then
+        WINE32_NATIVE_WHY="the host's binutils cannot make an i386 program to find out"
+        answer=unknown
+    else
+        answer=$(_wine32_probe "$dir/probe")
+        if [ "$answer" = emulated ]; then
+            # Would the kernel itself run it? binfmt_misc's qemu entry wants zero padding in the ELF
+            # identification, which the kernel's own loader ignores: a copy with a padding byte set
+            # reaches the kernel.
+            cp "$dir/probe" "$dir/padded" && printf '\001' | dd of="$dir/padded" bs=1 seek=9 conv=notrunc 2>/dev/null
+            if [ "$(_wine32_probe "$dir/padded")" != native ]; then
+                WINE32_NATIVE_WHY="32-bit programs run here only under emulation (qemu-i386)"
+            elif [ -z "${VELKORIN_OWN_BINFMT:-}" ] && [ "$(wine32_own_binfmt_exec bash -c \
+                    'source "$0" && _wine32_probe "$1"' "$_wine32_env_file" "$dir/probe" 2>/dev/null)" = native ]; then
+                answer=native WINE32_OWN_BINFMT=1
+            else
+                WINE32_NATIVE_WHY="binfmt_misc hands 32-bit programs to qemu-i386 here, though this kernel runs them itself with that entry off (echo 0 > /proc/sys/fs/binfmt_misc/qemu-i386)"
+            fi
+        elif [ "$answer" = refused ]; then
+            WINE32_NATIVE_WHY="this kernel runs no 32-bit programs (Exec format error)"
+        fi
+    fi
+    rm -rf "$dir"
+    [ "$answer" = native ]
+}
 
 _wine32_installed() {
     [ "$(dpkg-query -W -f='${Status}' "$1" 2>/dev/null)" = "install ok installed" ]
@@ -60,17 +124,43 @@ _wine32_apt_install() {
     DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "$@" </dev/null
 }
 
-# Installs what is missing and lets the kernel hand 32-bit ELFs to qemu. Idempotent.
+# Lets the kernel hand 32-bit ELFs to qemu-i386, through binfmt_misc.
+_wine32_register_qemu() {
+    local out binfmt=/proc/sys/fs/binfmt_misc root=0
+    [ "$(id -u)" = 0 ] && root=1
+    if ! mountpoint -q "$binfmt"; then
+        [ $root = 1 ] || { _wine32_err "wine32_install: mounting binfmt_misc needs root"; return 1; }
+        out=$(mount -t binfmt_misc binfmt_misc "$binfmt" 2>&1) ||
+            { _wine32_err "wine32_install: cannot mount binfmt_misc on $binfmt: $out"; return 1; }
+    fi
+    if [ ! -e "$binfmt/qemu-i386" ]; then
+        [ -x /usr/bin/qemu-i386-static ] || { _wine32_err "wine32_install: /usr/bin/qemu-i386-static is missing"; return 1; }
+        out=$( (printf '%s' "$WINE32_BINFMT" > "$binfmt/register") 2>&1) ||
+            { _wine32_err "wine32_install: cannot register qemu-i386 with binfmt_misc: $out"; return 1; }
+    fi
+    if [ "$(head -n1 "$binfmt/qemu-i386")" != enabled ]; then
+        (echo 1 > "$binfmt/qemu-i386") 2>/dev/null ||
+            { _wine32_err "wine32_install: cannot enable $binfmt/qemu-i386"; return 1; }
+    fi
+    if [ "$(cat "$binfmt/status" 2>/dev/null)" != enabled ]; then
+        (echo 1 > "$binfmt/status") 2>/dev/null ||
+            { _wine32_err "wine32_install: cannot enable binfmt_misc"; return 1; }
+    fi
+}
+
+# Installs what is missing and, unless given "native" (32-bit programs run here as they are),
+# lets the kernel hand 32-bit ELFs to qemu. Idempotent.
 wine32_install() {
-    local p i v out missing=() update=0 binfmt=/proc/sys/fs/binfmt_misc
+    local p i v out missing=() update=0 packages=("${WINE32_PACKAGES[@]}")
     local root=0
+    [ "${1:-}" = native ] || packages+=("${WINE32_EMULATOR_PACKAGES[@]}")
     [ "$(id -u)" = 0 ] && root=1
     if ! grep -qx i386 <<<"$(dpkg --print-foreign-architectures)"; then
         [ $root = 1 ] || { _wine32_err "wine32_install: adding the i386 architecture needs root"; return 1; }
         dpkg --add-architecture i386 || { _wine32_err "wine32_install: dpkg --add-architecture i386 failed"; return 1; }
         update=1
     fi
-    for p in "${WINE32_PACKAGES[@]}"; do
+    for p in "${packages[@]}"; do
         _wine32_installed "$p" || missing+=("$p")
     done
     if [ ${#missing[@]} -gt 0 ]; then
@@ -93,24 +183,7 @@ wine32_install() {
                 { _wine32_err "wine32_install: apt-get install ${missing[*]%%=*} failed"; return 1; }
         fi
     fi
-    if ! mountpoint -q "$binfmt"; then
-        [ $root = 1 ] || { _wine32_err "wine32_install: mounting binfmt_misc needs root"; return 1; }
-        out=$(mount -t binfmt_misc binfmt_misc "$binfmt" 2>&1) ||
-            { _wine32_err "wine32_install: cannot mount binfmt_misc on $binfmt: $out"; return 1; }
-    fi
-    if [ ! -e "$binfmt/qemu-i386" ]; then
-        [ -x /usr/bin/qemu-i386-static ] || { _wine32_err "wine32_install: /usr/bin/qemu-i386-static is missing"; return 1; }
-        out=$( (printf '%s' "$WINE32_BINFMT" > "$binfmt/register") 2>&1) ||
-            { _wine32_err "wine32_install: cannot register qemu-i386 with binfmt_misc: $out"; return 1; }
-    fi
-    if [ "$(head -n1 "$binfmt/qemu-i386")" != enabled ]; then
-        (echo 1 > "$binfmt/qemu-i386") 2>/dev/null ||
-            { _wine32_err "wine32_install: cannot enable $binfmt/qemu-i386"; return 1; }
-    fi
-    if [ "$(cat "$binfmt/status" 2>/dev/null)" != enabled ]; then
-        (echo 1 > "$binfmt/status") 2>/dev/null ||
-            { _wine32_err "wine32_install: cannot enable binfmt_misc"; return 1; }
-    fi
+    [ "${1:-}" = native ] || _wine32_register_qemu || return 1
     # The loader is a 32-bit ELF itself: if it runs, 32-bit Wine can start.
     out=$("$WINE32" --version 2>&1) ||
         { _wine32_err "wine32_install: the 32-bit Wine loader does not run: $out"; return 1; }

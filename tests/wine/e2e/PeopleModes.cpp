@@ -39,8 +39,8 @@ int RunDemo(const std::wstring& folder) {
     std::fwrite(log.data(), 1, log.size(), stdout);
     const std::wstring shotPath = folder + L"\\screenshot.bmp";
     const RECT screen = {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+    // The caller names the picture it makes of it: one line, the file a user opens.
     if (!ScreenCapture::Of(screen).SaveBmp(shotPath)) return Fail("cannot write the screenshot");
-    std::printf("screenshot: %s\n", ToUtf8(shotPath).c_str());
     std::fflush(stdout);
     PostMessageW(window, WM_CLOSE, 0, 0);
     if (!velkorin.WaitForExit(kDeadlineMs)) return Fail("Velkorin did not end after WM_CLOSE");

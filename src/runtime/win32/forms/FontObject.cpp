@@ -42,9 +42,9 @@ std::shared_ptr<FontObject> FontObject::Create(const std::string& face, double p
 
 std::shared_ptr<FontObject> FontObject::MessageFont() {
     NONCLIENTMETRICSW metrics = {};
-    // The record as Windows 2000 and XP know it: they refuse the later size, which adds a field
-    // (iPaddedBorderWidth) at its end.
-    metrics.cbSize = offsetof(NONCLIENTMETRICSW, iPaddedBorderWidth);
+    // The record as Windows 2000 and XP know it (the headers' for the system the product targets):
+    // they refuse Vista's larger one.
+    metrics.cbSize = sizeof metrics;
     if (!SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, metrics.cbSize, &metrics, 0)) throw FailureFromLastError();
     const LONG height = std::abs(metrics.lfMessageFont.lfHeight);
     return std::shared_ptr<FontObject>(new FontObject(metrics.lfMessageFont, height * units::kPointsPerInch / FontPixelsPerInch()));

@@ -1,0 +1,25 @@
+# The layers stand on each other one way: no platform-neutral library reaches a library of the
+# Win32 layer, directly or through another. Checked each time a build is configured, so that a
+# circle or an arrow back up never builds.
+function(velkorin_check_neutral library)
+    set(pending ${library})
+    set(seen)
+    while(pending)
+        list(POP_FRONT pending current)
+        string(REGEX REPLACE "^\\$<LINK_ONLY:(.*)>$" "\\1" current "${current}")
+        if(NOT TARGET "${current}" OR current IN_LIST seen)
+            continue()
+        endif()
+        list(APPEND seen ${current})
+        if(current MATCHES "_win32$")
+            message(FATAL_ERROR "${library} is platform-neutral, but it links ${current}")
+        endif()
+        get_target_property(links ${current} LINK_LIBRARIES)
+        get_target_property(interfaceLinks ${current} INTERFACE_LINK_LIBRARIES)
+        list(APPEND pending ${links} ${interfaceLinks})
+    endwhile()
+endfunction()
+
+foreach(library IN ITEMS velkorin_runtime velkorin_selftest velkorin_xptheme velkorin_ui_layout)
+    velkorin_check_neutral(${library})
+endforeach()
