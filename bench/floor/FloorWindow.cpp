@@ -7,18 +7,11 @@
 #include <shlwapi.h>
 #include <uxtheme.h>
 
+#include "common/OneWindow.h"
+
 namespace {
 
-constexpr const wchar_t* kClassName = L"VelkorinBenchFloor";
 constexpr int kLogoResource = 1;
-
-LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_DESTROY) {
-        PostQuitMessage(0);
-        return 0;
-    }
-    return DefWindowProcW(hwnd, message, wParam, lParam);
-}
 
 HMODULE SystemLibrary(const char* name) {
     char path[MAX_PATH];
@@ -79,23 +72,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show) {
     AskCommonControlsVersion();
     AskTheTheme();
     DecodeTheLogo(instance);
-    WNDCLASSW windowClass = {};
-    windowClass.lpfnWndProc = &WindowProc;
-    windowClass.hInstance = instance;
-    windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    windowClass.lpszClassName = kClassName;
-    if (!RegisterClassW(&windowClass)) return 1;
-    HWND window = CreateWindowExW(0, kClassName, L"Floor", WS_OVERLAPPEDWINDOW, CW_USEDEFAULT, CW_USEDEFAULT, 400, 300,
-                                  nullptr, nullptr, instance, nullptr);
-    if (!window) return 1;
-    ShowWindow(window, show);
-    UpdateWindow(window);
-    MSG msg;
-    while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
-        TranslateMessage(&msg);
-        DispatchMessageW(&msg);
-    }
+    const int exitCode = velkorin::bench::RunOneWindow(instance, L"VelkorinBenchFloor", L"Floor", show);
     OleUninitialize();
-    return 0;
+    return exitCode;
 }
