@@ -104,7 +104,7 @@ TEST_F(FrmMainUnderWine, ALoadThatFailsOnceTheWindowExistsLeavesNoWindowBehind) 
     RefuseWindowsOfClass noTextBox(L"Edit");
     EXPECT_THROW(form.Show(), Failure);
     EXPECT_EQ(form.Hwnd(), nullptr);
-    EXPECT_EQ(FindWindowW(win32::FrmMain::kClassName, nullptr), nullptr) << "a hidden window would keep the process";
+    EXPECT_EQ(FindWindowW(L"VelkorinFrmMain", nullptr), nullptr) << "a hidden window would keep the process";
 }
 
 }  // namespace

@@ -26,8 +26,6 @@ public:
     FrmMain(const FrmMain&) = delete;
     FrmMain& operator=(const FrmMain&) = delete;
 
-    static constexpr const wchar_t* kClassName = L"VelkorinFrmMain";
-
     // Loads the window and its controls (raising the load event before it is visible), then
     // shows it centred, without waiting. Throws a Failure when the window cannot be loaded; no
     // window is left behind then.

@@ -20,7 +20,7 @@
 namespace velkorin::win32::forms {
 
 struct FormArgs {
-    std::string name = "Form";  // the window class is "Velkorin" and the name
+    std::string name = "Form";  // the window class is "Velkorin" and the name ("VelkorinFrmMain")
     std::string caption;
     int left = CW_USEDEFAULT;  // screen position of the window's top-left corner
     int top = CW_USEDEFAULT;
@@ -52,9 +52,6 @@ struct ControlArgs {
 // an object with "hWnd", "Caption" and "ActiveControl" (the control that has the focus).
 class Form : public AutomationObject, public std::enable_shared_from_this<Form> {
 public:
-    // The window class of a form with the default name; any other form's is "Velkorin" and its name.
-    static constexpr const wchar_t* kClassName = L"VelkorinForm";
-
     // The window, not yet visible. Throws when the window cannot be made.
     static std::shared_ptr<Form> Create(const FormArgs& args);
     ~Form() override;
