@@ -1,13 +1,15 @@
 #!/usr/bin/env bash
 # Builds the product a second time, from a copy of the sources in another folder into another
-# build folder, and checks that Velkorin.exe and the zip come out byte for byte the same.
+# build folder, and checks that Velkorin.exe and the zip come out byte for byte the same. The copy
+# keeps each file's time and the second build folder stays, so that a later check rebuilds only
+# what changed since, as the first build does.
 # usage: check-reproducible.sh <source dir> <win32 build dir>
 set -euo pipefail
 source=$(realpath "$1") first=$(realpath "$2")
 zip_name=$(cd "$first" && ls Velkorin-*-win32.zip)
 work="$first/reproducible"
 copy="$work/a-second-folder/Velkorin" second="$work/build-b"
-rm -rf "$work"
+rm -rf "$copy"
 mkdir -p "$copy"
 
 # The sources as they are now, committed or not (the build folders left out).
@@ -15,9 +17,9 @@ inside=$(realpath -m --relative-base="$source" "$first")
 case $inside in /*) top=./build ;; *) top=./${inside%%/*} ;; esac
 if git -C "$source" rev-parse --is-inside-work-tree >/dev/null 2>&1; then
     (cd "$source" && git ls-files -z -c -o --exclude-standard | grep -zv "^${top#./}/" |
-        xargs -0 -r cp --parents -t "$copy" 2>/dev/null) || true
+        xargs -0 -r cp -p --parents -t "$copy" 2>/dev/null) || true
 else
-    (cd "$source" && tar --exclude=./build --exclude=./dist --exclude="$top" -cf - .) | (cd "$copy" && tar -xf -)
+    (cd "$source" && tar --exclude=./build --exclude=./dist --exclude="$top" -cf - .) | (cd "$copy" && tar -xpf -)
 fi
 
 # The same settings as the first build, every one of our own options included.
@@ -44,5 +46,5 @@ if strings -a "$second/src/startup/Velkorin.exe" | grep -E "$first|$second|$sour
     failed=1
     echo "FAILED: a build folder is written into Velkorin.exe"
 fi
-[ $failed -eq 0 ] && rm -rf "$work"
+[ $failed -eq 0 ] && rm -rf "$copy"
 [ $failed -eq 0 ]

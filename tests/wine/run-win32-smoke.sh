@@ -10,7 +10,7 @@ set -euo pipefail
 
 if [ -z "${DISPLAY:-}" ] && [ -z "${VELKORIN_UNDER_XVFB:-}" ]; then
     export VELKORIN_UNDER_XVFB=1
-    exec xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$@"
+    exec xvfb-run -a -n 140 -s "-screen 0 1024x768x24" "$0" "$@"
 fi
 
 here=$(dirname "$0")
