@@ -20,23 +20,13 @@
 #include "common/ProcessCounts.h"
 #include "runs/SelfTestRig.h"
 #include "common/Stopwatch.h"
+#include "wine/FileBytes.h"
 
 namespace velkorin::bench {
 
 namespace {
 
-
-std::string ReadBytes(const std::wstring& path) {
-    HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
-                              0, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return std::string();
-    std::string bytes;
-    char buffer[65536];
-    DWORD read = 0;
-    while (ReadFile(file, buffer, sizeof buffer, &read, nullptr) && read) bytes.append(buffer, read);
-    CloseHandle(file);
-    return bytes;
-}
+using wine::ReadBytes;
 
 // The stand-in's objects alive by its own record: every "create" and "new" less every "release".
 long StandInObjectsAlive(const std::wstring& record) {

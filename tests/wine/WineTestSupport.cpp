@@ -26,18 +26,6 @@ void PlaceDatabase(const wchar_t* fixture) {
     if (fixture) CopyFileW((AppFolder() + L"\\fixtures\\" + fixture).c_str(), AppFile(L"test.mdb").c_str(), FALSE);
 }
 
-std::string ReadBytes(const std::wstring& path) {
-    HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                              nullptr, OPEN_EXISTING, 0, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return std::string();
-    std::string bytes;
-    char buffer[4096];
-    DWORD read = 0;
-    while (ReadFile(file, buffer, sizeof buffer, &read, nullptr) && read) bytes.append(buffer, read);
-    CloseHandle(file);
-    return bytes;
-}
-
 std::vector<std::string> SplitLines(const std::string& text, const std::string& separator) {
     std::vector<std::string> lines;
     std::string::size_type start = 0;

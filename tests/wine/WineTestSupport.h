@@ -12,6 +12,7 @@
 #include "runtime/win32/Win32EventLoop.h"
 #include "runtime/win32/Win32ProgramFolder.h"
 #include "runtime/win32/Win32TextFileAppender.h"
+#include "wine/FileBytes.h"
 #include "wine/WideStrings.h"
 
 namespace velkorin::wine {
@@ -36,7 +37,6 @@ std::wstring AppFile(const wchar_t* name);
 // Puts a copy of fixtures\<fixture> in place as test.mdb, or removes test.mdb when fixture is null.
 void PlaceDatabase(const wchar_t* fixture);
 void RemoveFile(const std::wstring& path);
-std::string ReadBytes(const std::wstring& path);
 std::vector<std::string> SplitLines(const std::string& text, const std::string& separator);
 
 // The stand-in components' call record and failure switch, both read by them at every call.

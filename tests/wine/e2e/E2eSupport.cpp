@@ -20,17 +20,6 @@ std::wstring ShortDate() {
     return date;
 }
 
-std::string ReadBytes(const std::wstring& path) {
-    UniqueHandle file =
-        OwnFile(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                            OPEN_EXISTING, 0, nullptr));
-    std::string bytes;
-    char buffer[4096];
-    DWORD read = 0;
-    while (file && ReadFile(file.get(), buffer, sizeof buffer, &read, nullptr) && read) bytes.append(buffer, read);
-    return bytes;
-}
-
 std::wstring FreshFolder(const std::wstring& base) {
     for (int repeat = 1; repeat < 100; ++repeat) {
         const std::wstring folder = repeat == 1 ? base : base + L" " + std::to_wstring(repeat);

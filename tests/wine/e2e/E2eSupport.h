@@ -6,7 +6,11 @@
 #include <string>
 #include <vector>
 
+#include "wine/FileBytes.h"
+
 namespace velkorin::e2e {
+
+using wine::ReadBytes;
 
 // How long anything may take: a minute, or E2E_DEADLINE_MS where every call is emulated (32-bit Wine).
 DWORD DeadlineFromEnvironment();
@@ -52,7 +56,6 @@ bool WaitFor(Condition condition, DWORD deadlineMs = kDeadlineMs) {
 std::wstring EnvironmentVariable(const wchar_t* name);
 // Today in the user's short date format, as a run's date line writes it.
 std::wstring ShortDate();
-std::string ReadBytes(const std::wstring& path);
 // Makes the folder `base`, or "base 2", "base 3"... where it exists already (a fresh one under
 // --gtest_repeat too); returns its path, or nothing when none could be made.
 std::wstring FreshFolder(const std::wstring& base);
