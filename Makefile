@@ -42,16 +42,20 @@ build: host win32 win64
 
 # Every layer: host unit tests (plain and under the sanitizers), the Windows checks and end-to-end
 # runs under 64-bit Wine, and the product's own checks (its PE, a second build from other folders
-# that must give the same bytes, and a short run of the 32-bit exe under 32-bit Wine). The product's
-# checks run beside the others, since their 32-bit run keeps one core busy at most, with a Wine
-# server and a display of its own. Its log is shown when the others are done.
-test: build win32-tests host-sanitize
-	@set -o pipefail; status=0; \
+# that must give the same bytes, and a short run of the 32-bit exe under 32-bit Wine). The Wine
+# prefixes are made beside the builds, and the product's checks run beside the other layers: both
+# keep one core busy at most. Each has a Wine server and a display of its own; what the product's
+# checks print is shown when the others are done.
+test: deps
+	@set -o pipefail; status=0; mkdir -p $(BUILD); \
+	tests/wine/prepare-prefixes.sh $(BUILD) >$(BUILD)/prepare-prefixes.log 2>&1 & prepare=$$!; \
+	$(MAKE) --no-print-directory BUILD=$(BUILD) JOBS=$(JOBS) build win32-tests host-sanitize || { wait $$prepare; exit 1; }; \
 	(cd $(BUILD)/win32 && ctest --output-on-failure) >$(BUILD)/ctest-win32.log 2>&1 & product=$$!; \
 	for b in host host-sanitize win64; do \
 		(cd $(BUILD)/$$b && ctest --output-on-failure) 2>&1 | tee $(BUILD)/ctest-$$b.log || status=1; \
 	done; \
 	wait $$product || status=1; cat $(BUILD)/ctest-win32.log; \
+	wait $$prepare || { echo "Making the Wine prefixes ahead failed (the checks made them):"; cat $(BUILD)/prepare-prefixes.log; }; \
 	awk '/tests passed, [0-9]+ tests failed out of/ { total += $$NF; failed += $$(NF-5) } \
 		END { printf "all builds: %d passed, %d failed\n", total - failed, failed }' $(BUILD)/ctest-*.log; \
 	exit $$status

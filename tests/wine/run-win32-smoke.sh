@@ -6,6 +6,8 @@
 # and Wine reports Windows XP. One start, a click with the machine's own components, a click with
 # the 32-bit stand-in components registered, one close.
 # usage: run-win32-smoke.sh <win32 build dir> <Velkorin.exe> <64-bit velkorin_e2e.exe> <32-bit standin dll> <fixtures>
+#        run-win32-smoke.sh --prepare <win32 build dir>   (32-bit Wine and the prefix only, as `make test`
+#        makes them ahead, beside the builds)
 set -euo pipefail
 
 if [ -z "${DISPLAY:-}" ] && [ -z "${VELKORIN_UNDER_XVFB:-}" ]; then
@@ -14,10 +16,16 @@ if [ -z "${DISPLAY:-}" ] && [ -z "${VELKORIN_UNDER_XVFB:-}" ]; then
 fi
 
 here=$(dirname "$0")
-build=$(realpath "$1") exe=$2 driver=$3 standin=$4 fixtures=$5
-[ -f "$driver" ] || { echo "no driver at $driver: build the win64 tree first" >&2; exit 1; }
+prepare=
+[ "$1" = --prepare ] && prepare=--prepare && shift
+build=$(realpath -m "$1") exe=${2:-} driver=${3:-} standin=${4:-} fixtures=${5:-}
+[ -n "$prepare" ] || [ -f "$driver" ] || { echo "no driver at $driver: build the win64 tree first" >&2; exit 1; }
 source "$here/wine-env.sh"
 source "$here/wine32-env.sh"
+# One preparation at a time: the run waits for one that `make test` started ahead.
+mkdir -p "$build"
+exec 9>"$build/.wine32-preparing"
+flock 9
 if [ -n "${VELKORIN_OWN_BINFMT:-}" ]; then
     echo "32-bit code runs natively, in a binfmt_misc of its own."
     wine32_install native
@@ -25,7 +33,8 @@ elif wine32_native; then
     # Installed first: apt cannot work in the user namespace.
     wine32_install native
     if [ -n "$WINE32_OWN_BINFMT" ]; then
-        wine32_own_binfmt_exec "$(realpath "$0")" "$@"
+        exec 9>&-  # the run in the namespace takes it again
+        wine32_own_binfmt_exec "$(realpath "$0")" $prepare "$@"
         exit
     fi
     echo "32-bit code runs natively."
@@ -34,6 +43,8 @@ else
     wine32_install
 fi
 wine32_wow64_prefix_init "$build/wineprefix-wow64"
+exec 9>&-
+[ -z "$prepare" ] || exit 0
 wine_server_keep
 trap wine_server_stop EXIT
 # A system the product must run on. Every process of the prefix reads it: the 64-bit driver too

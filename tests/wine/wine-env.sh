@@ -62,13 +62,18 @@ wine_server_stop() {
     "$WINESERVER" -w || true
 }
 
+# Makes the prefix once. One maker at a time: `make test` makes it ahead, beside the builds, and a
+# check that starts meanwhile waits for it.
 wine_prefix_init() {
     export WINEPREFIX=$1
-    if [ ! -f "$WINEPREFIX/system.reg" ]; then
-        mkdir -p "$WINEPREFIX"
-        "$WINE" wineboot --init >/dev/null 2>&1
-        "$WINESERVER" -w
-    fi
+    mkdir -p "$WINEPREFIX"
+    (
+        flock 9
+        if [ ! -f "$WINEPREFIX/system.reg" ]; then
+            "$WINE" wineboot --init >/dev/null 2>&1
+            "$WINESERVER" -w
+        fi
+    ) 9>"$WINEPREFIX/.making"
 }
 
 # Machine-wide registration: Wine's own msado15 is registered there too, and only HKLM wins over it.

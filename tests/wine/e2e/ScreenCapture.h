@@ -20,6 +20,9 @@ public:
     // How many pixels of the area (clipped to the capture) have the colour.
     int CountOf(const RECT& area, COLORREF colour) const;
     bool SaveBmp(const std::wstring& path) const;  // 24 bits a pixel
+    bool operator==(const ScreenCapture& other) const {
+        return width_ == other.width_ && height_ == other.height_ && pixels_ == other.pixels_;
+    }
 
 private:
     int width_ = 0;

@@ -142,12 +142,14 @@ protected:
         GetClientRect(control, &client);
         return InForm(control, client);
     }
-    // Captures the form until `ready` holds on the capture, or the deadline.
+    // Captures the form until `ready` holds on the capture, or the deadline. Two captures in a row
+    // must be the same: one taken while a paint is under way may show a face in part.
     ScreenCapture CaptureWhen(const std::function<bool(const ScreenCapture&)>& ready) const {
-        ScreenCapture shot;
+        ScreenCapture shot, last;
         WaitFor([&] {
+            last = std::move(shot);
             shot = ScreenCapture::OfClientArea(window_);
-            return shot.Valid() && ready(shot);
+            return shot.Valid() && ready(shot) && shot == last;
         });
         return shot;
     }
