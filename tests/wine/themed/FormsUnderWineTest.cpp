@@ -13,7 +13,6 @@
 #include "wine/e2e/E2eSupport.h"
 #include "runtime/win32/forms/DeviceContexts.h"
 #include "runtime/win32/forms/Form.h"
-#include "runtime/win32/forms/OleColor.h"
 #include "wine/WideStrings.h"
 #include "runtime/win32/GdiObject.h"
 #include "runtime/win32/forms/PictureLoading.h"
@@ -469,7 +468,7 @@ TEST_F(FormsUnderWine, TextBoxLabelAndImageByNameWithTheirEventsPointersAndTabOr
     EXPECT_EQ(NumberOf([&] { box->Put("SelStart", Value(int32_t{-1})); }), 380);
     EXPECT_EQ(NumberOf([&] { box->Get("Caption"); }), 438);
 
-    // A label: centred, sized to its caption on request, its text in a system colour.
+    // A label: centred, sized to its caption on request.
     EXPECT_EQ(label->Get("Alignment").AsInteger(), 2);
     EXPECT_TRUE(GetWindowLongW(label->Hwnd(), GWL_STYLE) & SS_CENTER);
     EXPECT_EQ(NumberOf([&] { label->Put("Alignment", Value(int32_t{0})); }), 383);
@@ -484,11 +483,6 @@ TEST_F(FormsUnderWine, TextBoxLabelAndImageByNameWithTheirEventsPointersAndTabOr
     GetClientRect(label->Hwnd(), &now);
     EXPECT_EQ(now.right, fitted.right);
     EXPECT_EQ(now.bottom, fitted.bottom);
-    label->Put("ForeColor", Value(win32::forms::ole_color::kHighlight));
-    ClientDc screen(nullptr);
-    MemoryDc memory(screen.Get());
-    EXPECT_EQ(label->OnCtlColor(memory.Get()), GetSysColorBrush(COLOR_BTNFACE));
-    EXPECT_EQ(GetTextColor(memory.Get()), GetSysColor(COLOR_HIGHLIGHT));
 
     // The custom pointer, only when the pointer is 99.
     const HCURSOR hand = LoadCursorW(nullptr, IDC_HAND);
