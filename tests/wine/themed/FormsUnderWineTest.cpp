@@ -13,7 +13,6 @@
 #include "wine/e2e/E2eSupport.h"
 #include "runtime/win32/forms/DeviceContexts.h"
 #include "runtime/win32/forms/Form.h"
-#include "runtime/win32/forms/OleColor.h"
 #include "wine/WideStrings.h"
 #include "runtime/win32/GdiObject.h"
 #include "runtime/win32/forms/PictureLoading.h"
@@ -320,37 +319,6 @@ TEST_F(FormsUnderWine, DisabledShowsItsDisabledPictureOrEmbossesItsPicture) {
         << "embossed, not in its own colours";
 }
 
-TEST_F(FormsUnderWine, FramePaintsItsBorderAndCaptionForPrintClient) {
-    auto frame = form->AddFrame(Placed(10, 10, 150, 100, button_style::kStandard, nullptr, "Frame1"));
-    Printed printed(frame->Hwnd());  // no erase asked for: the background stays as it was
-    EXPECT_EQ(printed.At(75, 60), kMagenta);
-    EXPECT_EQ(printed.At(0, 60), GetSysColor(COLOR_3DSHADOW)) << "etched line, left";
-    EXPECT_EQ(printed.At(1, 60), GetSysColor(COLOR_3DHILIGHT)) << "etched line, left";
-    const PixelBox caption = BoxWhere(printed.Pixels(), {0, 0, 150, 20}, IsDark);
-    EXPECT_FALSE(caption.Empty());
-    EXPECT_GE(caption.left, 8);
-}
-
-LRESULT CALLBACK CountSysColorChange(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
-                                     DWORD_PTR count) {
-    if (message == WM_SYSCOLORCHANGE) ++*reinterpret_cast<int*>(count);
-    return DefSubclassProc(window, message, wParam, lParam);
-}
-
-TEST_F(FormsUnderWine, SysColorChangeReachesEveryControlWindow) {
-    auto frame = form->AddFrame(Placed(10, 10, 150, 100));
-    auto framed = form->AddButton(ButtonKind::Command, Placed(10, 20, 80, 30, button_style::kStandard, frame));
-    auto box = form->AddTextBox(Placed(170, 10, 100, 80));
-    const HWND windows[] = {frame->Hwnd(), framed->Hwnd(), box->Hwnd()};
-    int told[3] = {};
-    for (int i = 0; i < 3; ++i) ASSERT_TRUE(SetWindowSubclass(windows[i], &CountSysColorChange, 1, DWORD_PTR(&told[i])));
-    SendMessageW(form->Hwnd(), WM_SYSCOLORCHANGE, 0, 0);
-    for (int i = 0; i < 3; ++i) {
-        EXPECT_EQ(told[i], 1) << "window " << i;
-        RemoveWindowSubclass(windows[i], &CountSysColorChange, 1);
-    }
-}
-
 // Out of memory at each allocation in turn while a form is made: none leaves its window behind,
 // whose messages would reach a freed object.
 TEST(FormsOutOfMemory, AFormThatCannotBeMadeLeavesNoWindow) {
@@ -500,7 +468,7 @@ TEST_F(FormsUnderWine, TextBoxLabelAndImageByNameWithTheirEventsPointersAndTabOr
     EXPECT_EQ(NumberOf([&] { box->Put("SelStart", Value(int32_t{-1})); }), 380);
     EXPECT_EQ(NumberOf([&] { box->Get("Caption"); }), 438);
 
-    // A label: centred, sized to its caption on request, its text in a system colour.
+    // A label: centred, sized to its caption on request.
     EXPECT_EQ(label->Get("Alignment").AsInteger(), 2);
     EXPECT_TRUE(GetWindowLongW(label->Hwnd(), GWL_STYLE) & SS_CENTER);
     EXPECT_EQ(NumberOf([&] { label->Put("Alignment", Value(int32_t{0})); }), 383);
@@ -515,26 +483,14 @@ TEST_F(FormsUnderWine, TextBoxLabelAndImageByNameWithTheirEventsPointersAndTabOr
     GetClientRect(label->Hwnd(), &now);
     EXPECT_EQ(now.right, fitted.right);
     EXPECT_EQ(now.bottom, fitted.bottom);
-    label->Put("ForeColor", Value(win32::forms::ole_color::kHighlight));
-    ClientDc screen(nullptr);
-    MemoryDc memory(screen.Get());
-    EXPECT_EQ(label->OnCtlColor(memory.Get()), GetSysColorBrush(COLOR_BTNFACE));
-    EXPECT_EQ(GetTextColor(memory.Get()), GetSysColor(COLOR_HIGHLIGHT));
 
-    // The custom pointer: the form shows it over the control, only when the pointer is 99.
+    // The custom pointer, only when the pointer is 99.
     const HCURSOR hand = LoadCursorW(nullptr, IDC_HAND);
     image->Put("MouseIcon", Value(win32::forms::PictureFromIcon(hand, false)));
     EXPECT_EQ(image->Cursor(), nullptr);
     image->Put("MousePointer", Value(int32_t{99}));
     EXPECT_EQ(image->Cursor(), hand);
     EXPECT_EQ(NumberOf([&] { image->Put("MousePointer", Value(int32_t{5})); }), 380);
-    EXPECT_EQ(SendMessageW(form->Hwnd(), WM_SETCURSOR, reinterpret_cast<WPARAM>(image->Hwnd()),
-                           MAKELPARAM(HTCLIENT, WM_MOUSEMOVE)),
-              TRUE);
-    EXPECT_EQ(GetCursor(), hand);
-    EXPECT_EQ(SendMessageW(form->Hwnd(), WM_SETCURSOR, reinterpret_cast<WPARAM>(label->Hwnd()),
-                           MAKELPARAM(HTCLIENT, WM_MOUSEMOVE)),
-              FALSE) << "the label keeps the default arrow";
     const Value picture = Picture(IDR_OPTION_ICO);
     image->Put("Picture", picture);
     EXPECT_EQ(image->Get("Picture").AsObject(), picture.AsObject());
