@@ -36,3 +36,12 @@ if(WIN32)
     # The tests run under Wine only, and use what Windows 7 has (GetTickCount64).
     target_compile_definitions(velkorin_test_code INTERFACE _WIN32_WINNT=0x0601)
 endif()
+
+# A GoogleTest program: GoogleTest's header, and the system's on Windows, are parsed once for the
+# program instead of once in each of its files (about half of its compile time).
+function(velkorin_test_program target)
+    if(WIN32)
+        target_precompile_headers(${target} PRIVATE <windows.h>)
+    endif()
+    target_precompile_headers(${target} PRIVATE <gtest/gtest.h> <string> <vector>)
+endfunction()
