@@ -90,9 +90,34 @@ TEST_F(TestRunTranscript, NumbersPrintSignedAndDescriptionsAsGiven) {
 TEST_F(TestRunTranscript, CloseFailuresOnTheSuccessPathAreNotReported) {
     h.components.FailStep("DAO.Recordset.Close", Failure(3420, "Object invalid or no longer set."));
     h.components.FailStep("DAO.Database.Close", Failure(3420, "Object invalid or no longer set."));
+    h.components.FailStep("ADO.Recordset.Close", Failure(3704, "Operation is not allowed when the object is closed."));
     h.components.FailStep("ADO.Connection.Close", Failure(3704, "Operation is not allowed when the object is closed."));
     h.run.Command1_Click();
     ExpectTranscript(Concat({kHeader, kDaoSuccess, kAdoSuccess, kEnd}));
+}
+
+// A step of the ADO open that fails leaves its failure pending while the next steps run; the check
+// after the open reports the one pending then.
+TEST_F(TestRunTranscript, AdoOpenReportsTheFailureStillPendingAtItsCheck) {
+    const struct {
+        const char* name;
+        std::vector<std::pair<const char*, Failure>> failures;
+        std::string error;
+    } rows[] = {
+        {"CursorLocationAlone", {{"ADO.Connection.CursorLocation", Failure(3001, "Arguments are of the wrong type.")}},
+         "3001 - Arguments are of the wrong type."},
+        {"ConnectionStringThenOpen",
+         {{"ADO.Connection.ConnectionString", Failure(-2147467259, "refused")},
+          {"ADO.Connection.Open", Failure(3706, "Provider cannot be found.")}},
+         "3706 - Provider cannot be found."},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        SelfTestHarness harness;
+        for (const auto& [step, failure] : row.failures) harness.components.FailStep(step, failure);
+        harness.run.Command1_Click();
+        EXPECT_EQ(SplitBox(harness.text1.text), Concat({kHeader, kDaoSuccess, OpenFails("ADO", row.error), kEnd}));
+    }
 }
 
 TEST_F(TestRunTranscript, SecondRunShowsOnlyItselfButTheLogKeepsBoth) {

@@ -78,6 +78,7 @@ const std::string kNoFile = "Could not find file '{db}'.";
 const std::string kNoTable = "The Microsoft Jet database engine cannot find the input table or query 'test'.  "
                              "Make sure it exists and that its name is spelled correctly.";
 const std::string kLocked = "Table 'test' is exclusively locked by user 'Admin'.";
+const std::string kNotSet = "91 - Object variable or With block variable not set";
 
 // clang-format off
 const RealComRow kRealComRows[] = {
@@ -107,7 +108,43 @@ const RealComRow kRealComRows[] = {
     {"EngineNotCreated", L"test.mdb", L"create DAO.DBEngine|0x80040154|",
      Concat({OpenFails("DAO", "-2147221164 - Class not registered"), kAdoSuccess, kEnd})},
     {"ConnectionNotCreated", L"test.mdb", L"create ADO.Connection|0x80040154|",
-     Concat({kDaoSuccess, OpenFails("ADO", "91 - Object variable or With block variable not set"), kEnd})},
+     Concat({kDaoSuccess, OpenFails("ADO", kNotSet), kEnd})},
+    {"RecordsetNotCreated", L"test.mdb", L"create ADO.Recordset|0x8007000E|",
+     Concat({kDaoSuccess, QueryFails("ADO", kNotSet), kEnd})},
+    // A description with a backslash and a bar, carried as it is.
+    {"OpenDatabaseControlFacility", L"test.mdb", L"DAO.DBEngine.OpenDatabase|0x800A0BD0|Could not find file 'A:\\x|y.mdb'.",
+     Concat({OpenFails("DAO", "3024 - Could not find file 'A:\\x|y.mdb'."), kAdoSuccess, kEnd})},
+    // A control-facility code whose low word is 0 must not read as success.
+    {"ControlFacilityCodeWithLowWordZero", L"test.mdb", L"DAO.DBEngine.OpenDatabase|0x800A0000|no number",
+     Concat({OpenFails("DAO", "-2147352567 - no number"), kAdoSuccess, kEnd})},
+    {"OpenDatabaseEmptyDescription", L"test.mdb", L"DAO.DBEngine.OpenDatabase|0x80004005|",
+     Concat({OpenFails("DAO", "-2147467259 - "), kAdoSuccess, kEnd})},
+    {"OpenRecordsetControlFacilityEmptyDescription", L"test.mdb", L"DAO.Database.OpenRecordset|0x800A0BC3|",
+     Concat({QueryFails("DAO", "3011 - "), kAdoSuccess, kEnd})},
+    {"OpenRecordsetWholeCode", L"test.mdb", L"DAO.Database.OpenRecordset|0x80040E14|Syntax error in FROM clause.",
+     Concat({QueryFails("DAO", "-2147217900 - Syntax error in FROM clause."), kAdoSuccess, kEnd})},
+    // The later steps of the open succeed and leave this failure pending for the check.
+    {"CursorLocationRefused", L"test.mdb", L"ADO.Connection.CursorLocation|0x800A0BB9|Arguments are of the wrong type.",
+     Concat({kDaoSuccess, OpenFails("ADO", "3001 - Arguments are of the wrong type."), kEnd})},
+    // Open then finds no provider, and its own failure is the one reported.
+    {"ConnectionStringRefused", L"test.mdb", L"ADO.Connection.ConnectionString|0x80004005|refused",
+     Concat({kDaoSuccess, OpenFails("ADO", "3706 - Provider cannot be found. It may not be properly installed."), kEnd})},
+    {"ConnectionOpenControlFacility", L"test.mdb", L"ADO.Connection.Open|0x800A0E7A|No provider here.",
+     Concat({kDaoSuccess, OpenFails("ADO", "3706 - No provider here."), kEnd})},
+    {"ConnectionOpenEmptyDescription", L"test.mdb", L"ADO.Connection.Open|0x80004005|",
+     Concat({kDaoSuccess, OpenFails("ADO", "-2147467259 - "), kEnd})},
+    {"RecordsetOpenControlFacilityEmptyDescription", L"test.mdb", L"ADO.Recordset.Open|0x800A0E7D|",
+     Concat({kDaoSuccess, QueryFails("ADO", "3709 - "), kEnd})},
+    // A description that the ANSI code page holds only in part: whole in the box, '?' for the rest in log.txt.
+    {"DescriptionOutsideTheCodePage", L"test.mdb", L"ADO.Recordset.Open|0x80040E37|Table 'test' introuvable \u2013 \u65e5\u672c",
+     Concat({kDaoSuccess, QueryFails("ADO", "-2147217865 - Table 'test' introuvable \u2013 \u65e5\u672c"), kEnd})},
+    // A failing close on the way out of a stage that succeeded shows nothing.
+    {"DaoRecordsetCloseFails", L"test.mdb", L"DAO.Recordset.Close|0x800A0D5C|Object invalid or no longer set.",
+     Concat({kDaoSuccess, kAdoSuccess, kEnd})},
+    {"DaoDatabaseCloseFails", L"test.mdb", L"DAO.Database.Close|0x80004005|", Concat({kDaoSuccess, kAdoSuccess, kEnd})},
+    {"AdoRecordsetCloseFails", L"test.mdb", L"ADO.Recordset.Close|0x800A0E78|Operation is not allowed when the object is closed.",
+     Concat({kDaoSuccess, kAdoSuccess, kEnd})},
+    {"AdoConnectionCloseFails", L"test.mdb", L"ADO.Connection.Close|0x80004005|", Concat({kDaoSuccess, kAdoSuccess, kEnd})},
 };
 // clang-format on
 
@@ -132,6 +169,9 @@ TEST_F(StandInComponents, EachRowsTranscriptShowsWhatTheComponentsSaid) {
         Lines body;
         for (const std::string& line : row.body) body.push_back(Filled(line));
         wine::ExpectTranscriptAfterHeader(fresh, body);
+        if (std::string(row.name) == "DescriptionOutsideTheCodePage") {
+            EXPECT_NE(ReadBytes(AppFile(L"log.txt")).find("??\r\n" + kSep), std::string::npos) << "no '?' in log.txt";
+        }
         if (std::string(row.name) != "FullRun") continue;
         EXPECT_EQ(standIn.Records(), FullRunCalls(Filled("{db}"), kVariantKinds));  // each argument as COM carried it
         std::printf("Transcript with the stand-in components:\n%s\n", fresh.text1.text.c_str());
