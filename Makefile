@@ -34,9 +34,10 @@ deps:
 		apt-get update -qq && apt-get install -y -qq --no-install-recommends $$missing; \
 	fi
 
+# Under `make -j` (as `make test` builds) the trees build side by side and share its job slots.
 $(TREES): deps
 	cmake -S . -B $(BUILD)/$@ -DVELKORIN_WARNINGS_AS_ERRORS=ON $(CMAKE_$@) >/dev/null
-	cmake --build $(BUILD)/$@ -j $(JOBS)
+	+cmake --build $(BUILD)/$@ $(if $(filter -j%,$(MAKEFLAGS)),,-j $(JOBS))
 
 build: host win32 win64
 
@@ -49,8 +50,8 @@ build: host win32 win64
 test: deps
 	@set -o pipefail; status=0; mkdir -p $(BUILD); \
 	tests/wine/prepare-prefixes.sh $(BUILD) >$(BUILD)/prepare-prefixes.log 2>&1 & prepare=$$!; \
-	$(MAKE) --no-print-directory BUILD=$(BUILD) JOBS=$(JOBS) build win32-tests host-sanitize || { wait $$prepare; exit 1; }; \
-	(cd $(BUILD)/win32 && ctest --output-on-failure) >$(BUILD)/ctest-win32.log 2>&1 & product=$$!; \
+	$(MAKE) --no-print-directory -j $(JOBS) BUILD=$(BUILD) build win32-tests host-sanitize || { wait $$prepare; exit 1; }; \
+	(cd $(BUILD)/win32 && ctest -j 2 --output-on-failure) >$(BUILD)/ctest-win32.log 2>&1 & product=$$!; \
 	for b in host host-sanitize win64; do \
 		(cd $(BUILD)/$$b && ctest --output-on-failure) 2>&1 | tee $(BUILD)/ctest-$$b.log || status=1; \
 	done; \
