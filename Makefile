@@ -43,10 +43,11 @@ build: host win32 win64
 
 # Every layer: host unit tests (plain and under the sanitizers), the Windows checks and end-to-end
 # runs under 64-bit Wine, and the product's own checks (its PE, a second build from other folders
-# that must give the same bytes, and a short run of the 32-bit exe under 32-bit Wine). The Wine
-# prefixes are made beside the builds, and the product's checks run beside the other layers: both
-# keep one core busy at most. Each has a Wine server and a display of its own; what the product's
-# checks print is shown when the others are done.
+# that must give the same bytes, and a short run of the 32-bit exe under 32-bit Wine). The trees
+# build side by side while the Wine prefixes are made, and the product's checks run beside the other
+# layers, two at a time: most of the time goes in compiling and, where 32-bit code is emulated, in
+# one emulated process. Each has a Wine server and a display of its own; what the product's checks
+# print is shown when the others are done.
 test: deps
 	@set -o pipefail; status=0; mkdir -p $(BUILD); \
 	tests/wine/prepare-prefixes.sh $(BUILD) >$(BUILD)/prepare-prefixes.log 2>&1 & prepare=$$!; \
