@@ -13,13 +13,11 @@
 #include <utility>
 #include <vector>
 
-#include "runtime/win32/forms/DeviceContexts.h"
 #include "runtime/win32/forms/Form.h"
 #include "runtime/win32/forms/OleColor.h"
 #include "runtime/win32/forms/PictureLoading.h"
-#include "runtime/win32/GdiObject.h"
 #include "wine/e2e/E2eSupport.h"
-#include "wine/themed/PixelRegions.h"
+#include "wine/themed/FormPieces.h"
 #include "wine/themed/ThemedWindowLayout.h"
 
 namespace velkorin::themed {
@@ -75,10 +73,9 @@ LRESULT CALLBACK RecordMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lP
 }
 
 ControlArgs At(int left, int top, int width, int height, int tabIndex, std::shared_ptr<FrameControl> in = nullptr) {
-    ControlArgs args;
-    args.left = left, args.top = top, args.width = width, args.height = height, args.tabIndex = tabIndex;
-    args.container = std::move(in);
-    args.style = args.container ? button_style::kGraphical : button_style::kStandard;
+    const int32_t style = in ? button_style::kGraphical : button_style::kStandard;
+    ControlArgs args = Placed(left, top, width, height, style, std::move(in));
+    args.tabIndex = tabIndex;
     return args;
 }
 
@@ -87,7 +84,7 @@ ControlArgs At(int left, int top, int width, int height, int tabIndex, std::shar
 // for the messages that carry one.
 class Scene {
 public:
-    Scene() : memory(screen.Get()) {
+    Scene() {
         FormArgs args;
         args.name = args.caption = "Messages";
         args.left = args.top = 20;  // away from the pointer, in the middle of the screen
@@ -112,7 +109,6 @@ public:
             controls[who]->SetClickHandler(
                 [this, who] { record.seen.push_back({record.depth + 1, Who(who), kClick}); });
         }
-        select = std::make_unique<win32::SelectionGuard>(memory.Get(), bitmap.Get());
         form->Show();
         SetForegroundWindow(form->Hwnd());
         e2e::WaitFor([&] { return GetForegroundWindow() == form->Hwnd(); });
@@ -127,10 +123,8 @@ public:
         SetFocus(windows[kCommand]);
         Pump();
         RedrawWindow(form->Hwnd(), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
-        win32::GdiObject<HBRUSH> magenta(CreateSolidBrush(kMagenta));
-        const RECT all = {0, 0, 150, 100};
-        FillRect(memory.Get(), &all, magenta.Get());
-        SetTextColor(memory.Get(), RGB(0, 0, 0));
+        canvas.Fill();
+        SetTextColor(canvas.Dc(), RGB(0, 0, 0));
         record.seen.clear();
     }
     // Every message waiting, as a program's loop takes them.
@@ -139,22 +133,19 @@ public:
         while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&msg);
     }
     LPARAM Handle(Who who) const { return reinterpret_cast<LPARAM>(windows[who]); }
-    WPARAM Dc() const { return reinterpret_cast<WPARAM>(memory.Get()); }
-    COLORREF Pixel(int x, int y) const { return GetPixel(memory.Get(), x, y); }
+    WPARAM Dc() const { return reinterpret_cast<WPARAM>(canvas.Dc()); }
+    COLORREF Pixel(int x, int y) const { return canvas.At(x, y); }
     LRESULT Send(Who to, UINT message, WPARAM wParam, LPARAM lParam) {
         return SendMessageW(windows[to], message, wParam, lParam);
     }
     LRESULT DrawItem(Who to, Who item, UINT type) {
-        DRAWITEMSTRUCT draw = {type, 0, 0, ODA_DRAWENTIRE, 0, windows[item], memory.Get(), {0, 0, 80, 30}, 0};
+        DRAWITEMSTRUCT draw = {type, 0, 0, ODA_DRAWENTIRE, 0, windows[item], canvas.Dc(), {0, 0, 80, 30}, 0};
         return Send(to, WM_DRAWITEM, 0, reinterpret_cast<LPARAM>(&draw));
     }
 
     Record record;
     HWND windows[kWindows] = {};
-    win32::ClientDc screen{nullptr};
-    MemoryDc memory;
-    win32::GdiObject<HBITMAP> bitmap{CreateCompatibleBitmap(screen.Get(), 150, 100)};
-    std::unique_ptr<win32::SelectionGuard> select;
+    MagentaCanvas canvas{150, 100};
     std::shared_ptr<Form> form;
 };
 
@@ -175,7 +166,7 @@ void PrintTo(const Row& row, std::ostream* out) { *out << row.name; }
 // The label's own colours: its text colour, the system brush of its back colour.
 void CheckLabelColours(Scene& s, LRESULT brush) {
     EXPECT_EQ(reinterpret_cast<HBRUSH>(brush), GetSysColorBrush(COLOR_BTNFACE));
-    EXPECT_EQ(GetTextColor(s.memory.Get()), GetSysColor(COLOR_HIGHLIGHT));
+    EXPECT_EQ(GetTextColor(s.canvas.Dc()), GetSysColor(COLOR_HIGHLIGHT));
 }
 
 const Row kFormRows[] = {
@@ -268,7 +259,7 @@ const Row kFrameRows[] = {
          EXPECT_EQ(s.Pixel(75, 60), kMagenta) << "no erase asked for: the background stays as it was";
          EXPECT_EQ(s.Pixel(0, 60), GetSysColor(COLOR_3DSHADOW)) << "etched line, left";
          EXPECT_EQ(s.Pixel(1, 60), GetSysColor(COLOR_3DHILIGHT)) << "etched line, left";
-         const PixelBox caption = BoxWhere(PixelsOf(s.memory.Get()), {0, 0, 150, 20}, IsDark);
+         const PixelBox caption = BoxWhere(s.canvas.Pixels(), {0, 0, 150, 20}, IsDark);
          EXPECT_FALSE(caption.Empty());
          EXPECT_GE(caption.left, 8);
      }},

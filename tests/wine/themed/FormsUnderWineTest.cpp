@@ -19,6 +19,7 @@
 #include "wine/themed/PixelRegions.h"
 #include "runtime/win32/TextConversion.h"
 #include "wine/themed/FailingAllocation.h"
+#include "wine/themed/FormPieces.h"
 #include "wine/themed/ThemedWindowLayout.h"
 #include "wine/themed/ThemedWindowResources.h"
 
@@ -38,42 +39,24 @@ using win32::forms::FrameControl;
 using win32::forms::MemoryDc;
 namespace button_style = win32::forms::button_style;
 
-ControlArgs Placed(int left, int top, int width, int height, int32_t style = button_style::kStandard,
-                   std::shared_ptr<FrameControl> container = nullptr, const char* caption = "") {
-    ControlArgs args;
-    args.caption = caption;
-    args.left = left;
-    args.top = top;
-    args.width = width;
-    args.height = height;
-    args.style = style;
-    args.container = std::move(container);
-    return args;
-}
-
 Value Picture(int id) { return Value(win32::forms::LoadPictureResource(GetModuleHandleW(nullptr), id)); }
 
-// A window printed into a memory bitmap the size of its client area, over a magenta background.
-class Printed {
+RECT ClientOf(HWND hwnd) {
+    RECT client = {};
+    GetClientRect(hwnd, &client);
+    return client;
+}
+
+// A window printed into a canvas the size of its client area.
+class Printed : public MagentaCanvas {
 public:
-    explicit Printed(HWND hwnd) : screen_(nullptr), memory_(screen_.Get()) {
-        GetClientRect(hwnd, &client_);
-        bitmap_ = GdiObject<HBITMAP>(CreateCompatibleBitmap(screen_.Get(), client_.right, client_.bottom));
-        select_ = std::make_unique<SelectionGuard>(memory_.Get(), bitmap_.Get());
-        GdiObject<HBRUSH> magenta(CreateSolidBrush(kMagenta));
-        FillRect(memory_.Get(), &client_, magenta.Get());
-        SendMessageW(hwnd, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(memory_.Get()), PRF_CLIENT);
+    explicit Printed(HWND hwnd) : MagentaCanvas(ClientOf(hwnd).right, ClientOf(hwnd).bottom), client_(ClientOf(hwnd)) {
+        SendMessageW(hwnd, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(Dc()), PRF_CLIENT);
     }
-    PixelReader Pixels() const { return PixelsOf(memory_.Get()); }
-    COLORREF At(int x, int y) const { return GetPixel(memory_.Get(), x, y); }
     const RECT& Client() const { return client_; }
 
 private:
-    ClientDc screen_;
-    MemoryDc memory_;
-    RECT client_ = {};
-    GdiObject<HBITMAP> bitmap_;
-    std::unique_ptr<SelectionGuard> select_;
+    RECT client_;
 };
 
 class FormsUnderWine : public ::testing::Test {

@@ -13,6 +13,7 @@
 #include "xptheme/FixThemeSupport.h"
 #include "runtime/win32/forms/Form.h"
 #include "runtime/win32/forms/PictureLoading.h"
+#include "wine/themed/FormPieces.h"
 #include "wine/themed/SubclassReport.h"
 #include "wine/themed/ThemedWindowLayout.h"
 #include "wine/themed/ThemedWindowResources.h"
@@ -28,6 +29,7 @@ using win32::forms::ButtonKind;
 using win32::forms::ControlArgs;
 using win32::forms::Form;
 using win32::forms::FormArgs;
+constexpr int32_t kStandard = win32::forms::button_style::kStandard;
 
 struct Options {
     bool classic = false;
@@ -52,16 +54,6 @@ struct ThemedForm {
     NamedControls named;
     HWND focus = nullptr;
 };
-
-ControlArgs Placed(const char* caption, int left, int top, int width, int height) {
-    ControlArgs args;
-    args.caption = caption;
-    args.left = left;
-    args.top = top;
-    args.width = width;
-    args.height = height;
-    return args;
-}
 
 Value Picture(HINSTANCE instance, int id) { return Value(win32::forms::LoadPictureResource(instance, id)); }
 
@@ -88,21 +80,23 @@ ThemedForm BuildForm(HINSTANCE instance) {
     formArgs.endLoopOnClose = true;
     built.form = Form::Create(formArgs);
 
-    auto frame = built.form->AddFrame(Placed("Frame1", 10, 10, 200, 130));
+    auto frame = built.form->AddFrame(Placed(10, 10, 200, 130, kStandard, nullptr, "Frame1"));
     built.named.emplace_back(kFrame1, frame);
-    ControlArgs framed = Placed("Framed", 20, 30, 120, 80);
-    framed.container = frame;
-    AddGraphical(built, kCommand1, ButtonKind::Command, framed, Picture(instance, IDR_FRAMED_BMP), true);
-    AddGraphical(built, kOption1, ButtonKind::Option, Placed("Option", 225, 15, 85, 70),
+    AddGraphical(built, kCommand1, ButtonKind::Command, Placed(20, 30, 120, 80, kStandard, frame, "Framed"),
+                 Picture(instance, IDR_FRAMED_BMP), true);
+    AddGraphical(built, kOption1, ButtonKind::Option, Placed(225, 15, 85, 70, kStandard, nullptr, "Option"),
                  Picture(instance, IDR_OPTION_ICO), false);  // an icon, rendered as it is
-    auto check = AddGraphical(built, kCheck1, ButtonKind::Check, Placed("Check", 320, 15, 85, 70),
+    auto check = AddGraphical(built, kCheck1, ButtonKind::Check,
+                              Placed(320, 15, 85, 70, kStandard, nullptr, "Check"),
                               Picture(instance, IDR_CHECK_BMP), true);
     check->Put("DownPicture", Picture(instance, IDR_CHECK_DOWN_BMP));
-    auto disabled = AddGraphical(built, kCommand2, ButtonKind::Command, Placed("Off", 225, 100, 85, 70),
+    auto disabled = AddGraphical(built, kCommand2, ButtonKind::Command,
+                                 Placed(225, 100, 85, 70, kStandard, nullptr, "Off"),
                                  Picture(instance, IDR_FRAMED_BMP), true);
     disabled->Put("DisabledPicture", Picture(instance, IDR_DISABLED_BMP));
     disabled->Put("Enabled", Value(false));
-    auto standard = built.form->AddButton(ButtonKind::Command, Placed("Standard", 320, 100, 85, 30));
+    auto standard =
+        built.form->AddButton(ButtonKind::Command, Placed(320, 100, 85, 30, kStandard, nullptr, "Standard"));
     built.named.emplace_back(kCommand3, standard);
     built.focus = standard->Hwnd();  // no graphical button shows a focus rectangle
     return built;
