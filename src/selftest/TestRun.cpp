@@ -3,6 +3,7 @@
 #include "runtime/AutomationObject.h"
 #include "runtime/FlagScope.h"
 #include "selftest/DatabaseComponents.h"
+#include "selftest/DatabasePaths.h"
 #include "selftest/LogLines.h"
 
 namespace velkorin {
@@ -37,7 +38,7 @@ void TestRun::DaoStage(ErrorScope& err) {
     LogLine(err, kDaoStageLine);
 
     err.Step([&] {
-        std::string path = DatabasePath();
+        std::string path = DatabasePath(runtime_.programFolder.Path());
         if (!daoEngine_) daoEngine_ = runtime_.components.Create(kDaoEngineClass);
         slots_.dbDao = Require(daoEngine_)
                            .Call("OpenDatabase", {Value(path), Value(false), Value(false), Value::NotGiven()})
@@ -66,8 +67,7 @@ void TestRun::AdoStage(ErrorScope& err) {
     err.Step([&] { slots_.cnAdo = runtime_.components.Create(kAdoConnectionClass); });
     err.Step([&] { Require(slots_.cnAdo).Put("CursorLocation", Value(int32_t{kAdUseClient})); });
     err.Step([&] {
-        std::string connection = kAdoConnectionPrefix + DatabasePath() + ";";
-        Require(slots_.cnAdo).Put("ConnectionString", Value(connection));
+        Require(slots_.cnAdo).Put("ConnectionString", Value(AdoConnectionString(runtime_.programFolder.Path())));
     });
     err.Step([&] {
         Require(slots_.cnAdo)
@@ -125,7 +125,5 @@ void TestRun::ReportFailure(ErrorScope& err) {
 void TestRun::YieldToEvents(ErrorScope& err) {
     err.Step([&] { runtime_.eventLoop.DoEvents(); });
 }
-
-std::string TestRun::DatabasePath() { return runtime_.programFolder.Path() + kDatabaseFile; }
 
 }  // namespace velkorin

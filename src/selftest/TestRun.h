@@ -47,7 +47,6 @@ private:
         LogLine(err, [line] { return std::string(line); });
     }
     void YieldToEvents(ErrorScope& err);
-    std::string DatabasePath();
 
     Runtime& runtime_;
     LogBox& text1_;
