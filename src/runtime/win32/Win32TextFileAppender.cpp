@@ -8,12 +8,28 @@
 
 namespace velkorin::win32 {
 
+namespace {
+
+// Whoever can write the program's folder can leave log.txt there as a link to a file elsewhere: a
+// hard link, a symbolic link or a junction. Then the program would append to a file that it never
+// meant to touch, with the rights of whoever runs it. The open does not follow a reparse point, and
+// a file that is one, or that has a second name, is not written.
+bool IsLinkToElsewhere(HANDLE file) {
+    BY_HANDLE_FILE_INFORMATION info = {};
+    if (!GetFileInformationByHandle(file, &info)) return true;
+    return (info.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0 || info.nNumberOfLinks > 1;
+}
+
+}  // namespace
+
 void Win32TextFileAppender::AppendLine(const std::string& path, const std::string& line) {
     WideText widePath = Utf8ToWide(path);
-    // FILE_APPEND_DATA alone: every write lands at the end, whatever else has the file open.
-    FileHandle file(CreateFileW(widePath.c_str(), FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                                OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+    // FILE_APPEND_DATA alone writes: every write lands at the end, whatever else has the file open.
+    FileHandle file(CreateFileW(widePath.c_str(), FILE_APPEND_DATA | FILE_READ_ATTRIBUTES,
+                                FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_ALWAYS,
+                                FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT, nullptr));
     if (!file.Valid()) throw FileFailure(GetLastError());
+    if (IsLinkToElsewhere(file.Get())) throw FileFailure(system_error::kAccessDenied);
 
     const std::string bytes = Utf8ToAnsi(line) + "\r\n";
     DWORD written = 0;

@@ -108,7 +108,10 @@ void FaultMatrix::LayOutFolder() {
     ASSERT_TRUE(CopyFileW(exe.c_str(), File(L"Velkorin.exe").c_str(), TRUE));
     ASSERT_TRUE(PlaceDatabase(row.database, fixtures, File(L"test.mdb")));
     // A read-only folder holds no log.txt: the program would have to create it.
-    if (row.log != LogFile::FolderReadOnly) {
+    if (row.log == LogFile::HardLinkElsewhere) {
+        ASSERT_TRUE(WriteBytes(Elsewhere(), EarlierLog()));
+        ASSERT_TRUE(CreateHardLinkW(File(L"log.txt").c_str(), Elsewhere().c_str(), nullptr)) << GetLastError();
+    } else if (row.log != LogFile::FolderReadOnly) {
         ASSERT_TRUE(WriteBytes(File(L"log.txt"), EarlierLog()));
     }
     if (row.log == LogFile::ReadOnly) unwritable_.push_back(File(L"log.txt"));
@@ -205,7 +208,8 @@ std::string FaultMatrix::ExpectedLogGain(const WideLines& box) const {
         break;
     case LogFile::ReadOnly:
     case LogFile::FolderReadOnly:
-    case LogFile::HeldWholeRun: first = box.size(); break;
+    case LogFile::HeldWholeRun:
+    case LogFile::HardLinkElsewhere: first = box.size(); break;
     }
     std::string gain;
     for (size_t line = first; line < box.size(); ++line) gain += ToAnsi(box[line]) + "\r\n";

@@ -18,8 +18,9 @@ using WideLines = std::vector<std::wstring>;
 
 // What test.mdb is when "Start Test" is clicked.
 enum class Database { Real, Missing, Damaged, WithoutTableTest, ZeroBytes, HeldExclusively };
-// How log.txt and the program folder stand during the run.
-enum class LogFile { Writable, ReadOnly, FolderReadOnly, HeldWholeRun, HeldUntilDaoSeparator };
+// How log.txt and the program folder stand during the run. HardLinkElsewhere: log.txt is a second
+// name of a file outside the folder, as someone who can write the folder could leave it.
+enum class LogFile { Writable, ReadOnly, FolderReadOnly, HeldWholeRun, HeldUntilDaoSeparator, HardLinkElsewhere };
 // What the user does while the run stands at the end of its DAO stage: nothing, or click
 // "Start Test" twice and the link's logo and label once each.
 enum class MidRun { None, Clicks };
@@ -67,6 +68,7 @@ protected:
 
     HWND Control(int id) const { return GetDlgItem(window_, id); }
     std::wstring File(const wchar_t* name) const { return folder_ + L"\\" + name; }
+    std::wstring Elsewhere() const { return folder_ + L".elsewhere.txt"; }  // beside the folder, not in it
 
     std::wstring folder_;
     std::vector<std::wstring> unwritable_;  // made unwritable, in that order

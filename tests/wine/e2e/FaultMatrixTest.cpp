@@ -52,6 +52,8 @@ const FaultRow kRows[] = {
      kDaoOk, kAdoOk},
     {"LogHeldUntilTheDaoStageEnds",        Db::Real,             Log::HeldUntilDaoSeparator, nullptr, Mid::None,
      kDaoOk, kAdoOk},
+    {"LogHardLinkToAFileElsewhere",        Db::Real,             Log::HardLinkElsewhere,     nullptr, Mid::None,
+     kDaoOk, kAdoOk},
     {"LogReadOnlyDatabaseMissing",         Db::Missing,          Log::ReadOnly,              nullptr, Mid::None,
      DaoOpen("3024 - " + kNoFile), AdoOpen("-2147467259 - " + kNoFile)},
 
@@ -97,6 +99,9 @@ TEST_P(FaultMatrix, EndsCompleteWithTheRowsLinesInBoxAndLog) {
     const std::string log = ReadBytes(File(L"log.txt")), earlier = EarlierLog();
     ASSERT_EQ(log.substr(0, earlier.size()), earlier) << "log.txt's earlier bytes changed";
     EXPECT_EQ(log.substr(earlier.size()), ExpectedLogGain(BoxLines(box)));
+    if (row.log == Log::HardLinkElsewhere) {
+        EXPECT_EQ(ReadBytes(Elsewhere()), earlier) << "the file elsewhere changed";
+    }
     EXPECT_EQ(GetFileAttributesW(File(L"log.txt").c_str()) != INVALID_FILE_ATTRIBUTES, row.log != Log::FolderReadOnly)
         << "log.txt there after the run";
 
