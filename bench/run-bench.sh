@@ -40,14 +40,14 @@ cp "$win64/src/startup/Velkorin.exe" "$root/tests/fixtures/test.mdb" "$work/velk
 cp "$win64/bench/bench_appender.exe" "$work/appender/"
 cp "$win64/bench/bench_paint.exe" "$work/paint/"
 cp "$win64/bench/bench_runs.exe" "$root/tests/fixtures/test.mdb" "$work/runs/"
-cp "$win64/tests/wine/standin/standin_components.dll" "$work/"
+standin_place "$win64/tests/wine/standin/standin_components.dll" "$work/standin"
 
 cleanup() {
     standin_unregister
     "$WINESERVER" -w || true
 }
 trap cleanup EXIT
-standin_register "$work/standin_components.dll"
+standin_register "$work/standin/standin_components.dll"
 
 winpath() { "$WINE" winepath -w "$1" 2>/dev/null; }
 # Table rows go to work/out/<name>, notes (stderr lines "- ...") to work/out/<name>.notes; Wine's

@@ -80,8 +80,8 @@ mkdir -p "$folder"
 cp "$exe" "$folder/Velkorin.exe"
 cp "$fixtures/test.mdb" "$folder/"
 cp "$driver" "$work/velkorin_e2e.exe"
-cp "$standin" "$work/standin_components.dll"
-dll=$("$WINE" winepath -w "$work/standin_components.dll" 2>/dev/null)
+standin_place "$standin" "$work/standin"
+dll=$("$WINE" winepath -w "$work/standin/standin_components.dll" 2>/dev/null)
 
 export E2E_DEADLINE_MS=${E2E_DEADLINE_MS:-600000}
 output="$work/smoke.txt"

@@ -21,7 +21,7 @@ rm -rf "$build/wine-app"
 mkdir -p "$app/fixtures"
 cp "$exe" "$app/wine_checks.exe"
 cp "$fixtures"/*.mdb "$app/fixtures/"
-cp "$standin" "$build/wine-app/standin_components.dll"
+standin_place "$standin" "$build/wine-app/standin"
 # The libraries of the binding tables, planted beside the checks under their names: the first group
 # looks for them as Windows does (the program's folder first) and drives every table; a planted
 # library that a process loads and keeps leaves a marker beside itself.
@@ -50,7 +50,7 @@ done
 wine_theme light
 run_group 'SubclassingUnderWine.*'
 wine_theme none
-standin_register "$build/wine-app/standin_components.dll"
+standin_register "$build/wine-app/standin/standin_components.dll"
 run_group 'StandInComponents.*'
 standin_unregister
 exit $status

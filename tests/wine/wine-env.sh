@@ -77,6 +77,13 @@ wine_prefix_init() {
 }
 
 # Machine-wide registration: Wine's own msado15 is registered there too, and only HKLM wins over it.
+# Lays the stand-in components out in a folder of their own with the file engine that they import
+# from their folder (standin_jet.dll, built beside them).
+standin_place() {
+    mkdir -p "$2"
+    cp "$1" "$(dirname "$1")/standin_jet.dll" "$2/"
+}
+
 standin_register() {
     local dll
     dll=$("$WINE" winepath -w "$1" 2>/dev/null)
