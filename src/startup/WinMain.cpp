@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "runtime/win32/ComComponentFactory.h"
+#include "runtime/win32/LibrarySearch.h"
 #include "runtime/win32/OleScope.h"
 #include "runtime/win32/Win32NumberText.h"
 #include "runtime/win32/Win32DateTimeText.h"
@@ -18,6 +19,7 @@ namespace {
 int RunProgram(HINSTANCE instance) {
     using namespace velkorin;
     using namespace velkorin::win32;
+    KeepLibrarySearchOutOfTheProgramFolder();  // before anything loads a library: OLE, the common controls
     UseSystemNumberText();
     OleScope ole;
     Win32EventLoop eventLoop;

@@ -204,31 +204,95 @@ TEST(Win32Services, BindingTablesAskForTheirLibrariesInTheSystemFolder) {
     EXPECT_EQ(shell32.Requested(), SystemFolderFile("shell32.dll"));
 }
 
-// Version 6 of the common controls is reached by name through an activation context that redirects
-// comctl32.dll, as a manifest makes one; without it, the system folder's comctl32.
-TEST(Win32Services, Comctl32IsAskedForByNameOnlyWhereAnActivationContextRedirectsIt) {
-    const std::wstring manifest = AppFile(L"common-controls-6.manifest");
-    std::ofstream(manifest.c_str())
-        << R"(<assembly xmlns="urn:schemas-microsoft-com:asm.v1" manifestVersion="1.0"><dependency>)"
-        << R"(<dependentAssembly><assemblyIdentity type="win32" name="Microsoft.Windows.Common-Controls")"
-        << R"( version="6.0.0.0" processorArchitecture="*" publicKeyToken="6595b64144ccf1df" language="*"/>)"
-        << R"(</dependentAssembly></dependency></assembly>)";
-    ACTCTXW request = {};
-    request.cbSize = sizeof(request);
-    request.lpSource = manifest.c_str();
-    const HANDLE context = CreateActCtxW(&request);
-    ASSERT_NE(context, INVALID_HANDLE_VALUE) << "error " << GetLastError();
-    ULONG_PTR cookie = 0;
-    ASSERT_TRUE(ActivateActCtx(context, &cookie));
-    win32::BoundLibrary redirected("comctl32.dll", win32::LibraryOrigin::kCommonControls);
-    EXPECT_NE(redirected.Resolve("DllGetVersion"), nullptr);
-    DeactivateActCtx(0, cookie);
-    ReleaseActCtx(context);
-    EXPECT_EQ(redirected.Requested(), "comctl32.dll");
+// A manifest made into an activation context, active for the life of the scope; none for nullptr.
+class ActiveManifest {
+public:
+    explicit ActiveManifest(const char* text) {
+        if (!text) return;
+        std::ofstream(AppFile(L"checks.manifest").c_str()) << text;
+        ACTCTXW request = {};
+        request.cbSize = sizeof(request);
+        const std::wstring path = AppFile(L"checks.manifest");
+        request.lpSource = path.c_str();
+        context_ = CreateActCtxW(&request);
+        EXPECT_NE(context_, INVALID_HANDLE_VALUE) << "error " << GetLastError();
+        EXPECT_TRUE(ActivateActCtx(context_, &cookie_));
+    }
+    ~ActiveManifest() {
+        if (context_ == INVALID_HANDLE_VALUE) return;
+        DeactivateActCtx(0, cookie_);
+        ReleaseActCtx(context_);
+    }
 
-    win32::BoundLibrary plain("comctl32.dll", win32::LibraryOrigin::kCommonControls);
-    EXPECT_NE(plain.Resolve("DllGetVersion"), nullptr);
-    EXPECT_EQ(plain.Requested(), SystemFolderFile("comctl32.dll"));
+private:
+    HANDLE context_ = INVALID_HANDLE_VALUE;
+    ULONG_PTR cookie_ = 0;
+};
+
+const char kCommonControls6[] =
+    R"(<assembly xmlns="urn:schemas-microsoft-com:asm.v1" manifestVersion="1.0"><dependency>)"
+    R"(<dependentAssembly><assemblyIdentity type="win32" name="Microsoft.Windows.Common-Controls")"
+    R"( version="6.0.0.0" processorArchitecture="*" publicKeyToken="6595b64144ccf1df" language="*"/>)"
+    R"(</dependentAssembly></dependency></assembly>)";
+// An assembly of the program's own that names a comctl32.dll of its own, beside the checks.
+const char kPrivateComctl32[] =
+    R"(<assembly xmlns="urn:schemas-microsoft-com:asm.v1" manifestVersion="1.0">)"
+    R"(<assemblyIdentity type="win32" name="Velkorin.Checks" version="1.0.0.0"/><file name="comctl32.dll"/></assembly>)";
+
+std::string Lower(std::string text) {
+    for (char& c : text) c = static_cast<char>(tolower(static_cast<unsigned char>(c)));
+    return text;
+}
+
+// Where each library is asked for: comctl32 from the side-by-side store only where the activation
+// context sends it into the store, and the three libraries that a "<program>.local" would bring
+// from the program's folder missing beside one.
+struct LoadRow {
+    const char* name;
+    const char* manifest;
+    bool dotLocal;
+    const char* library;
+    win32::LibraryOrigin origin;
+    const char* asked;  // "system", "store" or "" (missing: 53)
+};
+
+TEST(Win32Services, BindingTablesAskForTheSystemsOwnCopyOnly) {
+    using win32::LibraryOrigin;
+    const LoadRow rows[] = {
+        {"CommonControls6", kCommonControls6, false, "comctl32.dll", LibraryOrigin::kCommonControls, "store"},
+        {"PrivateComctl32", kPrivateComctl32, false, "comctl32.dll", LibraryOrigin::kCommonControls, "system"},
+        {"NoManifest", nullptr, false, "comctl32.dll", LibraryOrigin::kCommonControls, "system"},
+        {"DotLocalComctl32", kCommonControls6, true, "comctl32.dll", LibraryOrigin::kCommonControls, ""},
+        {"DotLocalUxtheme", nullptr, true, "uxtheme.dll", LibraryOrigin::kSystemFolder, ""},
+        {"DotLocalMsimg32", nullptr, true, "msimg32.dll", LibraryOrigin::kSystemFolder, ""},
+        {"DotLocalGdi32", nullptr, true, "gdi32.dll", LibraryOrigin::kSystemFolder, "system"},
+    };
+    wchar_t program[MAX_PATH];
+    ASSERT_LT(GetModuleFileNameW(nullptr, program, MAX_PATH), DWORD{MAX_PATH});
+    const std::wstring dotLocal = std::wstring(program) + L".local";
+    char windows[MAX_PATH];
+    const std::string store = Lower(std::string(windows, GetSystemWindowsDirectoryA(windows, MAX_PATH)) + "\\winsxs\\");
+    for (const LoadRow& row : rows) {
+        SCOPED_TRACE(row.name);
+        if (row.dotLocal) {
+            ASSERT_TRUE(CreateDirectoryW(dotLocal.c_str(), nullptr));
+        }
+        ActiveManifest manifest(row.manifest);
+        win32::BoundLibrary library(row.library, row.origin);
+        const int number = NumberOf([&] { library.Resolve("DllGetVersion"); });
+        if (row.dotLocal) RemoveDirectoryW(dotLocal.c_str());
+        const std::string asked = Lower(library.Requested());
+        if (row.asked == std::string("system")) {
+            EXPECT_EQ(asked, Lower(SystemFolderFile(row.library)));
+        } else if (row.asked == std::string("store")) {
+            EXPECT_EQ(asked.substr(0, store.size()), store);
+            EXPECT_EQ(asked.substr(asked.find_last_of('\\') + 1), "comctl32.dll");
+            EXPECT_EQ(number, 0);
+        } else {
+            EXPECT_EQ(asked, "");
+            EXPECT_EQ(number, 53);
+        }
+    }
 }
 
 }  // namespace

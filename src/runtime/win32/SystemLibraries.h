@@ -9,8 +9,8 @@
 
 // The platform functions the program calls by name, one table per library, each bound at its first
 // call so that a system without one of them still runs the program. Every library but kernel32 is
-// loaded from the system folder (comctl32 through the activation context where one redirects it),
-// never found through the program's own folder.
+// loaded by its full path from the system folder (comctl32 from the side-by-side store where the
+// activation context sends it there), never found through the program's own folder.
 
 namespace velkorin::win32 {
 
@@ -19,9 +19,17 @@ struct Kernel32Library {
     using SetProcessDEPPolicyFn = BOOL(WINAPI*)(DWORD);
     using OutputDebugStringAFn = void(WINAPI*)(LPCSTR);
     using FindActCtxSectionStringAFn = BOOL(WINAPI*)(DWORD, const GUID*, ULONG, LPCSTR, ACTCTX_SECTION_KEYED_DATA*);
+    using QueryActCtxWFn = BOOL(WINAPI*)(DWORD, HANDLE, PVOID, ULONG, PVOID, SIZE_T, SIZE_T*);
+    using ReleaseActCtxFn = void(WINAPI*)(HANDLE);
+    using SetDefaultDllDirectoriesFn = BOOL(WINAPI*)(DWORD);
+    using SetDllDirectoryAFn = BOOL(WINAPI*)(LPCSTR);
     VELKORIN_BIND(SetProcessDEPPolicy);
     VELKORIN_BIND(OutputDebugStringA);
     VELKORIN_BIND(FindActCtxSectionStringA);
+    VELKORIN_BIND(QueryActCtxW);
+    VELKORIN_BIND(ReleaseActCtx);
+    VELKORIN_BIND(SetDefaultDllDirectories);
+    VELKORIN_BIND(SetDllDirectoryA);
 };
 
 struct Shell32Library {

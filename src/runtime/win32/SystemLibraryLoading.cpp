@@ -4,59 +4,155 @@
 
 #include "runtime/Failure.h"
 #include "runtime/win32/SystemLibraries.h"
+#include "runtime/win32/TextConversion.h"
+#include "runtime/win32/Win32ProgramFolder.h"
 
 namespace velkorin::win32 {
 
-std::string SystemLibraryPath(const std::string& name) {
-    const UINT size = GetSystemDirectoryA(nullptr, 0);  // with the terminating zero
+namespace {
+
+// A folder the system reports, "<folder>\" in UTF-8; empty when it cannot be read.
+template <class GetFolder>
+std::string SystemReportedFolder(GetFolder getFolder) {
+    const UINT size = getFolder(nullptr, 0);  // with the terminating zero
     if (size == 0) return std::string();
-    std::vector<char> folder(size);
-    const UINT length = GetSystemDirectoryA(folder.data(), size);
+    std::vector<wchar_t> folder(size);
+    const UINT length = getFolder(folder.data(), size);
     if (length == 0 || length >= size) return std::string();
-    std::string path(folder.data(), length);
+    std::string path = WideToUtf8(folder.data(), static_cast<int>(length));
     if (path.back() != '\\') path += '\\';
-    path += name;
-    if (name.find('.') == std::string::npos) path += ".dll";
     return path;
 }
 
-// Common controls 6 reach a process only by name: the activation context that the application's
-// manifest makes maps "comctl32.dll" to the side-by-side assembly, and a path in the system folder
-// would bypass it and bind version 5. So the name is used exactly when the context redirects it.
-std::string LibraryRequest(const std::string& name, LibraryOrigin origin) {
-    switch (origin) {
-    case LibraryOrigin::kInProcess: return name;
-    case LibraryOrigin::kCommonControls:
-        if (ActivationContextRedirects(name.c_str())) return name;
-        return SystemLibraryPath(name);
-    case LibraryOrigin::kSystemFolder: return SystemLibraryPath(name);
+// The loader's paths and the system's folder names differ in case at most ("WinSxS", "winsxs").
+char FoldCase(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+
+bool StartsWithIgnoringCase(const std::string& text, const std::string& prefix) {
+    if (text.size() < prefix.size()) return false;
+    for (size_t i = 0; i < prefix.size(); ++i) {
+        if (FoldCase(text[i]) != FoldCase(prefix[i])) return false;
     }
-    return std::string();
+    return true;
+}
+
+bool EqualsIgnoringCase(const std::string& a, const std::string& b) {
+    return a.size() == b.size() && StartsWithIgnoringCase(a, b);
+}
+
+// One folder's name, not a path: nothing that could lead out of the folder that holds it.
+bool IsPlainFolderName(const std::string& name) {
+    return !name.empty() && name != "." && name != ".." && name.find_first_of("\\/:") == std::string::npos;
+}
+
+std::string WideField(const wchar_t* text, DWORD bytes) {
+    return text ? WideToUtf8(text, static_cast<int>(bytes / sizeof(wchar_t))) : std::string();
+}
+
+// An activation context handle that FindActCtxSectionString handed out, released at the end.
+class ActivationContextRef {
+public:
+    explicit ActivationContextRef(HANDLE context) : context_(context) {}
+    ~ActivationContextRef() {
+        if (context_) Kernel32().pReleaseActCtx(context_);
+    }
+    ActivationContextRef(const ActivationContextRef&) = delete;
+    ActivationContextRef& operator=(const ActivationContextRef&) = delete;
+
+private:
+    HANDLE context_;
+};
+
+// The folder that the assembly at `rosterIndex` of `context` lives in, where that folder is one of
+// the side-by-side store's; else empty. The loader gives a store assembly's folder as its name in
+// the store or as a full path, and its manifest lies in the store too; an assembly of the
+// program's own (the manifest beside it) has its manifest elsewhere.
+std::string StoreAssemblyFolder(HANDLE context, DWORD rosterIndex) {
+    SIZE_T needed = 0;
+    Kernel32().pQueryActCtxW(0, context, &rosterIndex, AssemblyDetailedInformationInActivationContext, nullptr, 0,
+                             &needed);
+    if (needed < sizeof(ACTIVATION_CONTEXT_ASSEMBLY_DETAILED_INFORMATION)) return std::string();
+    std::vector<ULONG_PTR> buffer(needed / sizeof(ULONG_PTR) + 1);  // aligned for the record's pointers
+    if (!Kernel32().pQueryActCtxW(0, context, &rosterIndex, AssemblyDetailedInformationInActivationContext,
+                                  buffer.data(), buffer.size() * sizeof(ULONG_PTR), &needed)) {
+        return std::string();
+    }
+    const auto& assembly = *reinterpret_cast<const ACTIVATION_CONTEXT_ASSEMBLY_DETAILED_INFORMATION*>(buffer.data());
+
+    const std::string store = SystemReportedFolder(GetSystemWindowsDirectoryW);  // not the per-user Windows folder
+    if (store.empty()) return std::string();
+    const std::string storeRoot = store + "WinSxS\\";
+    const std::string manifest = WideField(assembly.lpAssemblyManifestPath, assembly.ulManifestPathLength);
+    std::string folder = WideField(assembly.lpAssemblyDirectoryName, assembly.ulAssemblyDirectoryNameLength);
+    if (!StartsWithIgnoringCase(manifest, storeRoot)) return std::string();
+    if (StartsWithIgnoringCase(folder, storeRoot)) folder.erase(0, storeRoot.size());
+    if (!folder.empty() && folder.back() == '\\') folder.pop_back();
+    if (!IsPlainFolderName(folder)) return std::string();
+    return storeRoot + folder;
+}
+
+// The libraries that a "<program>.local" would bring from the program's folder on the systems that
+// honour it: the program's own that are not known DLLs there.
+bool IsRedirectedByDotLocal(std::string name) {
+    if (name.size() > 4 && EqualsIgnoringCase(name.substr(name.size() - 4), ".dll")) name.resize(name.size() - 4);
+    for (const char* library : {"uxtheme", "msimg32", "comctl32"}) {
+        if (EqualsIgnoringCase(name, library)) return true;
+    }
+    return false;
+}
+
+}  // namespace
+
+std::string SystemLibraryPath(const std::string& name) {
+    const std::string folder = SystemReportedFolder(GetSystemDirectoryW);
+    if (folder.empty()) return std::string();
+    return folder + name + (name.find('.') == std::string::npos ? ".dll" : "");
+}
+
+std::string SideBySideLibraryPath(const char* dll) {
+    ACTCTX_SECTION_KEYED_DATA data = {};
+    data.cbSize = sizeof(data);
+    try {
+        if (!Kernel32().pFindActCtxSectionStringA(FIND_ACTCTX_SECTION_KEY_RETURN_HACTCTX, nullptr,
+                                                  ACTIVATION_CONTEXT_SECTION_DLL_REDIRECTION, dll, &data)) {
+            return std::string();
+        }
+        ActivationContextRef context(data.hActCtx);
+        const std::string folder = StoreAssemblyFolder(data.hActCtx, data.ulAssemblyRosterIndex);
+        return folder.empty() ? std::string() : folder + "\\" + dll;
+    } catch (const Failure&) {
+        return std::string();  // no activation contexts on this system: nothing redirected
+    }
+}
+
+bool ProgramHasDotLocal() {
+    try {
+        const WideText dotLocal = Utf8ToWide(ProgramFilePath() + ".local");
+        return GetFileAttributesW(dotLocal.c_str()) != INVALID_FILE_ATTRIBUTES;
+    } catch (const Failure&) {
+        return false;  // the program's own path cannot be read: there is nothing to look beside
+    }
+}
+
+std::string LibraryRequest(const std::string& name, LibraryOrigin origin) {
+    if (origin == LibraryOrigin::kInProcess) return name;
+    // Where the system would take such a library from the program's folder whatever path is asked
+    // for, the library is missing.
+    if (IsRedirectedByDotLocal(name) && ProgramHasDotLocal()) return std::string();
+    if (origin == LibraryOrigin::kCommonControls) {
+        // Common controls 6 are the store's comctl32.dll that the application's manifest sends
+        // "comctl32.dll" to; the system folder's is version 5.
+        const std::string sideBySide = SideBySideLibraryPath(name.c_str());
+        if (!sideBySide.empty()) return sideBySide;
+    }
+    return SystemLibraryPath(name);
 }
 
 HMODULE LoadRequestedLibrary(const std::string& request, LibraryOrigin origin) {
     if (request.empty()) return nullptr;
     if (origin == LibraryOrigin::kInProcess) return GetModuleHandleA(request.c_str());
     // A full path: the altered search path makes the loader look for the library's own imports in
-    // its folder, the system folder, first.
-    if (request.find('\\') != std::string::npos)
-        return LoadLibraryExA(request.c_str(), nullptr, LOAD_WITH_ALTERED_SEARCH_PATH);
-    // comctl32 by name, through the activation context. Its imports are looked for the usual way,
-    // the program's folder first, unless a library of that name is in the process already: the
-    // visual-style library that common controls 6 draw with comes from the system folder before.
-    LoadLibraryExA(SystemLibraryPath("uxtheme.dll").c_str(), nullptr, LOAD_WITH_ALTERED_SEARCH_PATH);
-    return LoadLibraryA(request.c_str());
-}
-
-bool ActivationContextRedirects(const char* dll) {
-    ACTCTX_SECTION_KEYED_DATA data = {};
-    data.cbSize = sizeof(data);
-    try {
-        return Kernel32().pFindActCtxSectionStringA(0, nullptr, ACTIVATION_CONTEXT_SECTION_DLL_REDIRECTION, dll,
-                                                    &data) != FALSE;
-    } catch (const Failure&) {
-        return false;  // no such function: no activation contexts, nothing redirected
-    }
+    // its folder first.
+    return LoadLibraryExW(Utf8ToWide(request).c_str(), nullptr, LOAD_WITH_ALTERED_SEARCH_PATH);
 }
 
 }  // namespace velkorin::win32

@@ -12,22 +12,31 @@ namespace velkorin::win32 {
 enum class LibraryOrigin {
     kInProcess,       // kernel32: the module every process has, taken as it is
     kSystemFolder,    // by its full path in the system folder
-    kCommonControls,  // comctl32: by name where an activation context redirects it, else the system folder
+    kCommonControls,  // comctl32: the side-by-side store's where the activation context sends it there, else the
+                      // system folder's
 };
 
 // The full path of a system library, "<system folder>\<name>", ".dll" added to a name without an
-// extension; empty when the system folder cannot be read.
+// extension; empty when the system folder cannot be read. Paths here are UTF-8.
 std::string SystemLibraryPath(const std::string& name);
 
-// The path or name that loading `name` from `origin` asks the loader for (empty: none can be asked).
+// The path that loading `name` from `origin` asks the loader for (empty: none can be asked).
 std::string LibraryRequest(const std::string& name, LibraryOrigin origin);
 
-// Loads what LibraryRequest gave. A full path loads with the libraries that it imports by name
-// looked for beside it first, in the system folder, and not in the program's.
+// Loads what LibraryRequest gave, with the libraries that it imports by name looked for beside it
+// first, in the system folder or the side-by-side store, and not in the program's folder.
 HMODULE LoadRequestedLibrary(const std::string& request, LibraryOrigin origin);
 
-// Whether the active activation context redirects `dll` (as a manifest does comctl32.dll to
-// version 6). Never on a system without activation contexts (Windows 2000).
-bool ActivationContextRedirects(const char* dll);
+// Where the active activation context redirects `dll`, when that is a file of an assembly in the
+// system's side-by-side store (<Windows folder>\WinSxS): as a manifest asking for common controls 6
+// sends comctl32.dll. Empty where nothing redirects it (Windows 2000 has no activation contexts)
+// and where the redirect points anywhere else: a manifest beside the program can name a
+// comctl32.dll of its own, in the program's folder.
+std::string SideBySideLibraryPath(const char* dll);
+
+// Whether "<program>.local" lies beside the program, as a file or a folder. Windows 2000, XP and
+// 2003 then look in the program's folder first for every library that is not a known DLL, whatever
+// path the program asks for.
+bool ProgramHasDotLocal();
 
 }  // namespace velkorin::win32

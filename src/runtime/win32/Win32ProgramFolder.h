@@ -4,6 +4,9 @@
 
 namespace velkorin::win32 {
 
+// The full path of the running executable, in UTF-8; a Failure when the system cannot give it.
+std::string ProgramFilePath();
+
 // The folder of the running executable, read through the wide API so any folder name survives.
 class Win32ProgramFolder : public ProgramFolder {
 public:

@@ -1,4 +1,5 @@
 // A click on "Start Test", end to end: the box's transcript, and log.txt beside the program.
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -85,6 +86,7 @@ TEST_F(StandInSelfTest, ReportsEveryStepSuccessfulAndASecondRunReplacesTheBox) {
 struct PlantedRow {
     const char* name;
     std::vector<const wchar_t*> libraries;
+    const char* manifest;  // Velkorin.exe.manifest beside the program, or nullptr
 };
 
 class PlantedLibraries : public SelfTestRun, public ::testing::WithParamInterface<PlantedRow> {
@@ -98,6 +100,7 @@ protected:
         for (const wchar_t* library : GetParam().libraries) {
             ASSERT_TRUE(CopyFileW(planted.c_str(), File(library).c_str(), TRUE)) << ToUtf8(planted);
         }
+        if (GetParam().manifest) std::ofstream(File(L"Velkorin.exe.manifest").c_str()) << GetParam().manifest;
     }
 };
 
@@ -112,10 +115,21 @@ TEST_P(PlantedLibraries, NoneIsKeptByARunAndAClose) {
 }
 
 // FrmMain itself asks for comctl32 only (its version, at start-up): uxtheme and msimg32 serve
-// graphical buttons, which the Windows checks drive with the same three planted beside them.
+// graphical buttons, which the Windows checks drive with the same three planted beside them. The
+// system's own libraries ask for others by bare name: the common controls for msimg32 as they
+// paint, others for version.dll and the names planted with it. A manifest beside the program that
+// names comctl32.dll as a file of its own assembly redirects comctl32 into the program's folder.
 const PlantedRow kPlantedRows[] = {
-    {"Comctl32", {L"comctl32.dll"}},
-    {"AllThree", {L"uxtheme.dll", L"comctl32.dll", L"msimg32.dll"}},
+    {"Comctl32", {L"comctl32.dll"}, nullptr},
+    {"AllThree", {L"uxtheme.dll", L"comctl32.dll", L"msimg32.dll"}, nullptr},
+    {"Msimg32Alone", {L"msimg32.dll"}, nullptr},
+    {"VersionAndOthers",
+     {L"version.dll", L"dwmapi.dll", L"cryptbase.dll", L"propsys.dll", L"apphelp.dll", L"userenv.dll", L"oleacc.dll",
+      L"setupapi.dll"},
+     nullptr},
+    {"PrivateComctl32Manifest", {L"comctl32.dll"},
+     R"(<assembly xmlns="urn:schemas-microsoft-com:asm.v1" manifestVersion="1.0">)"
+     R"(<assemblyIdentity type="win32" name="Velkorin" version="1.0.0.3"/><file name="comctl32.dll"/></assembly>)"},
 };
 INSTANTIATE_TEST_SUITE_P(StandIn, PlantedLibraries, ::testing::ValuesIn(kPlantedRows),
                          [](const auto& info) { return std::string(info.param.name); });

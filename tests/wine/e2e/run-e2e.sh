@@ -24,7 +24,7 @@ clear_immutable() { [ ! -d "$work" ] || chattr -R -i "$work" >/dev/null 2>&1 || 
 clear_immutable
 rm -rf "$work"
 mkdir -p "$work"
-cp "$standin" "$work/standin_components.dll"
+standin_place "$standin" "$work/standin"
 export E2E_WORK VELKORIN_EXE E2E_FIXTURES
 E2E_WORK=$("$WINE" winepath -w "$work" 2>/dev/null)
 VELKORIN_EXE=$("$WINE" winepath -w "$velkorin" 2>/dev/null)
@@ -42,10 +42,14 @@ url_recorder_register "$recorder"
 status=0
 standin_unregister
 "$WINE" "$driver" --gtest_filter='WineOwnComponents*' || status=$?
-standin_register "$work/standin_components.dll"
+standin_register "$work/standin/standin_components.dll"
 "$WINE" "$driver" --gtest_filter='StandIn*:-StandIn/PlantedLibraries.*' || status=$?
-# Libraries planted beside the program, with Wine looking for these three as Windows does: in the
-# program's folder first.
-WINEDLLOVERRIDES="uxtheme,comctl32,msimg32=n,b" "$WINE" "$driver" --gtest_filter='StandIn/PlantedLibraries.*' \
-    || status=$?
+# Libraries planted beside the program, with Wine looking for them as Windows does: in the
+# program's folder first. Under Wine's Light style, whose visual-style library asks for msimg32 by
+# bare name as it paints. Not version.dll: Wine's own user32 imports it, so the process would take
+# a planted one as it starts, before the program's first line (Windows' user32 imports no such thing).
+planted="uxtheme,comctl32,msimg32,dwmapi,cryptbase,propsys,apphelp,userenv,oleacc,setupapi"
+wine_theme light
+WINEDLLOVERRIDES="$planted=n,b" "$WINE" "$driver" --gtest_filter='StandIn/PlantedLibraries.*' || status=$?
+wine_theme none
 exit $status

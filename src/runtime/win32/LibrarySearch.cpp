@@ -1,0 +1,73 @@
+#include "runtime/win32/LibrarySearch.h"
+
+#include <windows.h>
+
+#include <iterator>
+
+#include "runtime/Failure.h"
+#include "runtime/win32/SystemLibraries.h"
+#include "runtime/win32/SystemLibraryLoading.h"
+
+namespace velkorin::win32 {
+
+namespace {
+
+constexpr DWORD kSearchSystemFolder = 0x00000800;  // LOAD_LIBRARY_SEARCH_SYSTEM32, newer than our headers
+
+// What the platform code that the program calls asks for by bare name after the program has
+// started. The visual-style library paints with msimg32, which it loads by name when it first needs
+// it: where a loader does not apply the system-folder setting to such a deferred load (Wine's does
+// not), only a copy already in the process keeps the program's folder out, so these two are loaded
+// on every system.
+constexpr const char* kAskedForByTheProgramsOwnCalls[] = {"uxtheme", "msimg32"};
+// The names that the system's own libraries (COM, the shell, the common controls and visual styles)
+// are known to load by bare name as they go, and that are not known DLLs everywhere.
+constexpr const char* kAskedForBySystemLibraries[] = {"version", "dwmapi", "cryptbase", "propsys", "apphelp",
+                                                      "userenv", "oleacc",  "setupapi",  "clbcatq"};
+
+void LoadFromTheSystemFolder(const char* const* names, size_t count) {
+    for (size_t i = 0; i < count; ++i) {
+        LoadRequestedLibrary(SystemLibraryPath(names[i]), LibraryOrigin::kSystemFolder);  // absent ones stay absent
+    }
+}
+
+bool IsWindows7OrLater() {
+    const DWORD version = GetVersion();
+    const BYTE major = LOBYTE(LOWORD(version)), minor = HIBYTE(LOWORD(version));
+    return major > 6 || (major == 6 && minor >= 1);
+}
+
+// The system folder as the one place a bare name is looked for: Windows 8 and later, and 7 with the
+// update that added the setting. Not on Vista, which has it with the same update but where COM then
+// fails to create in-process servers (the database components this program tests are such servers,
+// and live outside the system folder).
+bool SearchOnlyTheSystemFolder() {
+    if (!IsWindows7OrLater()) return false;
+    try {
+        return Kernel32().pSetDefaultDllDirectories(kSearchSystemFolder) != FALSE;
+    } catch (const Failure&) {
+        return false;  // 7 without the update
+    }
+}
+
+}  // namespace
+
+void KeepLibrarySearchOutOfTheProgramFolder() {
+    // The current folder leaves the search order (XP SP1 and later); it is the program's own folder
+    // when the program is started from there.
+    try {
+        Kernel32().pSetDllDirectoryA("");
+    } catch (const Failure&) {
+    }
+    const bool onlyTheSystemFolder = SearchOnlyTheSystemFolder();
+    // A library of a name already in the process answers a bare-name request, so the system
+    // folder's are loaded now by their full paths. Not beside a "<program>.local": on the systems
+    // that honour it, even a full path would load the copy in the program's folder.
+    if (ProgramHasDotLocal()) return;
+    LoadFromTheSystemFolder(kAskedForByTheProgramsOwnCalls, std::size(kAskedForByTheProgramsOwnCalls));
+    if (!onlyTheSystemFolder) {
+        LoadFromTheSystemFolder(kAskedForBySystemLibraries, std::size(kAskedForBySystemLibraries));
+    }
+}
+
+}  // namespace velkorin::win32
