@@ -192,106 +192,75 @@ TEST(Win32Services, BindingTablesAskForTheirLibrariesInTheSystemFolder) {
     win32::Gdi32().pDeleteObject(nullptr);
     win32::User32().pGetFocus();
     win32::Kernel32().pOutputDebugStringA("");
-    EXPECT_EQ(win32::Uxtheme().library.Requested(), SystemFolderFile("uxtheme.dll"));
-    EXPECT_EQ(win32::Msimg32().library.Requested(), SystemFolderFile("msimg32.dll"));
-    EXPECT_EQ(win32::Comctl32().library.Requested(), SystemFolderFile("comctl32.dll"));  // this program has no manifest
-    EXPECT_EQ(win32::Msvcrt().library.Requested(), SystemFolderFile("msvcrt.dll"));
-    EXPECT_EQ(win32::Gdi32().library.Requested(), SystemFolderFile("gdi32.dll"));
-    EXPECT_EQ(win32::User32().library.Requested(), SystemFolderFile("user32.dll"));
-    EXPECT_EQ(win32::Kernel32().library.Requested(), "kernel32");
     win32::BoundLibrary shell32("shell32.dll");  // not the process table: that one would open a page
     EXPECT_NE(shell32.Resolve("ShellExecuteA"), nullptr);
-    EXPECT_EQ(shell32.Requested(), SystemFolderFile("shell32.dll"));
+    const std::pair<const win32::BoundLibrary*, const char*> tables[] = {  // comctl32: this program has no manifest
+        {&win32::Uxtheme().library, "uxtheme.dll"}, {&win32::Msimg32().library, "msimg32.dll"},
+        {&win32::Comctl32().library, "comctl32.dll"}, {&win32::Msvcrt().library, "msvcrt.dll"},
+        {&win32::Gdi32().library, "gdi32.dll"}, {&win32::User32().library, "user32.dll"}, {&shell32, "shell32.dll"}};
+    for (const auto& [table, file] : tables) EXPECT_EQ(table->Requested(), SystemFolderFile(file));
+    EXPECT_EQ(win32::Kernel32().library.Requested(), "kernel32");
 }
 
-// A manifest made into an activation context, active for the life of the scope; none for nullptr.
-class ActiveManifest {
-public:
-    explicit ActiveManifest(const char* text) {
-        if (!text) return;
-        std::ofstream(AppFile(L"checks.manifest").c_str()) << text;
-        ACTCTXW request = {};
-        request.cbSize = sizeof(request);
-        const std::wstring path = AppFile(L"checks.manifest");
-        request.lpSource = path.c_str();
-        context_ = CreateActCtxW(&request);
-        EXPECT_NE(context_, INVALID_HANDLE_VALUE) << "error " << GetLastError();
-        EXPECT_TRUE(ActivateActCtx(context_, &cookie_));
-    }
-    ~ActiveManifest() {
-        if (context_ == INVALID_HANDLE_VALUE) return;
-        DeactivateActCtx(0, cookie_);
-        ReleaseActCtx(context_);
-    }
-
-private:
-    HANDLE context_ = INVALID_HANDLE_VALUE;
-    ULONG_PTR cookie_ = 0;
-};
-
+// Manifests that make an activation context: one asking for common controls 6 from the system, and
+// one whose own assembly names a comctl32.dll of its own, beside the checks.
 const char kCommonControls6[] =
     R"(<assembly xmlns="urn:schemas-microsoft-com:asm.v1" manifestVersion="1.0"><dependency>)"
     R"(<dependentAssembly><assemblyIdentity type="win32" name="Microsoft.Windows.Common-Controls")"
     R"( version="6.0.0.0" processorArchitecture="*" publicKeyToken="6595b64144ccf1df" language="*"/>)"
     R"(</dependentAssembly></dependency></assembly>)";
-// An assembly of the program's own that names a comctl32.dll of its own, beside the checks.
 const char kPrivateComctl32[] =
     R"(<assembly xmlns="urn:schemas-microsoft-com:asm.v1" manifestVersion="1.0">)"
-    R"(<assemblyIdentity type="win32" name="Velkorin.Checks" version="1.0.0.0"/><file name="comctl32.dll"/></assembly>)";
+    R"(<assemblyIdentity type="win32" name="Velkorin.Checks" version="1.0.0.0"/>)"
+    R"(<file name="comctl32.dll"/></assembly>)";
 
-std::string Lower(std::string text) {
-    for (char& c : text) c = static_cast<char>(tolower(static_cast<unsigned char>(c)));
-    return text;
-}
-
-// Where each library is asked for: comctl32 from the side-by-side store only where the activation
-// context sends it into the store, and the three libraries that a "<program>.local" would bring
-// from the program's folder missing beside one.
-struct LoadRow {
-    const char* name;
-    const char* manifest;
-    bool dotLocal;
-    const char* library;
-    win32::LibraryOrigin origin;
-    const char* asked;  // "system", "store" or "" (missing: 53)
-};
-
-TEST(Win32Services, BindingTablesAskForTheSystemsOwnCopyOnly) {
+// Where a library is asked for: comctl32 from the side-by-side store only where the activation
+// context sends it into the store, and the three that a "<program>.local" would bring from the
+// program's folder missing (53) beside one.
+TEST(Win32Services, LibrariesComeOnlyFromTheSystemFolderOrTheSideBySideStore) {
     using win32::LibraryOrigin;
-    const LoadRow rows[] = {
-        {"CommonControls6", kCommonControls6, false, "comctl32.dll", LibraryOrigin::kCommonControls, "store"},
-        {"PrivateComctl32", kPrivateComctl32, false, "comctl32.dll", LibraryOrigin::kCommonControls, "system"},
-        {"NoManifest", nullptr, false, "comctl32.dll", LibraryOrigin::kCommonControls, "system"},
-        {"DotLocalComctl32", kCommonControls6, true, "comctl32.dll", LibraryOrigin::kCommonControls, ""},
-        {"DotLocalUxtheme", nullptr, true, "uxtheme.dll", LibraryOrigin::kSystemFolder, ""},
-        {"DotLocalMsimg32", nullptr, true, "msimg32.dll", LibraryOrigin::kSystemFolder, ""},
-        {"DotLocalGdi32", nullptr, true, "gdi32.dll", LibraryOrigin::kSystemFolder, "system"},
+    char windows[MAX_PATH];
+    const std::string store = std::string(windows, GetSystemWindowsDirectoryA(windows, MAX_PATH)) + "\\WinSxS\\";
+    const std::string comctl32 = SystemFolderFile("comctl32.dll");
+    const struct {
+        const char* manifest;
+        bool dotLocal;
+        const char* library;
+        LibraryOrigin origin;
+        std::string asked;  // what the request begins with; empty: none is made
+    } rows[] = {
+        {kCommonControls6, false, "comctl32.dll", LibraryOrigin::kCommonControls, store},
+        {kPrivateComctl32, false, "comctl32.dll", LibraryOrigin::kCommonControls, comctl32},
+        {nullptr, false, "comctl32.dll", LibraryOrigin::kCommonControls, comctl32},
+        {kCommonControls6, true, "comctl32.dll", LibraryOrigin::kCommonControls, ""},
+        {nullptr, true, "uxtheme.dll", LibraryOrigin::kSystemFolder, ""},
+        {nullptr, true, "msimg32.dll", LibraryOrigin::kSystemFolder, ""},
+        {nullptr, true, "gdi32.dll", LibraryOrigin::kSystemFolder, SystemFolderFile("gdi32.dll")},
     };
     wchar_t program[MAX_PATH];
-    ASSERT_LT(GetModuleFileNameW(nullptr, program, MAX_PATH), DWORD{MAX_PATH});
-    const std::wstring dotLocal = std::wstring(program) + L".local";
-    char windows[MAX_PATH];
-    const std::string store = Lower(std::string(windows, GetSystemWindowsDirectoryA(windows, MAX_PATH)) + "\\winsxs\\");
-    for (const LoadRow& row : rows) {
-        SCOPED_TRACE(row.name);
-        if (row.dotLocal) {
-            ASSERT_TRUE(CreateDirectoryW(dotLocal.c_str(), nullptr));
-        }
-        ActiveManifest manifest(row.manifest);
+    const std::wstring dotLocal(program, GetModuleFileNameW(nullptr, program, MAX_PATH));
+    for (const auto& row : rows) {
+        SCOPED_TRACE(std::string(row.library) + (row.manifest ? ", manifest" : "") + (row.dotLocal ? ", .local" : ""));
+        if (row.manifest) std::ofstream(AppFile(L"checks.manifest").c_str()) << row.manifest;
+        const std::wstring manifest = AppFile(L"checks.manifest");
+        ACTCTXW request = {};
+        request.cbSize = sizeof(request);
+        request.lpSource = manifest.c_str();
+        const HANDLE context = row.manifest ? CreateActCtxW(&request) : INVALID_HANDLE_VALUE;
+        ULONG_PTR cookie = 0;
+        EXPECT_EQ(row.manifest && ActivateActCtx(context, &cookie), row.manifest != nullptr) << GetLastError();
+        if (row.dotLocal) CreateDirectoryW((dotLocal + L".local").c_str(), nullptr);
         win32::BoundLibrary library(row.library, row.origin);
         const int number = NumberOf([&] { library.Resolve("DllGetVersion"); });
-        if (row.dotLocal) RemoveDirectoryW(dotLocal.c_str());
-        const std::string asked = Lower(library.Requested());
-        if (row.asked == std::string("system")) {
-            EXPECT_EQ(asked, Lower(SystemFolderFile(row.library)));
-        } else if (row.asked == std::string("store")) {
-            EXPECT_EQ(asked.substr(0, store.size()), store);
-            EXPECT_EQ(asked.substr(asked.find_last_of('\\') + 1), "comctl32.dll");
-            EXPECT_EQ(number, 0);
-        } else {
-            EXPECT_EQ(asked, "");
-            EXPECT_EQ(number, 53);
-        }
+        RemoveDirectoryW((dotLocal + L".local").c_str());
+        if (cookie) DeactivateActCtx(0, cookie);
+        if (context != INVALID_HANDLE_VALUE) ReleaseActCtx(context);
+
+        const std::string asked = library.Requested();
+        EXPECT_EQ(asked.substr(0, row.asked.size()), row.asked);
+        const std::string file = asked.empty() ? "" : asked.substr(asked.find_last_of('\\') + 1);
+        EXPECT_EQ(file, row.asked.empty() ? "" : row.library);
+        EXPECT_EQ(number == 53, row.asked.empty()) << number;
     }
 }
 

@@ -114,11 +114,9 @@ TEST_P(PlantedLibraries, NoneIsKeptByARunAndAClose) {
     }
 }
 
-// FrmMain itself asks for comctl32 only (its version, at start-up): uxtheme and msimg32 serve
-// graphical buttons, which the Windows checks drive with the same three planted beside them. The
-// system's own libraries ask for others by bare name: the common controls for msimg32 as they
-// paint, others for version.dll and the names planted with it. A manifest beside the program that
-// names comctl32.dll as a file of its own assembly redirects comctl32 into the program's folder.
+// FrmMain itself asks for comctl32 only (its version, at start-up); the system's libraries ask for
+// msimg32 (as they paint), version.dll and the names planted with it by bare name. The manifest
+// names a comctl32.dll of its own assembly: the activation context redirects it into the folder.
 const PlantedRow kPlantedRows[] = {
     {"Comctl32", {L"comctl32.dll"}, nullptr},
     {"AllThree", {L"uxtheme.dll", L"comctl32.dll", L"msimg32.dll"}, nullptr},

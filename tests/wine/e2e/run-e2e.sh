@@ -44,10 +44,9 @@ standin_unregister
 "$WINE" "$driver" --gtest_filter='WineOwnComponents*' || status=$?
 standin_register "$work/standin/standin_components.dll"
 "$WINE" "$driver" --gtest_filter='StandIn*:-StandIn/PlantedLibraries.*' || status=$?
-# Libraries planted beside the program, with Wine looking for them as Windows does: in the
-# program's folder first. Under Wine's Light style, whose visual-style library asks for msimg32 by
-# bare name as it paints. Not version.dll: Wine's own user32 imports it, so the process would take
-# a planted one as it starts, before the program's first line (Windows' user32 imports no such thing).
+# Libraries planted beside the program, with Wine looking for them as Windows does (the program's
+# folder first), under Wine's Light style (it paints with msimg32). Not version.dll: Wine's own user32
+# imports it, so a planted one loads before the program's first line (Windows' user32 does not).
 planted="uxtheme,comctl32,msimg32,dwmapi,cryptbase,propsys,apphelp,userenv,oleacc,setupapi"
 wine_theme light
 WINEDLLOVERRIDES="$planted=n,b" "$WINE" "$driver" --gtest_filter='StandIn/PlantedLibraries.*' || status=$?

@@ -1,21 +1,22 @@
 #pragma once
 #include <string>
 
-// Cheap look at a Jet file: enough to tell the fixtures apart without a real engine.
+// Cheap look at a Jet file: enough to tell the fixtures apart without a real engine. It is the
+// stand-in's file engine, standin_jet.dll: a library of their own that the components import from
+// their folder, as DAO and the Jet provider import Jet's.
+#ifdef STANDIN_JET_BUILD
+#define STANDIN_JET __declspec(dllexport)
+#else
+#define STANDIN_JET __declspec(dllimport)
+#endif
 enum class JetStatus { Ok, NotFound, BadFormat, Locked };
 
-// The two that read the file are the file engine's, standin_jet.dll beside the components.
-extern "C" int StandInProbeJetFile(const wchar_t* path);
-extern "C" int StandInJetFileHasTable(const wchar_t* path, const wchar_t* table);
-
-inline JetStatus ProbeJetFile(const std::wstring& path) { return JetStatus(StandInProbeJetFile(path.c_str())); }
+STANDIN_JET JetStatus ProbeJetFile(const std::wstring& path);
 // Jet's message for a failed probe ("Could not find file '...'." etc.).
-std::wstring JetStatusText(JetStatus status, const std::wstring& path);
+STANDIN_JET std::wstring JetStatusText(JetStatus status, const std::wstring& path);
 
 // Heuristic: a table exists iff its name occurs in the file as UTF-16LE (ASCII case-insensitive).
-inline bool JetFileHasTable(const std::wstring& path, const std::wstring& table) {
-    return StandInJetFileHasTable(path.c_str(), table.c_str()) != 0;
-}
+STANDIN_JET bool JetFileHasTable(const std::wstring& path, const std::wstring& table);
 // "SELECT ... FROM [test] ..." -> "test"; a bare name comes back without brackets.
-std::wstring TableFromSource(const std::wstring& source);
-std::wstring MissingTableText(const std::wstring& table);
+STANDIN_JET std::wstring TableFromSource(const std::wstring& source);
+STANDIN_JET std::wstring MissingTableText(const std::wstring& table);
