@@ -48,12 +48,16 @@ std::string WideField(const wchar_t* text, DWORD bytes) {
     return text ? WideToUtf8(text, static_cast<int>(bytes / sizeof(wchar_t))) : std::string();
 }
 
-// An activation context handle that FindActCtxSectionString handed out, released at the end.
+// An activation context handle that FindActCtxSectionString handed out, released at the end
+// (every system that hands one out has the function that releases it).
 class ActivationContextRef {
 public:
     explicit ActivationContextRef(HANDLE context) : context_(context) {}
     ~ActivationContextRef() {
-        if (context_) Kernel32().pReleaseActCtx(context_);
+        try {
+            if (context_) Kernel32().pReleaseActCtx(context_);
+        } catch (const Failure&) {
+        }
     }
     ActivationContextRef(const ActivationContextRef&) = delete;
     ActivationContextRef& operator=(const ActivationContextRef&) = delete;
