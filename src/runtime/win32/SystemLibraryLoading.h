@@ -12,7 +12,7 @@ namespace velkorin::win32 {
 enum class LibraryOrigin {
     kInProcess,       // kernel32: the module every process has, taken as it is
     kSystemFolder,    // by its full path in the system folder
-    kCommonControls,  // comctl32: the side-by-side store's copy where the activation context sends it there
+    kCommonControls,  // comctl32: from the side-by-side store where the activation context sends it, else as above
 };
 
 // The full path of a system library, "<system folder>\<name>", ".dll" added to a name without an
