@@ -5,8 +5,9 @@ namespace velkorin::win32 {
 FARPROC BoundLibrary::Resolve(const char* function) {
     if (!tried_) {
         tried_ = true;
-        requested_ = LibraryRequest(name_, origin_);  // the system's own library names are plain ASCII
-        module_ = LoadRequestedLibrary(requested_, origin_);
+        LoadedLibrary loaded = LoadLibraryFrom(name_, origin_);
+        module_ = loaded.module;
+        requested_ = std::move(loaded.requested);
     }
     FARPROC proc = module_ ? GetProcAddress(module_, function) : nullptr;
     if (!proc) throw Unbound(function);

@@ -27,7 +27,7 @@ constexpr const char* kAskedForBySystemLibraries[] = {"version", "dwmapi", "cryp
 
 void LoadFromTheSystemFolder(const char* const* names, size_t count) {
     for (size_t i = 0; i < count; ++i) {
-        LoadRequestedLibrary(SystemLibraryPath(names[i]), LibraryOrigin::kSystemFolder);  // absent ones stay absent
+        LoadLibraryFrom(names[i], LibraryOrigin::kSystemFolder);  // absent ones stay absent
     }
 }
 

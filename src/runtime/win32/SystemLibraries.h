@@ -18,16 +18,10 @@ struct Kernel32Library {
     BoundLibrary library{"kernel32", LibraryOrigin::kInProcess};
     using SetProcessDEPPolicyFn = BOOL(WINAPI*)(DWORD);
     using OutputDebugStringAFn = void(WINAPI*)(LPCSTR);
-    using FindActCtxSectionStringAFn = BOOL(WINAPI*)(DWORD, const GUID*, ULONG, LPCSTR, ACTCTX_SECTION_KEYED_DATA*);
-    using QueryActCtxWFn = BOOL(WINAPI*)(DWORD, HANDLE, PVOID, ULONG, PVOID, SIZE_T, SIZE_T*);
-    using ReleaseActCtxFn = void(WINAPI*)(HANDLE);
     using SetDefaultDllDirectoriesFn = BOOL(WINAPI*)(DWORD);
     using SetDllDirectoryAFn = BOOL(WINAPI*)(LPCSTR);
     VELKORIN_BIND(SetProcessDEPPolicy);
     VELKORIN_BIND(OutputDebugStringA);
-    VELKORIN_BIND(FindActCtxSectionStringA);
-    VELKORIN_BIND(QueryActCtxW);
-    VELKORIN_BIND(ReleaseActCtx);
     VELKORIN_BIND(SetDefaultDllDirectories);
     VELKORIN_BIND(SetDllDirectoryA);
 };

@@ -3,13 +3,22 @@
 #include <vector>
 
 #include "runtime/Failure.h"
-#include "runtime/win32/SystemLibraries.h"
 #include "runtime/win32/TextConversion.h"
 #include "runtime/win32/Win32ProgramFolder.h"
 
 namespace velkorin::win32 {
 
 namespace {
+
+// The activation-context functions, which Windows 2000 lacks, looked up in kernel32 by name: the
+// binding tables stand on this loading, so it takes nothing from them.
+template <class Fn>
+Fn Kernel32Function(const char* name) {
+    return reinterpret_cast<Fn>(reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("kernel32"), name)));
+}
+using FindActCtxSectionStringAFn = BOOL(WINAPI*)(DWORD, const GUID*, ULONG, LPCSTR, ACTCTX_SECTION_KEYED_DATA*);
+using QueryActCtxWFn = BOOL(WINAPI*)(DWORD, HANDLE, PVOID, ULONG, PVOID, SIZE_T, SIZE_T*);
+using ReleaseActCtxFn = void(WINAPI*)(HANDLE);
 
 // A folder the system reports, "<folder>\" in UTF-8; empty when it cannot be read.
 template <class GetFolder>
@@ -54,10 +63,8 @@ class ActivationContextRef {
 public:
     explicit ActivationContextRef(HANDLE context) : context_(context) {}
     ~ActivationContextRef() {
-        try {
-            if (context_) Kernel32().pReleaseActCtx(context_);
-        } catch (const Failure&) {
-        }
+        const auto release = Kernel32Function<ReleaseActCtxFn>("ReleaseActCtx");
+        if (context_ && release) release(context_);
     }
     ActivationContextRef(const ActivationContextRef&) = delete;
     ActivationContextRef& operator=(const ActivationContextRef&) = delete;
@@ -71,13 +78,14 @@ private:
 // the store or as a full path, and its manifest lies in the store too; an assembly of the
 // program's own (the manifest beside it) has its manifest elsewhere.
 std::string StoreAssemblyFolder(HANDLE context, DWORD rosterIndex) {
+    const auto query = Kernel32Function<QueryActCtxWFn>("QueryActCtxW");
+    if (!query) return std::string();
     SIZE_T needed = 0;
-    Kernel32().pQueryActCtxW(0, context, &rosterIndex, AssemblyDetailedInformationInActivationContext, nullptr, 0,
-                             &needed);
+    query(0, context, &rosterIndex, AssemblyDetailedInformationInActivationContext, nullptr, 0, &needed);
     if (needed < sizeof(ACTIVATION_CONTEXT_ASSEMBLY_DETAILED_INFORMATION)) return std::string();
     std::vector<ULONG_PTR> buffer(needed / sizeof(ULONG_PTR) + 1);  // aligned for the record's pointers
-    if (!Kernel32().pQueryActCtxW(0, context, &rosterIndex, AssemblyDetailedInformationInActivationContext,
-                                  buffer.data(), buffer.size() * sizeof(ULONG_PTR), &needed)) {
+    if (!query(0, context, &rosterIndex, AssemblyDetailedInformationInActivationContext, buffer.data(),
+               buffer.size() * sizeof(ULONG_PTR), &needed)) {
         return std::string();
     }
     const auto& assembly = *reinterpret_cast<const ACTIVATION_CONTEXT_ASSEMBLY_DETAILED_INFORMATION*>(buffer.data());
@@ -113,19 +121,16 @@ std::string SystemLibraryPath(const std::string& name) {
 }
 
 std::string SideBySideLibraryPath(const char* dll) {
+    const auto find = Kernel32Function<FindActCtxSectionStringAFn>("FindActCtxSectionStringA");
     ACTCTX_SECTION_KEYED_DATA data = {};
     data.cbSize = sizeof(data);
-    try {
-        if (!Kernel32().pFindActCtxSectionStringA(FIND_ACTCTX_SECTION_KEY_RETURN_HACTCTX, nullptr,
-                                                  ACTIVATION_CONTEXT_SECTION_DLL_REDIRECTION, dll, &data)) {
-            return std::string();
-        }
-        ActivationContextRef context(data.hActCtx);
-        const std::string folder = StoreAssemblyFolder(data.hActCtx, data.ulAssemblyRosterIndex);
-        return folder.empty() ? std::string() : folder + "\\" + dll;
-    } catch (const Failure&) {
-        return std::string();  // no activation contexts on this system: nothing redirected
+    if (!find || !find(FIND_ACTCTX_SECTION_KEY_RETURN_HACTCTX, nullptr, ACTIVATION_CONTEXT_SECTION_DLL_REDIRECTION,
+                       dll, &data)) {
+        return std::string();  // nothing redirected, or no activation contexts on this system
     }
+    ActivationContextRef context(data.hActCtx);
+    const std::string folder = StoreAssemblyFolder(data.hActCtx, data.ulAssemblyRosterIndex);
+    return folder.empty() ? std::string() : folder + "\\" + dll;
 }
 
 bool ProgramHasDotLocal() {
@@ -137,26 +142,20 @@ bool ProgramHasDotLocal() {
     }
 }
 
-std::string LibraryRequest(const std::string& name, LibraryOrigin origin) {
-    if (origin == LibraryOrigin::kInProcess) return name;
+LoadedLibrary LoadLibraryFrom(const std::string& name, LibraryOrigin origin) {
+    if (origin == LibraryOrigin::kInProcess) return {GetModuleHandleA(name.c_str()), name};
+    LoadedLibrary library;
     // Where the system would take such a library from the program's folder whatever path is asked
     // for, the library is missing.
-    if (IsRedirectedByDotLocal(name) && ProgramHasDotLocal()) return std::string();
-    if (origin == LibraryOrigin::kCommonControls) {
-        // Common controls 6 are the store's comctl32.dll that the application's manifest sends
-        // "comctl32.dll" to; the system folder's is version 5.
-        const std::string sideBySide = SideBySideLibraryPath(name.c_str());
-        if (!sideBySide.empty()) return sideBySide;
-    }
-    return SystemLibraryPath(name);
-}
-
-HMODULE LoadRequestedLibrary(const std::string& request, LibraryOrigin origin) {
-    if (request.empty()) return nullptr;
-    if (origin == LibraryOrigin::kInProcess) return GetModuleHandleA(request.c_str());
-    // A full path: the altered search path makes the loader look for the library's own imports in
-    // its folder first.
-    return LoadLibraryExW(Utf8ToWide(request).c_str(), nullptr, LOAD_WITH_ALTERED_SEARCH_PATH);
+    if (IsRedirectedByDotLocal(name) && ProgramHasDotLocal()) return library;
+    // Common controls 6 are the store's comctl32.dll that the application's manifest sends
+    // "comctl32.dll" to; the system folder's is version 5.
+    if (origin == LibraryOrigin::kCommonControls) library.requested = SideBySideLibraryPath(name.c_str());
+    if (library.requested.empty()) library.requested = SystemLibraryPath(name);
+    if (library.requested.empty()) return library;
+    // The altered search path makes the loader look for the library's own imports in its folder first.
+    library.module = LoadLibraryExW(Utf8ToWide(library.requested).c_str(), nullptr, LOAD_WITH_ALTERED_SEARCH_PATH);
+    return library;
 }
 
 }  // namespace velkorin::win32

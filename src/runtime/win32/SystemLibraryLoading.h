@@ -19,12 +19,16 @@ enum class LibraryOrigin {
 // extension; empty when the system folder cannot be read. Paths here are UTF-8.
 std::string SystemLibraryPath(const std::string& name);
 
-// The path that loading `name` from `origin` asks the loader for (empty: none can be asked).
-std::string LibraryRequest(const std::string& name, LibraryOrigin origin);
+// A library as loaded from its origin: the module (null when it could not be loaded or none could
+// be asked for) and the path or name that the loader was asked for (empty: none).
+struct LoadedLibrary {
+    HMODULE module = nullptr;
+    std::string requested;
+};
 
-// Loads what LibraryRequest gave, with the libraries that it imports by name looked for beside it
-// first, in the system folder or the side-by-side store, and not in the program's folder.
-HMODULE LoadRequestedLibrary(const std::string& request, LibraryOrigin origin);
+// Loads `name` from `origin`. A full path loads with the libraries that it imports by name looked
+// for beside it first, in the system folder or the side-by-side store, not in the program's folder.
+LoadedLibrary LoadLibraryFrom(const std::string& name, LibraryOrigin origin);
 
 // Where the active activation context redirects `dll`, when that is a file of an assembly in the
 // system's side-by-side store (<Windows folder>\WinSxS): as a manifest asking for common controls 6

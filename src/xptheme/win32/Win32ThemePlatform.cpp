@@ -206,8 +206,7 @@ int32_t Win32ThemePlatform::IsWindowVisible(NativeHandle window) { return User32
 // The library the module asks for is a system library: loaded from the system folder, whatever
 // lies beside the program.
 NativeHandle Win32ThemePlatform::LoadLibraryA(const std::string& fileName) {
-    const std::string request = LibraryRequest(fileName, LibraryOrigin::kSystemFolder);
-    return reinterpret_cast<NativeHandle>(LoadRequestedLibrary(request, LibraryOrigin::kSystemFolder));
+    return reinterpret_cast<NativeHandle>(LoadLibraryFrom(fileName, LibraryOrigin::kSystemFolder).module);
 }
 
 void Win32ThemePlatform::OutputDebugStringA(const std::string& text) {
