@@ -2,7 +2,6 @@
 
 #include "runtime/win32/forms/ClassicButtonPainter.h"
 #include "runtime/win32/forms/FontObject.h"
-#include "runtime/win32/forms/Form.h"
 #include "runtime/win32/forms/OleColor.h"
 #include "runtime/win32/forms/PictureRendering.h"
 #include "runtime/win32/TextConversion.h"
@@ -34,11 +33,11 @@ const char* KindId(ButtonKind kind) {
 
 }  // namespace
 
-ButtonControl::ButtonControl(ButtonKind kind, HWND hwnd, int32_t style, std::weak_ptr<Form> form, ObjectRef font)
-    : WindowedControl(hwnd, KindId(kind)),
+ButtonControl::ButtonControl(ButtonKind kind, HWND hwnd, int32_t style, std::weak_ptr<ControlSite> site,
+                             ObjectRef font)
+    : WindowedControl(hwnd, KindId(kind), std::move(site)),
       kind_(kind),
       style_(style),
-      form_(std::move(form)),
       font_(std::move(font)),
       maskColor_(ole_color::kLightGrey),
       backColor_(ole_color::kButtonFace) {
@@ -74,11 +73,7 @@ void ButtonControl::AddProperties() {
             SendMessageW(Hwnd(), WM_SETFONT, reinterpret_cast<WPARAM>(FontHandleOf(*font)), TRUE);
             font_ = std::move(font);
         });
-    properties_.Add("Parent", [this] {
-        std::shared_ptr<Form> form = form_.lock();
-        if (!form) throw Failure::ObjectNotSet();
-        return Value(ObjectRef(form));
-    });
+    AddParentProperty();
 }
 
 void ButtonControl::AddPictureProperty(const char* name, ObjectRef& slot) {
@@ -129,7 +124,7 @@ void ButtonControl::WriteValue(const Value& value) {
 void ButtonControl::SetValue(int32_t value) {
     value_ = value;
     if (kind_ == ButtonKind::Option && value_ != 0) {
-        if (std::shared_ptr<Form> form = form_.lock()) form->ClearOtherOptions(*this);
+        if (std::shared_ptr<ControlSite> site = Site()) site->OptionChosen(*this);
     }
     if (Graphical()) {
         Redraw();
@@ -141,7 +136,7 @@ void ButtonControl::SetValue(int32_t value) {
 void ButtonControl::SetDefault(bool isDefault) {
     default_ = isDefault;
     if (default_) {
-        if (std::shared_ptr<Form> form = form_.lock()) form->ClearOtherDefaults(*this);
+        if (std::shared_ptr<ControlSite> site = Site()) site->DefaultChosen(*this);
     }
     if (Graphical()) {
         Redraw();

@@ -9,8 +9,6 @@
 
 namespace velkorin::win32::forms {
 
-class Form;
-
 enum class ButtonKind { Command, Option, Check };
 
 namespace button_style {
@@ -24,7 +22,7 @@ constexpr int32_t kGraphical = 1;  // a push button face with pictures, drawn by
 // or check box looks like a push button that stays pushed while "Value" is set.
 class ButtonControl : public WindowedControl {
 public:
-    ButtonControl(ButtonKind kind, HWND hwnd, int32_t style, std::weak_ptr<Form> form, ObjectRef font);
+    ButtonControl(ButtonKind kind, HWND hwnd, int32_t style, std::weak_ptr<ControlSite> site, ObjectRef font);
 
     ButtonKind Kind() const { return kind_; }
     bool Graphical() const { return style_ == button_style::kGraphical; }
@@ -53,7 +51,6 @@ private:
 
     ButtonKind kind_;
     int32_t style_;
-    std::weak_ptr<Form> form_;
     ObjectRef font_;
     ObjectRef picture_, downPicture_, disabledPicture_;
     int32_t value_ = 0;

@@ -189,7 +189,7 @@ std::shared_ptr<ImageControl> Form::AddImage(const ControlArgs& args) {
     return Keep(std::make_shared<ImageControl>(hwnd), args);
 }
 
-void Form::ClearOtherOptions(const ButtonControl& chosen) {
+void Form::OptionChosen(const ButtonControl& chosen) {
     HWND container = GetParent(chosen.Hwnd());
     for (const FormControlRef& control : controls_) {
         auto* button = dynamic_cast<ButtonControl*>(control.get());
@@ -198,7 +198,7 @@ void Form::ClearOtherOptions(const ButtonControl& chosen) {
     }
 }
 
-void Form::ClearOtherDefaults(const ButtonControl& chosen) {
+void Form::DefaultChosen(const ButtonControl& chosen) {
     for (const FormControlRef& control : controls_) {
         auto* button = dynamic_cast<ButtonControl*>(control.get());
         if (button && button != &chosen && button->Kind() == ButtonKind::Command) {

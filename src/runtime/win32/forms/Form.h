@@ -9,6 +9,7 @@
 
 #include "runtime/AutomationObject.h"
 #include "runtime/win32/forms/ButtonControl.h"
+#include "runtime/win32/forms/ControlSite.h"
 #include "runtime/win32/forms/FontObject.h"
 #include "runtime/FormControl.h"
 #include "runtime/win32/forms/FrameControl.h"
@@ -50,7 +51,7 @@ struct ControlArgs {
 // long as their windows: the windows are destroyed before the form lets go of the objects, so a
 // window procedure that finds a control by its identity never finds a dead one. The form is itself
 // an object with "hWnd", "Caption" and "ActiveControl" (the control that has the focus).
-class Form : public AutomationObject, public std::enable_shared_from_this<Form> {
+class Form : public AutomationObject, public ControlSite, public std::enable_shared_from_this<Form> {
 public:
     // The window, not yet visible. Throws when the window cannot be made.
     static std::shared_ptr<Form> Create(const FormArgs& args);
@@ -78,10 +79,11 @@ public:
     void Put(const std::string& property, const Value& value) override { properties_.Put(property, value); }
     Value Call(const std::string& method, const std::vector<Value>& arguments) override;
 
-    // Option buttons share one choice per container: setting one clears the others beside it.
-    void ClearOtherOptions(const ButtonControl& chosen);
-    // One default command button per form.
-    void ClearOtherDefaults(const ButtonControl& chosen);
+    // The site of the form's controls. Option buttons share one choice per container: setting one
+    // clears the others beside it; one default command button per form.
+    ObjectRef ParentObject() override { return shared_from_this(); }
+    void OptionChosen(const ButtonControl& chosen) override;
+    void DefaultChosen(const ButtonControl& chosen) override;
 
 private:
     explicit Form(const FormArgs& args);

@@ -3,7 +3,6 @@
 #include "runtime/win32/ComFailure.h"
 #include "runtime/win32/forms/DeviceContexts.h"
 #include "runtime/win32/forms/FontObject.h"
-#include "runtime/win32/forms/Form.h"
 #include "runtime/win32/GdiObject.h"
 #include "runtime/win32/forms/OleColor.h"
 
@@ -52,9 +51,8 @@ void FrameControl::RegisterWindowClass() {
     if (!RegisterClassExW(&wc) && GetLastError() != ERROR_CLASS_ALREADY_EXISTS) throw FailureFromLastError();
 }
 
-FrameControl::FrameControl(HWND hwnd, std::weak_ptr<Form> form, ObjectRef font)
-    : WindowedControl(hwnd, control_kind::kFrame),
-      form_(std::move(form)),
+FrameControl::FrameControl(HWND hwnd, std::weak_ptr<ControlSite> site, ObjectRef font)
+    : WindowedControl(hwnd, control_kind::kFrame, std::move(site)),
       font_(std::move(font)),
       backColor_(ole_color::kButtonFace) {
     AddHandleProperty();
@@ -75,11 +73,7 @@ FrameControl::FrameControl(HWND hwnd, std::weak_ptr<Form> form, ObjectRef font)
             font_ = std::move(font);
             InvalidateRect(Hwnd(), nullptr, TRUE);
         });
-    properties_.Add("Parent", [this] {
-        std::shared_ptr<Form> form = form_.lock();
-        if (!form) throw Failure::ObjectNotSet();
-        return Value(ObjectRef(form));
-    });
+    AddParentProperty();
     SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
 }
 

@@ -8,8 +8,6 @@
 
 namespace velkorin::win32::forms {
 
-class Form;
-
 // A frame: a container window of its own class with a caption and an etched border. What its
 // children tell their parent (commands, owner drawing, colour requests, notifications) it hands on
 // to its own parent, so the form serves controls inside frames like any other. It paints itself
@@ -22,7 +20,7 @@ public:
     static void RegisterWindowClass();
 
     // Takes over `hwnd`, a window of the class, until the window is destroyed.
-    FrameControl(HWND hwnd, std::weak_ptr<Form> form, ObjectRef font);
+    FrameControl(HWND hwnd, std::weak_ptr<ControlSite> site, ObjectRef font);
     ~FrameControl() override;
 
     // The border and the caption; the background is left to the erase.
@@ -32,7 +30,6 @@ public:
 private:
     static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 
-    std::weak_ptr<Form> form_;
     ObjectRef font_;
     int32_t backColor_;
 };

@@ -21,7 +21,8 @@ std::string WindowText(HWND hwnd) {
 
 Value HandleValue(const void* handle) { return Value(static_cast<int32_t>(HandleToLong(handle))); }
 
-WindowedControl::WindowedControl(HWND hwnd, std::string kind) : hwnd_(hwnd), kind_(std::move(kind)) {}
+WindowedControl::WindowedControl(HWND hwnd, std::string kind, std::weak_ptr<ControlSite> site)
+    : hwnd_(hwnd), kind_(std::move(kind)), site_(std::move(site)) {}
 
 bool WindowedControl::IsKindOf(const std::string& interfaceId) const {
     return !kind_.empty() && SameName(kind_, interfaceId);  // identifiers compare without case
@@ -58,6 +59,14 @@ void WindowedControl::AddPointerProperties() {
 
 void WindowedControl::AddHandleProperty() {
     properties_.Add("hWnd", [this] { return HandleValue(hwnd_); });
+}
+
+void WindowedControl::AddParentProperty() {
+    properties_.Add("Parent", [this] {
+        std::shared_ptr<ControlSite> site = Site();
+        if (!site) throw Failure::ObjectNotSet();
+        return Value(site->ParentObject());
+    });
 }
 
 void WindowedControl::AddEnabledProperty() {

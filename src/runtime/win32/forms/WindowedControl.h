@@ -2,10 +2,12 @@
 
 #include <windows.h>
 
+#include <memory>
 #include <string>
 
 #include "runtime/FormControl.h"
 #include "runtime/Units.h"
+#include "runtime/win32/forms/ControlSite.h"
 #include "runtime/win32/forms/PropertyTable.h"
 #include "runtime/win32/TextConversion.h"
 
@@ -42,10 +44,15 @@ public:
 
 protected:
     // `kind` is one of control_kind's identifiers, or empty for a kind the module does not know.
-    WindowedControl(HWND hwnd, std::string kind);
+    WindowedControl(HWND hwnd, std::string kind, std::weak_ptr<ControlSite> site = {});
+
+    // The form that holds the control; nothing once the form is gone.
+    std::shared_ptr<ControlSite> Site() const { return site_.lock(); }
 
     // "hWnd", read-only.
     void AddHandleProperty();
+    // "Parent", read-only: the form; 91 once the form is gone.
+    void AddParentProperty();
     // "Enabled": reading asks the window, writing enables or disables it.
     void AddEnabledProperty();
     // "Caption": the window's text; `changed` runs after each write.
@@ -61,6 +68,7 @@ protected:
 private:
     HWND hwnd_;
     std::string kind_;
+    std::weak_ptr<ControlSite> site_;
     std::function<void()> onClick_;
     int32_t mousePointer_ = 0;
     ObjectRef mouseIcon_;
