@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include "runtime/win32/MessagePreTranslation.h"
+
 namespace velkorin::win32 {
 
 void Win32EventLoop::DoEvents() {
@@ -26,6 +28,7 @@ int Win32EventLoop::RunUntilQuit() {
 }
 
 void Win32EventLoop::Dispatch(MSG& msg) {
+    if (PreTranslatedByRootWindow(msg)) return;
     TranslateMessage(&msg);
     DispatchMessageW(&msg);
 }

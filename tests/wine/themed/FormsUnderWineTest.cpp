@@ -11,6 +11,7 @@
 
 #include "fakes/FailureNumber.h"
 #include "wine/e2e/E2eSupport.h"
+#include "runtime/win32/Win32EventLoop.h"
 #include "runtime/win32/forms/DeviceContexts.h"
 #include "runtime/win32/forms/Form.h"
 #include "wine/WideStrings.h"
@@ -531,14 +532,10 @@ void PrintTo(const KeyRow& row, std::ostream* out) { *out << row.name; }
 
 class FormKeys : public FormsUnderWine, public ::testing::WithParamInterface<KeyRow> {
 protected:
-    // Lets this thread's loop take every message waiting, the keys just pressed among them.
+    // Lets the runtime's event loop take every message waiting, the keys just pressed among them.
     static bool Settle() {
         return e2e::WaitFor([] {
-            MSG msg;
-            while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-                TranslateMessage(&msg);
-                DispatchMessageW(&msg);
-            }
+            win32::Win32EventLoop().DoEvents();
             return HIWORD(GetQueueStatus(QS_ALLINPUT)) == 0;
         });
     }

@@ -6,6 +6,7 @@
 
 #include "runtime/win32/ComFailure.h"
 #include "runtime/win32/forms/FormKeyboard.h"
+#include "runtime/win32/MessagePreTranslation.h"
 #include "runtime/win32/TextConversion.h"
 
 namespace velkorin::win32::forms {
@@ -105,7 +106,6 @@ void Form::Open(const FormArgs& args) {
 }
 
 Form::~Form() {
-    StopKeyboardRules(*this);
     // Windows first: their procedures may still reach the control objects while they go.
     if (hwnd_) DestroyWindow(hwnd_);
     if (icon_) DestroyIcon(icon_);
@@ -116,7 +116,7 @@ Value Form::Call(const std::string&, const std::vector<Value>&) { throw Failure:
 
 void Form::Show(int command) {
     ArrangeTabOrder();
-    ApplyKeyboardRules(*this);
+    keyboardRules_ = true;
     ShowWindow(hwnd_, command);
     UpdateWindow(hwnd_);
     if (HWND first = GetNextDlgTabItem(hwnd_, nullptr, FALSE)) SetFocus(first);
@@ -251,7 +251,25 @@ LRESULT CALLBACK Form::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM
     }
 }
 
+// A key on its way to the form or one of its controls, offered by the event loop.
+bool Form::PreTranslate(const MSG& msg) {
+    if (!keyboardRules_) return false;
+    const std::shared_ptr<Form> keep = shared_from_this();  // a click may let go of the form
+    return ApplyKeyboardRules(hwnd_, ControlOf(GetFocus()), DefaultButton(), msg);
+}
+
+std::shared_ptr<ButtonControl> Form::DefaultButton() const {
+    for (const FormControlRef& control : controls_) {
+        auto button = std::dynamic_pointer_cast<ButtonControl>(control);
+        if (button && button->IsDefault() && IsWindowEnabled(button->Hwnd()) && IsWindowVisible(button->Hwnd())) {
+            return button;
+        }
+    }
+    return nullptr;
+}
+
 LRESULT Form::HandleMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == PreTranslateMessageId()) return PreTranslate(*reinterpret_cast<const MSG*>(lParam));
     switch (message) {
     case WM_COMMAND: {
         WindowedControl* control = WindowedOf(reinterpret_cast<HWND>(lParam));

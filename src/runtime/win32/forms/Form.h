@@ -70,7 +70,8 @@ public:
     std::shared_ptr<LabelControl> AddLabel(const ControlArgs& args, int32_t alignment = label_alignment::kLeft);
     std::shared_ptr<ImageControl> AddImage(const ControlArgs& args);
     // Puts the controls that take the focus in the order of their tab indexes, applies the form's
-    // keyboard rules to its keys, shows the window and gives the focus to the first of them.
+    // keyboard rules to its keys from now on (as the event loop offers them), shows the window and
+    // gives the focus to the first of them.
     void Show(int command = SW_SHOWNORMAL);
     // The control object whose window `hwnd` is; nothing when there is none.
     FormControlRef ControlOf(HWND hwnd) const;
@@ -98,6 +99,8 @@ private:
     void ArrangeTabOrder();
     WindowedControl* WindowedOf(HWND hwnd) const;
     void OnActivate(bool active);
+    bool PreTranslate(const MSG& msg);
+    std::shared_ptr<ButtonControl> DefaultButton() const;
     bool OnSetCursor(HWND over, int hitTest);
 
     HWND hwnd_ = nullptr;
@@ -105,6 +108,7 @@ private:
     HICON smallIcon_ = nullptr;
     HWND focusBeforeDeactivation_ = nullptr;
     bool endLoopOnClose_;
+    bool keyboardRules_ = false;  // once shown
     std::shared_ptr<FontObject> font_;
     ControlCollection controls_;
     std::vector<std::pair<int, HWND>> tabOrder_;  // tab index, window
