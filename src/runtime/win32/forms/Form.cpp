@@ -6,6 +6,7 @@
 
 #include "runtime/win32/ComFailure.h"
 #include "runtime/win32/forms/FormKeyboard.h"
+#include "runtime/win32/forms/WindowLink.h"
 #include "runtime/win32/MessagePreTranslation.h"
 #include "runtime/win32/TextConversion.h"
 
@@ -20,18 +21,6 @@ DWORD FormStyle(const FormArgs& args) {
 }
 
 WideText ClassNameFor(const std::string& formName) { return Utf8ToWide("Velkorin" + formName); }
-
-// One window class per form name, registered at the first form of that name.
-void RegisterFormClass(const WideText& className, WNDPROC procedure) {
-    WNDCLASSEXW wc = {};
-    wc.cbSize = sizeof wc;
-    wc.lpfnWndProc = procedure;
-    wc.hInstance = GetModuleHandleW(nullptr);
-    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    wc.lpszClassName = className.c_str();
-    if (!RegisterClassExW(&wc) && GetLastError() != ERROR_CLASS_ALREADY_EXISTS) throw FailureFromLastError();
-}
 
 DWORD ButtonWindowStyle(ButtonKind kind, int32_t style) {
     if (style == button_style::kGraphical) return BS_OWNERDRAW;
@@ -77,7 +66,8 @@ Form::Form(const FormArgs& args)
 
 void Form::Open(const FormArgs& args) {
     const WideText className = ClassNameFor(args.name);
-    RegisterFormClass(className, &Form::WindowProc);
+    // One window class per form name, registered at the first form of that name.
+    RegisterWindowClass(className.c_str(), &Form::WindowProc, reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1));
     FrameControl::RegisterWindowClass();
     const DWORD style = FormStyle(args);
     RECT frame = {0, 0, args.clientWidth, args.clientHeight};
@@ -85,9 +75,10 @@ void Form::Open(const FormArgs& args) {
     const int width = frame.right - frame.left, height = frame.bottom - frame.top;
     const int left = args.centred ? (GetSystemMetrics(SM_CXSCREEN) - width) / 2 : args.left;
     const int top = args.centred ? (GetSystemMetrics(SM_CYSCREEN) - height) / 2 : args.top;
-    CreateWindowExW(0, className.c_str(), Utf8ToWide(args.caption).c_str(), style, left, top, width, height, nullptr,
-                    nullptr, GetModuleHandleW(nullptr), this);
+    hwnd_ = CreateWindowExW(0, className.c_str(), Utf8ToWide(args.caption).c_str(), style, left, top, width, height,
+                            nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
     if (!hwnd_) throw FailureFromLastError();
+    LinkWindow(hwnd_, this);
     SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font_->Handle()), FALSE);
     icon_ = LoadFormIcon(args.iconModule, args.iconId, GetSystemMetrics(SM_CXICON));
     smallIcon_ = LoadFormIcon(args.iconModule, args.iconId, GetSystemMetrics(SM_CXSMICON));
@@ -237,12 +228,7 @@ void Form::OnActivate(bool active) {
 }
 
 LRESULT CALLBACK Form::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_NCCREATE) {
-        auto* self = static_cast<Form*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
-        self->hwnd_ = hwnd;
-        SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-    }
-    auto* self = reinterpret_cast<Form*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+    auto* self = LinkedObject<Form>(hwnd);
     if (!self) return DefWindowProcW(hwnd, message, wParam, lParam);
     try {
         return self->HandleMessage(hwnd, message, wParam, lParam);
@@ -305,7 +291,7 @@ LRESULT Form::HandleMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPara
         if (endLoopOnClose_) PostQuitMessage(0);
         return 0;
     case WM_NCDESTROY:
-        SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
+        UnlinkWindow(hwnd);
         hwnd_ = nullptr;
         break;
     default: break;

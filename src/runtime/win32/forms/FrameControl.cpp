@@ -5,6 +5,7 @@
 #include "runtime/win32/forms/FontObject.h"
 #include "runtime/win32/GdiObject.h"
 #include "runtime/win32/forms/OleColor.h"
+#include "runtime/win32/forms/WindowLink.h"
 
 namespace velkorin::win32::forms {
 
@@ -42,13 +43,7 @@ HGDIOBJ FontOf(const ObjectRef& font) {
 }  // namespace
 
 void FrameControl::RegisterWindowClass() {
-    WNDCLASSEXW wc = {};
-    wc.cbSize = sizeof wc;
-    wc.lpfnWndProc = &FrameControl::WindowProc;
-    wc.hInstance = GetModuleHandleW(nullptr);
-    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    wc.lpszClassName = kClassName;
-    if (!RegisterClassExW(&wc) && GetLastError() != ERROR_CLASS_ALREADY_EXISTS) throw FailureFromLastError();
+    forms::RegisterWindowClass(kClassName, &FrameControl::WindowProc, nullptr);
 }
 
 FrameControl::FrameControl(HWND hwnd, std::weak_ptr<ControlSite> site, ObjectRef font)
@@ -74,11 +69,11 @@ FrameControl::FrameControl(HWND hwnd, std::weak_ptr<ControlSite> site, ObjectRef
             InvalidateRect(Hwnd(), nullptr, TRUE);
         });
     AddParentProperty();
-    SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    LinkWindow(hwnd, this);
 }
 
 FrameControl::~FrameControl() {
-    if (IsWindow(Hwnd())) SetWindowLongPtrW(Hwnd(), GWLP_USERDATA, 0);
+    if (IsWindow(Hwnd())) UnlinkWindow(Hwnd());
 }
 
 void FrameControl::EraseBackground(HDC dc) const {
@@ -113,7 +108,7 @@ void FrameControl::Paint(HDC dc) const {
 
 LRESULT CALLBACK FrameControl::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     if (IsForwardedToParent(message)) return SendMessageW(GetParent(hwnd), message, wParam, lParam);
-    auto* self = reinterpret_cast<FrameControl*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+    auto* self = LinkedObject<FrameControl>(hwnd);
     if (!self) return DefWindowProcW(hwnd, message, wParam, lParam);
     try {
         switch (message) {
@@ -130,7 +125,7 @@ LRESULT CALLBACK FrameControl::WindowProc(HWND hwnd, UINT message, WPARAM wParam
             return 0;
         }
         case WM_ENABLE: InvalidateRect(hwnd, nullptr, TRUE); break;
-        case WM_NCDESTROY: SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0); break;
+        case WM_NCDESTROY: UnlinkWindow(hwnd); break;
         default: break;
         }
     } catch (...) {

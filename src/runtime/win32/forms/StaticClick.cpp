@@ -1,15 +1,16 @@
 #include "runtime/win32/forms/StaticClick.h"
 
 #include "runtime/win32/ComFailure.h"
+#include "runtime/win32/forms/WindowLink.h"
 
 namespace velkorin::win32::forms {
 
 StaticClick::StaticClick(HWND hwnd, std::function<void()> onClick) : hwnd_(hwnd), onClick_(std::move(onClick)) {
-    SetWindowLongPtrW(hwnd_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    LinkWindow(hwnd_, this);
     original_ = reinterpret_cast<WNDPROC>(
         SetWindowLongPtrW(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&StaticClick::WindowProc)));
     if (!original_) {
-        SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
+        UnlinkWindow(hwnd_);
         throw FailureFromLastError();
     }
 }
@@ -22,7 +23,7 @@ StaticClick::~StaticClick() {
 void StaticClick::Restore() {
     if (GetWindowLongPtrW(hwnd_, GWLP_WNDPROC) != reinterpret_cast<LONG_PTR>(&StaticClick::WindowProc)) return;
     SetWindowLongPtrW(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(original_));
-    SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
+    UnlinkWindow(hwnd_);
 }
 
 bool StaticClick::EndPress(LPARAM at) {
@@ -45,7 +46,7 @@ void StaticClick::Click() const {
 }
 
 LRESULT CALLBACK StaticClick::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    auto* self = reinterpret_cast<StaticClick*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+    auto* self = LinkedObject<StaticClick>(hwnd);
     if (!self) return DefWindowProcW(hwnd, message, wParam, lParam);
     const WNDPROC original = self->original_;
     switch (message) {
