@@ -92,7 +92,7 @@ std::optional<std::string> RunForOutput(const std::wstring& exe, const std::wstr
     SECURITY_ATTRIBUTES inheritable = {sizeof inheritable, nullptr, TRUE};
     HANDLE read = nullptr, write = nullptr;
     if (!CreatePipe(&read, &write, &inheritable, 0)) return std::nullopt;
-    e2e::UniqueHandle readEnd(read), writeEnd(write);
+    win32::UniqueHandle readEnd(read), writeEnd(write);
     SetHandleInformation(readEnd.get(), HANDLE_FLAG_INHERIT, 0);
     ChildProcess child({exe, arguments, FolderOf(exe), {}, writeEnd.get(), kCloseDeadlineMs});
     writeEnd.reset();  // the child's copy is the only writer now: reading ends when it exits

@@ -1,6 +1,6 @@
 #include "paint/ButtonFixture.h"
 
-#include "runtime/win32/forms/DeviceContexts.h"
+#include "runtime/win32/ScopedHandles.h"
 #include "common/TimedObject.h"
 #include "wine/OlePictures.h"
 
@@ -13,7 +13,7 @@ constexpr int kPictureSize = 32;
 constexpr int32_t kMagenta = 0x00FF00FF;
 constexpr int32_t kButtonFaceColour = static_cast<int32_t>(0x8000000F);
 
-using win32::forms::MemoryDc;
+using win32::MemoryDc;
 using wine::PictureOf;
 
 // A 32x32 bitmap picture: a square of `colour` on the mask colour, owned by the picture.

@@ -5,7 +5,7 @@
 #include <memory>
 
 #include "common/CallTime.h"
-#include "runtime/win32/GdiObject.h"
+#include "runtime/win32/ScopedHandles.h"
 #include "paint/PropertyControl.h"
 
 namespace velkorin::bench {

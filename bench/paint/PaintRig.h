@@ -6,7 +6,7 @@
 #include "paint/ButtonFixture.h"
 #include "xptheme/ButtonPainting.h"
 #include "paint/CountingThemePlatform.h"
-#include "runtime/win32/GdiObject.h"
+#include "runtime/win32/ScopedHandles.h"
 #include "runtime/win32/Win32ScreenMetrics.h"
 #include "xptheme/win32/Win32ThemePlatform.h"
 #include "xptheme/mdXpThemeSupport.h"

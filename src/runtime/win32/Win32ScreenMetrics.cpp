@@ -1,7 +1,7 @@
 #include "runtime/win32/Win32ScreenMetrics.h"
 
 #include "runtime/Units.h"
-#include "runtime/win32/GdiObject.h"
+#include "runtime/win32/ScopedHandles.h"
 
 namespace velkorin::win32 {
 

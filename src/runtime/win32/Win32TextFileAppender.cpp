@@ -3,7 +3,7 @@
 #include <windows.h>
 
 #include "runtime/FileErrors.h"
-#include "runtime/win32/FileHandle.h"
+#include "runtime/win32/ScopedHandles.h"
 #include "runtime/win32/TextConversion.h"
 
 namespace velkorin::win32 {
@@ -25,15 +25,15 @@ bool IsLinkToElsewhere(HANDLE file) {
 void Win32TextFileAppender::AppendLine(const std::string& path, const std::string& line) {
     WideText widePath = Utf8ToWide(path);
     // FILE_APPEND_DATA alone writes: every write lands at the end, whatever else has the file open.
-    FileHandle file(CreateFileW(widePath.c_str(), FILE_APPEND_DATA | FILE_READ_ATTRIBUTES,
-                                FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_ALWAYS,
-                                FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT, nullptr));
-    if (!file.Valid()) throw FileFailure(GetLastError());
-    if (IsLinkToElsewhere(file.Get())) throw FileFailure(system_error::kAccessDenied);
+    const UniqueHandle file = OwnFile(CreateFileW(widePath.c_str(), FILE_APPEND_DATA | FILE_READ_ATTRIBUTES,
+                                                  FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_ALWAYS,
+                                                  FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT, nullptr));
+    if (!file) throw FileFailure(GetLastError());
+    if (IsLinkToElsewhere(file.get())) throw FileFailure(system_error::kAccessDenied);
 
     const std::string bytes = Utf8ToAnsi(line) + "\r\n";
     DWORD written = 0;
-    if (!WriteFile(file.Get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr)) {
+    if (!WriteFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr)) {
         throw FileFailure(GetLastError());
     }
     if (written != bytes.size()) throw FileFailure(ERROR_DISK_FULL);

@@ -2,7 +2,7 @@
 
 #include <cstdlib>
 
-#include "wine/e2e/Handles.h"
+#include "runtime/win32/ScopedHandles.h"
 
 namespace velkorin::e2e {
 

@@ -14,15 +14,15 @@ using namespace std::string_literals;
 namespace {
 
 bool WriteBytes(const std::wstring& path, const std::string& bytes) {
-    UniqueHandle file = OwnFile(CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr));
+    win32::UniqueHandle file = win32::OwnFile(CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr));
     DWORD written = 0;
     return file && WriteFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
            written == bytes.size();
 }
 
 // Open for reading and writing with no sharing at all, as a program that wants a file to itself.
-UniqueHandle HoldWithoutSharing(const std::wstring& path) {
-    return OwnFile(CreateFileW(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr));
+win32::UniqueHandle HoldWithoutSharing(const std::wstring& path) {
+    return win32::OwnFile(CreateFileW(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr));
 }
 
 bool PlaceDatabase(Database database, const std::wstring& fixtures, const std::wstring& target) {
@@ -71,9 +71,9 @@ public:
     }
 
 private:
-    UniqueHandle paused_, resume_;
-    UniqueLibrary library_;
-    UniqueHook hook_;
+    win32::UniqueHandle paused_, resume_;
+    win32::UniqueLibrary library_;
+    win32::UniqueHook hook_;
 };
 
 }  // namespace

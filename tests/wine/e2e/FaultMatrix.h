@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "fakes/ExpectedTranscript.h"
-#include "wine/e2e/Handles.h"
+#include "runtime/win32/ScopedHandles.h"
 #include "wine/e2e/VelkorinProcess.h"
 
 namespace velkorin::e2e {
@@ -72,7 +72,7 @@ protected:
 
     std::wstring folder_;
     std::vector<std::wstring> unwritable_;  // made unwritable, in that order
-    UniqueHandle heldLog_, heldDatabase_;   // opened without sharing, as another program would
+    win32::UniqueHandle heldLog_, heldDatabase_;   // opened without sharing, as another program would
     std::unique_ptr<VelkorinProcess> velkorin_;
     HWND window_ = nullptr;
     std::vector<std::wstring> dates_;

@@ -4,7 +4,7 @@
 #include <windows.h>
 
 #include "wine/e2e/FontReport.h"
-#include "wine/e2e/Handles.h"
+#include "runtime/win32/ScopedHandles.h"
 
 extern "C" __declspec(dllexport) LRESULT CALLBACK FontProbeHook(int code, WPARAM removal, LPARAM message) {
     const MSG* msg = reinterpret_cast<const MSG*>(message);
@@ -12,7 +12,7 @@ extern "C" __declspec(dllexport) LRESULT CALLBACK FontProbeHook(int code, WPARAM
         msg->message == RegisterWindowMessageW(velkorin::e2e::kFontQuery)) {
         wchar_t path[MAX_PATH] = L"";
         GetEnvironmentVariableW(velkorin::e2e::kFontReportVariable, path, MAX_PATH);
-        velkorin::e2e::UniqueHandle file = velkorin::e2e::OwnFile(
+        velkorin::win32::UniqueHandle file = velkorin::win32::OwnFile(
             CreateFileW(path, GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
         for (HWND child = GetWindow(msg->hwnd, GW_CHILD); file && child; child = GetWindow(child, GW_HWNDNEXT)) {
             velkorin::e2e::ControlFont entry = {};

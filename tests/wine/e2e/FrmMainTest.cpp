@@ -4,7 +4,7 @@
 
 #include "wine/e2e/E2eSupport.h"
 #include "wine/e2e/FontReport.h"
-#include "wine/e2e/Handles.h"
+#include "runtime/win32/ScopedHandles.h"
 #include "wine/e2e/VelkorinTest.h"
 
 namespace velkorin::e2e {
@@ -13,7 +13,7 @@ namespace {
 using WineOwnComponentsFrmMain = VelkorinTest;
 
 int ScreenPixelsPerInch() {
-    WindowDc screen(nullptr);
+    win32::ClientDc screen(nullptr);
     return GetDeviceCaps(screen.Get(), LOGPIXELSX);
 }
 
@@ -24,24 +24,24 @@ SIZE CaptionExtent(const wchar_t* caption) {
     wanted.lfWeight = FW_BOLD;
     wanted.lfCharSet = ANSI_CHARSET;
     wcscpy(wanted.lfFaceName, L"Verdana");
-    GdiObject<HFONT> font(CreateFontIndirectW(&wanted));
-    WindowDc screen(nullptr);
-    MemoryDc dc(CreateCompatibleDC(screen.Get()));
-    Selection select(dc.get(), font.get());
+    win32::GdiObject<HFONT> font(CreateFontIndirectW(&wanted));
+    win32::ClientDc screen(nullptr);
+    win32::MemoryDc dc(screen.Get());
+    win32::SelectionGuard select(dc.Get(), font.Get());
     RECT extent = {0, 0, 0, 0};
-    DrawTextW(dc.get(), caption, -1, &extent, DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX);
+    DrawTextW(dc.Get(), caption, -1, &extent, DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX);
     return {extent.right, extent.bottom};
 }
 
 // The fonts of FrmMain's controls as the program holds them, read inside it by font_probe.dll
 // (beside this driver) from a message hook on the window's thread.
 std::vector<ControlFont> ControlFonts(HWND window, const std::wstring& reportPath) {
-    UniqueLibrary probe(LoadLibraryW(L"font_probe.dll"));
+    win32::UniqueLibrary probe(LoadLibraryW(L"font_probe.dll"));
     // Through void*: GetProcAddress gives every export one function type.
     void* const address = reinterpret_cast<void*>(GetProcAddress(probe.get(), "FontProbeHook"));
     const auto hookProc = reinterpret_cast<HOOKPROC>(address);
     if (!hookProc) return {};
-    UniqueHook hook(SetWindowsHookExW(WH_GETMESSAGE, hookProc, probe.get(), GetWindowThreadProcessId(window, nullptr)));
+    win32::UniqueHook hook(SetWindowsHookExW(WH_GETMESSAGE, hookProc, probe.get(), GetWindowThreadProcessId(window, nullptr)));
     if (!hook || !PostMessageW(window, RegisterWindowMessageW(kFontQuery), 0, 0)) return {};
     std::string report;
     WaitFor([&] { return (report = ReadBytes(reportPath)).size() == 6 * sizeof(ControlFont); });

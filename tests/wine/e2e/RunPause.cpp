@@ -7,11 +7,12 @@
 
 #include "wine/e2e/BoxLines.h"
 #include "wine/e2e/E2eSupport.h"
-#include "wine/e2e/Handles.h"
+#include "runtime/win32/ScopedHandles.h"
 
 namespace {
 
 using namespace velkorin::e2e;
+using velkorin::win32::UniqueHandle;
 
 bool paused = false;  // once per process: the run stands still at one point only
 

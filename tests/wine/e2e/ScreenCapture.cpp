@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "wine/e2e/Handles.h"
+#include "runtime/win32/ScopedHandles.h"
 
 namespace velkorin::e2e {
 
@@ -12,14 +12,14 @@ ScreenCapture ScreenCapture::Of(RECT screenRect) {
     const int height = screenRect.bottom - screenRect.top;
     BITMAPINFO info = {};
     info.bmiHeader = {sizeof info.bmiHeader, width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};  // top-down
-    WindowDc screen(nullptr);
-    MemoryDc memory(CreateCompatibleDC(screen.Get()));
+    win32::ClientDc screen(nullptr);
+    win32::MemoryDc memory(screen.Get());
     void* bits = nullptr;
-    GdiObject<HBITMAP> bitmap(CreateDIBSection(screen.Get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-    if (width <= 0 || height <= 0 || !memory || !bitmap) return capture;
+    win32::GdiObject<HBITMAP> bitmap(CreateDIBSection(screen.Get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    if (width <= 0 || height <= 0 || !memory.Get() || !bitmap) return capture;
     {
-        Selection select(memory.get(), bitmap.get());
-        if (!BitBlt(memory.get(), 0, 0, width, height, screen.Get(), screenRect.left, screenRect.top, SRCCOPY)) {
+        win32::SelectionGuard select(memory.Get(), bitmap.Get());
+        if (!BitBlt(memory.Get(), 0, 0, width, height, screen.Get(), screenRect.left, screenRect.top, SRCCOPY)) {
             return capture;
         }
     }
@@ -73,8 +73,8 @@ bool ScreenCapture::SaveBmp(const std::wstring& path) const {
         }
         data += row;
     }
-    UniqueHandle out =
-        OwnFile(CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+    win32::UniqueHandle out =
+        win32::OwnFile(CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
     DWORD written = 0;
     return Valid() && out && WriteFile(out.get(), data.data(), static_cast<DWORD>(data.size()), &written, nullptr) &&
            written == data.size();

@@ -5,7 +5,7 @@
 #include <cwchar>
 
 #include "wine/e2e/E2eSupport.h"
-#include "wine/e2e/Handles.h"
+#include "runtime/win32/ScopedHandles.h"
 
 namespace velkorin::e2e {
 
@@ -23,11 +23,11 @@ bool Writable(const std::wstring& path) {
         static unsigned probes = 0;
         const std::wstring probe =
             path + L"\\write probe " + std::to_wstring(GetCurrentProcessId()) + L"." + std::to_wstring(++probes);
-        return static_cast<bool>(OwnFile(
+        return static_cast<bool>(win32::OwnFile(
             CreateFileW(probe.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_FLAG_DELETE_ON_CLOSE, nullptr)));
     }
     return static_cast<bool>(
-        OwnFile(CreateFileW(path.c_str(), FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+        win32::OwnFile(CreateFileW(path.c_str(), FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                             nullptr, OPEN_EXISTING, 0, nullptr)));
 }
 

@@ -4,7 +4,7 @@
 #include <windows.h>
 
 #include "wine/e2e/E2eSupport.h"
-#include "wine/e2e/Handles.h"
+#include "runtime/win32/ScopedHandles.h"
 
 using namespace velkorin::e2e;
 
@@ -13,8 +13,8 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     if (path.empty()) return 2;
     const std::string line = ToUtf8(GetCommandLineW()) + "\r\n";
     // Append-only access puts each line whole at the end, even when two recorders run at once.
-    UniqueHandle file = OwnFile(CreateFileW(path.c_str(), FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                                            OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+    velkorin::win32::UniqueHandle file = velkorin::win32::OwnFile(CreateFileW(
+        path.c_str(), FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_ALWAYS, 0, nullptr));
     DWORD written = 0;
     const bool ok = file && WriteFile(file.get(), line.data(), static_cast<DWORD>(line.size()), &written, nullptr);
     return ok && written == line.size() ? 0 : 3;

@@ -53,8 +53,8 @@ ChildProcess::ChildProcess(const LaunchArgs& args)
                         args.folder.empty() ? nullptr : args.folder.c_str(), &startup, &info)) {
         return;
     }
-    e2e::UniqueHandle thread(info.hThread);
-    e2e::UniqueHandle process(info.hProcess);
+    win32::UniqueHandle thread(info.hThread);
+    win32::UniqueHandle process(info.hProcess);
     if (!AssignProcessToJobObject(job_.get(), process.get())) {
         TerminateProcess(process.get(), 1);
         return;

@@ -7,7 +7,7 @@
 #include <utility>
 #include <vector>
 
-#include "wine/e2e/Handles.h"
+#include "runtime/win32/ScopedHandles.h"
 
 namespace velkorin::launcher {
 
@@ -53,8 +53,8 @@ public:
     JobCounts Counts() const;
 
 private:
-    e2e::UniqueHandle job_;
-    e2e::UniqueHandle process_;
+    win32::UniqueHandle job_;
+    win32::UniqueHandle process_;
     DWORD id_ = 0;
     DWORD endDeadlineMs_;
 };

@@ -1,6 +1,6 @@
 #include "wine/standin/JetFile.h"
 
-#include "runtime/win32/FileHandle.h"
+#include "runtime/win32/ScopedHandles.h"
 
 #include <algorithm>
 #include <cstring>
@@ -37,19 +37,19 @@ std::wstring StripQuotes(std::wstring name) {
 JetStatus ProbeJetFile(const std::wstring& path) {
     const DWORD attributes = GetFileAttributesW(path.c_str());
     if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY)) return JetStatus::NotFound;
-    velkorin::win32::FileHandle file(OpenShared(path));
-    if (!file.Valid()) {
+    const velkorin::win32::UniqueHandle file = velkorin::win32::OwnFile(OpenShared(path));
+    if (!file) {
         const DWORD error = GetLastError();
         return error == ERROR_SHARING_VIOLATION || error == ERROR_LOCK_VIOLATION ? JetStatus::Locked
                                                                                  : JetStatus::BadFormat;
     }
     LARGE_INTEGER size{};
-    if (!GetFileSizeEx(file.Get(), &size) || size.QuadPart < kMinimumSize || size.QuadPart % kPageSize != 0) {
+    if (!GetFileSizeEx(file.get(), &size) || size.QuadPart < kMinimumSize || size.QuadPart % kPageSize != 0) {
         return JetStatus::BadFormat;
     }
     char header[kSignatureOffset + sizeof kSignature - 1] = {};
     DWORD read = 0;
-    if (!ReadFile(file.Get(), header, sizeof header, &read, nullptr) || read != sizeof header ||
+    if (!ReadFile(file.get(), header, sizeof header, &read, nullptr) || read != sizeof header ||
         memcmp(header + kSignatureOffset, kSignature, sizeof kSignature - 1) != 0) {
         return JetStatus::BadFormat;
     }
@@ -67,12 +67,12 @@ std::wstring JetStatusText(JetStatus status, const std::wstring& path) {
 
 bool JetFileHasTable(const std::wstring& path, const std::wstring& table) {
     if (table.empty()) return false;
-    velkorin::win32::FileHandle file(OpenShared(path));
+    const velkorin::win32::UniqueHandle file = velkorin::win32::OwnFile(OpenShared(path));
     LARGE_INTEGER size{};
-    if (!file.Valid() || !GetFileSizeEx(file.Get(), &size) || size.QuadPart > 0x40000000) return false;
+    if (!file || !GetFileSizeEx(file.get(), &size) || size.QuadPart > 0x40000000) return false;
     std::vector<unsigned char> data(size_t(size.QuadPart));
     DWORD read = 0;
-    if (!data.empty() && !ReadFile(file.Get(), data.data(), DWORD(data.size()), &read, nullptr)) return false;
+    if (!data.empty() && !ReadFile(file.get(), data.data(), DWORD(data.size()), &read, nullptr)) return false;
     const std::wstring wanted = Lower(table);
     const size_t length = wanted.size() * 2;
     for (size_t at = 0; at + length <= read; ++at) {

@@ -1,6 +1,6 @@
 #include "wine/standin/Record.h"
 
-#include "runtime/win32/FileHandle.h"
+#include "runtime/win32/ScopedHandles.h"
 #include "wine/standin/Variants.h"
 
 std::wstring ReadEnvironment(const wchar_t* name) {
@@ -21,11 +21,11 @@ void RecordLine(const std::wstring& line) noexcept {
         std::string utf8(size_t(bytes), '\0');
         WideCharToMultiByte(CP_UTF8, 0, text.data(), int(text.size()), &utf8[0], bytes, nullptr, nullptr);
         // Open per line so tests and other processes see every line at once.
-        velkorin::win32::FileHandle file(CreateFileW(path.c_str(), FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                                      OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
-        if (!file.Valid()) return;
+        const velkorin::win32::UniqueHandle file = velkorin::win32::OwnFile(CreateFileW(
+            path.c_str(), FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_ALWAYS, 0, nullptr));
+        if (!file) return;
         DWORD written = 0;
-        WriteFile(file.Get(), utf8.data(), DWORD(utf8.size()), &written, nullptr);
+        WriteFile(file.get(), utf8.data(), DWORD(utf8.size()), &written, nullptr);
     } catch (...) {
         // Recording is best effort; never let it break the caller.
     }

@@ -5,8 +5,7 @@
 #include <memory>
 #include <utility>
 
-#include "runtime/win32/GdiObject.h"
-#include "runtime/win32/forms/DeviceContexts.h"
+#include "runtime/win32/ScopedHandles.h"
 #include "runtime/win32/forms/Form.h"
 #include "wine/themed/PixelRegions.h"
 #include "wine/themed/ThemedWindowLayout.h"
@@ -47,7 +46,7 @@ public:
 
 private:
     win32::ClientDc screen_;
-    win32::forms::MemoryDc memory_;
+    win32::MemoryDc memory_;
     win32::GdiObject<HBITMAP> bitmap_;
     win32::SelectionGuard select_;
     RECT area_;

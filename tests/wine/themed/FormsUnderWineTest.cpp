@@ -12,10 +12,9 @@
 #include "fakes/FailureNumber.h"
 #include "wine/e2e/E2eSupport.h"
 #include "runtime/win32/Win32EventLoop.h"
-#include "runtime/win32/forms/DeviceContexts.h"
+#include "runtime/win32/ScopedHandles.h"
 #include "runtime/win32/forms/Form.h"
 #include "wine/WideStrings.h"
-#include "runtime/win32/GdiObject.h"
 #include "runtime/win32/forms/PictureLoading.h"
 #include "wine/themed/PixelRegions.h"
 #include "runtime/win32/TextConversion.h"
@@ -37,7 +36,7 @@ using win32::forms::ControlArgs;
 using win32::forms::Form;
 using win32::forms::FormArgs;
 using win32::forms::FrameControl;
-using win32::forms::MemoryDc;
+using win32::MemoryDc;
 namespace button_style = win32::forms::button_style;
 
 Value Picture(int id) { return Value(win32::forms::LoadPictureResource(GetModuleHandleW(nullptr), id)); }

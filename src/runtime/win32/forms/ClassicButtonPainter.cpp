@@ -1,6 +1,6 @@
 #include "runtime/win32/forms/ClassicButtonPainter.h"
 
-#include "runtime/win32/GdiObject.h"
+#include "runtime/win32/ScopedHandles.h"
 #include "runtime/win32/forms/PictureRendering.h"
 
 namespace velkorin::win32::forms {

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "runtime/AutomationObject.h"
-#include "runtime/win32/GdiObject.h"
+#include "runtime/win32/ScopedHandles.h"
 #include "runtime/win32/forms/PropertyTable.h"
 
 namespace velkorin::win32::forms {

@@ -1,9 +1,8 @@
 #include "runtime/win32/forms/FrameControl.h"
 
 #include "runtime/win32/ComFailure.h"
-#include "runtime/win32/forms/DeviceContexts.h"
+#include "runtime/win32/ScopedHandles.h"
 #include "runtime/win32/forms/FontObject.h"
-#include "runtime/win32/GdiObject.h"
 #include "runtime/win32/forms/OleColor.h"
 #include "runtime/win32/forms/WindowLink.h"
 

@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include "runtime/win32/GdiObject.h"
+#include "runtime/win32/ScopedHandles.h"
 #include "runtime/win32/forms/StaticClick.h"
 #include "runtime/win32/forms/WindowedControl.h"
 

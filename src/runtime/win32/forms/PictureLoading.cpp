@@ -9,7 +9,7 @@
 
 #include "runtime/win32/ComFailure.h"
 #include "runtime/win32/ComPtr.h"
-#include "runtime/win32/FileHandle.h"
+#include "runtime/win32/ScopedHandles.h"
 #include "runtime/win32/forms/PictureObject.h"
 #include "runtime/Failure.h"
 #include "runtime/win32/TextConversion.h"
@@ -25,36 +25,20 @@ ObjectRef PictureObjectOf(ComPtr<IPicture> picture) {
     return std::make_shared<PictureObject>(std::move(dispatch), std::move(picture));
 }
 
-// Memory for a stream, freed unless the stream took it over.
-class GlobalMemory {
-public:
-    explicit GlobalMemory(size_t size) : memory_(GlobalAlloc(GMEM_MOVEABLE, size)) {}
-    ~GlobalMemory() {
-        if (memory_) GlobalFree(memory_);
-    }
-    GlobalMemory(const GlobalMemory&) = delete;
-    GlobalMemory& operator=(const GlobalMemory&) = delete;
-    HGLOBAL Get() const { return memory_; }
-    HGLOBAL Release() { return std::exchange(memory_, nullptr); }
-
-private:
-    HGLOBAL memory_;
-};
-
 std::vector<char> ReadWholeFile(const std::string& path) {
-    FileHandle file(CreateFileW(Utf8ToWide(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                                FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file.Valid()) {
+    const UniqueHandle file = OwnFile(CreateFileW(Utf8ToWide(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                                                  OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file) {
         const DWORD error = GetLastError();
         if (error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND) throw Failure::FileNotFound();
         throw FailureFromLastError();
     }
     LARGE_INTEGER size = {};
-    if (!GetFileSizeEx(file.Get(), &size)) throw FailureFromLastError();
+    if (!GetFileSizeEx(file.get(), &size)) throw FailureFromLastError();
     if (size.QuadPart > 64 * 1024 * 1024) throw Failure::InvalidPicture();  // no picture of ours is anywhere near
     std::vector<char> bytes(static_cast<size_t>(size.QuadPart));
     DWORD read = 0;
-    if (!bytes.empty() && (!ReadFile(file.Get(), bytes.data(), static_cast<DWORD>(bytes.size()), &read, nullptr) ||
+    if (!bytes.empty() && (!ReadFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &read, nullptr) ||
                            read != bytes.size())) {
         throw FailureFromLastError();
     }
@@ -65,16 +49,16 @@ std::vector<char> ReadWholeFile(const std::string& path) {
 
 ObjectRef LoadPictureBytes(const void* bytes, size_t size) {
     if (size == 0 || size > 0x7FFFFFFF) throw Failure::InvalidPicture();
-    GlobalMemory memory(size);
-    void* target = memory.Get() ? GlobalLock(memory.Get()) : nullptr;
+    GlobalMemory memory(GlobalAlloc(GMEM_MOVEABLE, size));  // freed unless the stream takes it over
+    void* target = memory ? GlobalLock(memory.get()) : nullptr;
     if (!target) throw Failure::OutOfMemory();
     std::memcpy(target, bytes, size);
-    GlobalUnlock(memory.Get());
+    GlobalUnlock(memory.get());
 
     ComPtr<IStream> stream;
-    HRESULT hr = CreateStreamOnHGlobal(memory.Get(), TRUE, stream.Put());
+    HRESULT hr = CreateStreamOnHGlobal(memory.get(), TRUE, stream.Put());
     if (FAILED(hr)) throw FailureFromHresult(hr);
-    memory.Release();  // the stream frees it now
+    memory.release();  // the stream frees it now
 
     ComPtr<IPicture> picture;
     hr = OleLoadPicture(stream.Get(), static_cast<LONG>(size), FALSE, IID_IPicture, picture.PutVoid());

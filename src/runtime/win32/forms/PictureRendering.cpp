@@ -1,8 +1,7 @@
 #include "runtime/win32/forms/PictureRendering.h"
 
-#include "runtime/win32/GdiObject.h"
+#include "runtime/win32/ScopedHandles.h"
 #include "runtime/win32/SystemLibraries.h"
-#include "runtime/win32/forms/DeviceContexts.h"
 #include "runtime/win32/forms/WindowedControl.h"
 
 namespace velkorin::win32::forms {
