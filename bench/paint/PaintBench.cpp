@@ -58,7 +58,7 @@ int Bench(bool timing, int repetitions, int paints) {
         PrintFailure("no button window, font or pictures");
         return 1;
     }
-    if (!rig.dc.Get() || !rig.theme.Get()) {
+    if (!rig.dc.Get() || !rig.theme.get()) {
         PrintFailure("no device context, or no visual style for BUTTON");
         return 1;
     }

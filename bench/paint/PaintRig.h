@@ -3,6 +3,8 @@
 #include <windows.h>
 #include <uxtheme.h>
 
+#include <memory>
+
 #include "paint/ButtonFixture.h"
 #include "xptheme/ButtonPainting.h"
 #include "paint/CountingThemePlatform.h"
@@ -14,19 +16,7 @@
 namespace velkorin::bench {
 
 // Visual-style data opened once, for the baseline's DrawThemeBackground.
-class ThemeData {
-public:
-    ThemeData(HWND window, const wchar_t* classList) : theme_(OpenThemeData(window, classList)) {}
-    ~ThemeData() {
-        if (theme_) CloseThemeData(theme_);
-    }
-    ThemeData(const ThemeData&) = delete;
-    ThemeData& operator=(const ThemeData&) = delete;
-    HTHEME Get() const { return theme_; }
-
-private:
-    HTHEME theme_;
-};
+using ThemeData = std::unique_ptr<void, win32::Releaser<&CloseThemeData>>;
 
 // The button and everything a paint of it needs: the module on the real platform table for timing,
 // the same module on the counting table for counts, and a device context of the button.
@@ -46,7 +36,7 @@ struct PaintRig {
     mdXpThemeSupport countedModule{counting};
     win32::Win32ScreenMetrics screen;
     win32::ClientDc dc{fixture.Button()};
-    ThemeData theme{fixture.Button(), L"BUTTON"};
+    ThemeData theme{OpenThemeData(fixture.Button(), L"BUTTON")};
 };
 
 // Timed pvDrawButton against one DrawThemeBackground, in pairs: one row per look timed.

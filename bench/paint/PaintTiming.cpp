@@ -23,7 +23,7 @@ void TimingFigures(PaintRig& rig, int repetitions, int paints) {
     RECT rect = {};
     GetClientRect(rig.fixture.Button(), &rect);
     const HDC dc = rig.dc.Get();
-    const HTHEME theme = rig.theme.Get();
+    const HTHEME theme = rig.theme.get();
     const auto face = [&] { DrawThemeBackground(theme, dc, push_button::kPart, push_button::kNormal, &rect, &rect); };
     const auto paint = [&](Look look) {
         ObjectRef control = rig.fixture.Apply(look);

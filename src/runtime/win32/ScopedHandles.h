@@ -27,32 +27,10 @@ using GlobalMemory = std::unique_ptr<void, Releaser<&GlobalFree>>;
 // CreateFile's failure value as an empty owner.
 inline UniqueHandle OwnFile(HANDLE file) { return UniqueHandle(file == INVALID_HANDLE_VALUE ? nullptr : file); }
 
-// Owns one GDI object and deletes it at the end of its life; move-only. Stock objects never go in.
+// One GDI object (a brush, bitmap, font or region), deleted at the end of its life; stock objects
+// never go in.
 template <class H>
-class GdiObject {
-public:
-    explicit GdiObject(H h = nullptr) : h_(h) {}
-    GdiObject(GdiObject&& other) noexcept : h_(std::exchange(other.h_, nullptr)) {}
-    GdiObject& operator=(GdiObject&& other) noexcept {
-        if (this != &other) {
-            Reset();
-            h_ = std::exchange(other.h_, nullptr);
-        }
-        return *this;
-    }
-    GdiObject(const GdiObject&) = delete;
-    GdiObject& operator=(const GdiObject&) = delete;
-    ~GdiObject() { Reset(); }
-
-    H Get() const { return h_; }
-    explicit operator bool() const { return h_ != nullptr; }
-    void Reset() {
-        if (h_) DeleteObject(std::exchange(h_, nullptr));
-    }
-
-private:
-    H h_;
-};
+using GdiObject = std::unique_ptr<std::remove_pointer_t<H>, Releaser<&DeleteObject>>;
 
 // Selects an object into a device context and puts the previous one back at the end of its life,
 // before either is deleted.

@@ -27,7 +27,7 @@ SIZE CaptionExtent(const wchar_t* caption) {
     win32::GdiObject<HFONT> font(CreateFontIndirectW(&wanted));
     win32::ClientDc screen(nullptr);
     win32::MemoryDc dc(screen.Get());
-    win32::SelectionGuard select(dc.Get(), font.Get());
+    win32::SelectionGuard select(dc.Get(), font.get());
     RECT extent = {0, 0, 0, 0};
     DrawTextW(dc.Get(), caption, -1, &extent, DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX);
     return {extent.right, extent.bottom};

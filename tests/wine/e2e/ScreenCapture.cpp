@@ -18,7 +18,7 @@ ScreenCapture ScreenCapture::Of(RECT screenRect) {
     win32::GdiObject<HBITMAP> bitmap(CreateDIBSection(screen.Get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
     if (width <= 0 || height <= 0 || !memory.Get() || !bitmap) return capture;
     {
-        win32::SelectionGuard select(memory.Get(), bitmap.Get());
+        win32::SelectionGuard select(memory.Get(), bitmap.get());
         if (!BitBlt(memory.Get(), 0, 0, width, height, screen.Get(), screenRect.left, screenRect.top, SRCCOPY)) {
             return capture;
         }

@@ -32,13 +32,13 @@ public:
         : screen_(nullptr),
           memory_(screen_.Get()),
           bitmap_(CreateCompatibleBitmap(screen_.Get(), width, height)),
-          select_(memory_.Get(), bitmap_.Get()),
+          select_(memory_.Get(), bitmap_.get()),
           area_{0, 0, width, height} {
         Fill();
     }
     void Fill() {
         win32::GdiObject<HBRUSH> magenta(CreateSolidBrush(kMagenta));
-        FillRect(memory_.Get(), &area_, magenta.Get());
+        FillRect(memory_.Get(), &area_, magenta.get());
     }
     HDC Dc() const { return memory_.Get(); }
     COLORREF At(int x, int y) const { return GetPixel(memory_.Get(), x, y); }

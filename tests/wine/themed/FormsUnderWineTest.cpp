@@ -401,7 +401,7 @@ TEST(PicturesUnderWine, RenderTakesTheThemedPaintersArguments) {
     ClientDc screen(nullptr);
     MemoryDc memory(screen.Get());
     GdiObject<HBITMAP> bitmap(CreateCompatibleBitmap(screen.Get(), kPictureSize, kPictureSize));
-    SelectionGuard select(memory.Get(), bitmap.Get());
+    SelectionGuard select(memory.Get(), bitmap.get());
     const Value dc = win32::forms::HandleValue(memory.Get());
     const Value zero(int32_t{0});
     picture->Call("Render", {dc, zero, Value(int32_t{kPictureSize}), Value(int32_t{kPictureSize}),

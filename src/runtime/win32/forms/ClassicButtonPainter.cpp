@@ -21,7 +21,7 @@ void DrawFace(HDC dc, RECT bounds, const ClassicButtonLook& look) {
         bounds = Inset(bounds, 1);
     }
     GdiObject<HBRUSH> back(CreateSolidBrush(look.back));
-    FillRect(dc, &bounds, back.Get());
+    FillRect(dc, &bounds, back.get());
     DrawEdge(dc, &bounds, look.pushed ? EDGE_SUNKEN : EDGE_RAISED, BF_RECT);
 }
 

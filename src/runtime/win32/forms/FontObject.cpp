@@ -22,10 +22,10 @@ int FontPixelsPerInch() {
 }  // namespace
 
 FontObject::FontObject(const LOGFONTW& description, double points) : font_(CreateFontIndirectW(&description)) {
-    if (!font_.Get()) throw FailureFromLastError();
+    if (!font_.get()) throw FailureFromLastError();
     const std::string name = WideToUtf8(description.lfFaceName, lstrlenW(description.lfFaceName));
     const bool bold = description.lfWeight >= FW_BOLD;
-    properties_.Add("hFont", [this] { return HandleValue(font_.Get()); });
+    properties_.Add("hFont", [this] { return HandleValue(font_.get()); });
     properties_.Add("Name", [name] { return Value(name); });
     properties_.Add("Size", [points] { return Value(points); });
     properties_.Add("Bold", [bold] { return Value(bold); });

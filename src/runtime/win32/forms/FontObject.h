@@ -24,7 +24,7 @@ public:
     FontObject(const FontObject&) = delete;
     FontObject& operator=(const FontObject&) = delete;
 
-    HFONT Handle() const { return font_.Get(); }
+    HFONT Handle() const { return font_.get(); }
 
     Value Get(const std::string& property) override { return properties_.Get(property); }
     void Put(const std::string& property, const Value& value) override { properties_.Put(property, value); }

@@ -79,7 +79,7 @@ void FrameControl::EraseBackground(HDC dc) const {
     RECT client = {};
     GetClientRect(Hwnd(), &client);
     GdiObject<HBRUSH> back(CreateSolidBrush(TranslateOleColor(backColor_)));
-    FillRect(dc, &client, back.Get());
+    FillRect(dc, &client, back.get());
 }
 
 void FrameControl::Paint(HDC dc) const {
@@ -99,7 +99,7 @@ void FrameControl::Paint(HDC dc) const {
     DrawTextW(dc, caption.c_str(), -1, &text, DT_SINGLELINE | DT_CALCRECT);
     RECT gap = {text.left - kCaptionMargin, 0, text.right + kCaptionMargin, text.bottom};
     GdiObject<HBRUSH> back(CreateSolidBrush(TranslateOleColor(backColor_)));
-    FillRect(dc, &gap, back.Get());
+    FillRect(dc, &gap, back.get());
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, GetSysColor(IsWindowEnabled(Hwnd()) ? COLOR_BTNTEXT : COLOR_GRAYTEXT));
     DrawTextW(dc, caption.c_str(), -1, &text, DT_SINGLELINE);

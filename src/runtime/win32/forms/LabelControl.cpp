@@ -45,8 +45,8 @@ HBRUSH LabelControl::OnCtlColor(HDC dc) {
     const COLORREF back = TranslateOleColor(backColor_);
     SetBkColor(dc, back);
     if (units::IsSystemColor(backColor_)) return GetSysColorBrush(units::SystemColorIndex(backColor_));
-    if (!backBrush_.Get()) backBrush_ = GdiObject<HBRUSH>(CreateSolidBrush(back));
-    return backBrush_.Get();
+    if (!backBrush_.get()) backBrush_ = GdiObject<HBRUSH>(CreateSolidBrush(back));
+    return backBrush_.get();
 }
 
 void LabelControl::FitToCaption() const {

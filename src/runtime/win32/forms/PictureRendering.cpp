@@ -15,7 +15,7 @@ int Height(const RECT& r) { return r.bottom - r.top; }
 
 void Fill(HDC dc, const RECT& area, COLORREF color) {
     GdiObject<HBRUSH> brush(CreateSolidBrush(color));
-    FillRect(dc, &area, brush.Get());
+    FillRect(dc, &area, brush.get());
 }
 
 // A bitmap the size of `at` that the screen can take, with `draw` run on it through a memory context.
@@ -24,8 +24,8 @@ GdiObject<HBITMAP> DrawOffScreen(int width, int height, Draw draw) {
     ClientDc screen(nullptr);
     GdiObject<HBITMAP> buffer(CreateCompatibleBitmap(screen.Get(), width, height));
     MemoryDc memory(screen.Get());
-    if (buffer.Get() && memory.Get()) {
-        SelectionGuard select(memory.Get(), buffer.Get());
+    if (buffer.get() && memory.Get()) {
+        SelectionGuard select(memory.Get(), buffer.get());
         draw(memory.Get());
     }
     return buffer;
@@ -61,8 +61,8 @@ void DrawTransparentPicture(AutomationObject& picture, HDC dc, const RECT& at, C
     ClientDc screen(nullptr);
     GdiObject<HBITMAP> buffer(CreateCompatibleBitmap(screen.Get(), width, height));
     MemoryDc memory(screen.Get());
-    if (!buffer.Get() || !memory.Get()) return;
-    SelectionGuard select(memory.Get(), buffer.Get());
+    if (!buffer.get() || !memory.Get()) return;
+    SelectionGuard select(memory.Get(), buffer.get());
     // An icon's own see-through pixels keep the transparent colour underneath, so they stay out too.
     Fill(memory.Get(), {0, 0, width, height}, transparent);
     RenderPicture(picture, memory.Get(), {0, 0, width, height});
@@ -77,8 +77,8 @@ void DrawEmbossedPicture(AutomationObject& picture, HDC dc, const RECT& at, COLO
         Fill(memory, {0, 0, width, height}, RGB(255, 255, 255));
         DrawTransparentPicture(picture, memory, {0, 0, width, height}, transparent);
     });
-    if (!shape.Get()) return;
-    DrawStateW(dc, nullptr, nullptr, reinterpret_cast<LPARAM>(shape.Get()), 0, at.left, at.top, width, height,
+    if (!shape.get()) return;
+    DrawStateW(dc, nullptr, nullptr, reinterpret_cast<LPARAM>(shape.get()), 0, at.left, at.top, width, height,
                DST_BITMAP | DSS_DISABLED);
 }
 
