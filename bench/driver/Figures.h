@@ -2,12 +2,13 @@
 
 #include <string>
 
+#include "ui/FormLayout.h"
+
 namespace velkorin::bench {
 
-// Velkorin.exe's top-level window class, and its controls by child window id.
+// Velkorin.exe's top-level window class; its controls go by the ids of its layout (ui/FormLayout.h).
 inline constexpr const wchar_t* kFrmMainClass = L"VelkorinFrmMain";
-inline constexpr int kText1Id = 1001;
-inline constexpr int kCommand1Id = 1002;
+using frm_main::kCommand1Id, frm_main::kText1Id;
 // How long a start, a window or a run may take before the figure counts as failed.
 inline constexpr unsigned long kDeadlineMs = 60000;
 // How long a program may take to end once closed or terminated.

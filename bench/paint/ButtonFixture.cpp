@@ -1,5 +1,6 @@
 #include "paint/ButtonFixture.h"
 
+#include "runtime/Units.h"
 #include "runtime/win32/ScopedHandles.h"
 #include "common/TimedObject.h"
 #include "wine/OlePictures.h"
@@ -57,7 +58,7 @@ HFONT MessageFont() {
 
 std::shared_ptr<PropertyControl> FontObject(HFONT font) {
     auto object = std::make_shared<PropertyControl>();
-    object->properties["hFont"] = Value(static_cast<int32_t>(reinterpret_cast<intptr_t>(font)));
+    object->properties["hFont"] = Value(units::LongFromHandle(font));
     return object;
 }
 
@@ -107,7 +108,7 @@ ButtonFixture::ButtonFixture(HINSTANCE instance) : instance_(instance) {
 
     control_ = std::make_shared<PropertyControl>();
     auto& properties = control_->properties;
-    properties["hWnd"] = Value(static_cast<int32_t>(reinterpret_cast<intptr_t>(button_)));
+    properties["hWnd"] = Value(units::LongFromHandle(button_));
     properties["Style"] = Value(int32_t{1});
     properties["Default"] = Value(false);
     properties["Parent"] = Value(ObjectRef(FormObject()));

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "selftest/LogLines.h"
+#include "ui/FormLayout.h"
 #include "wine/FileBytes.h"
 
 namespace velkorin::e2e {
@@ -15,16 +17,16 @@ using wine::ReadBytes;
 // How long anything may take: a minute, or E2E_DEADLINE_MS where every call is emulated (32-bit Wine).
 DWORD DeadlineFromEnvironment();
 inline const DWORD kDeadlineMs = DeadlineFromEnvironment();
-// FrmMain's controls by child window id.
-constexpr int kText1Id = 1001;
-constexpr int kCommand1Id = 1002;
-constexpr int kImage2Id = 1003;
-constexpr int kLabel4Id = 1004;
-constexpr int kImage1Id = 1005;
-constexpr int kLabel1Id = 1006;
-// The box's last two lines once a run of the self-test has finished.
-inline const std::wstring kSeparator(56, L'\'');
-inline const std::wstring kEndOfRun = L"Done, Test Complete.\r\n" + kSeparator;
+// The box's last two lines once a run of the self-test has finished (FrmMain's controls go by the
+// child window ids of its layout, ui/FormLayout.h).
+template <size_t n>
+std::wstring Widened(const char (&ascii)[n]) {
+    return std::wstring(ascii, ascii + n - 1);
+}
+inline const std::wstring kSeparator = Widened(log_lines::kSeparator);
+inline const std::wstring kEndOfRun = Widened(log_lines::kEndLine) + L"\r\n" + kSeparator;
+using frm_main::kCommand1Id, frm_main::kImage1Id, frm_main::kImage2Id, frm_main::kLabel1Id, frm_main::kLabel4Id,
+    frm_main::kText1Id;
 
 template <class Text>
 bool EndsWith(const Text& text, const Text& end) {

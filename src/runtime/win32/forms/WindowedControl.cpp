@@ -19,7 +19,7 @@ std::string WindowText(HWND hwnd) {
     return WideToUtf8(text.c_str(), static_cast<int>(text.size()));
 }
 
-Value HandleValue(const void* handle) { return Value(static_cast<int32_t>(HandleToLong(handle))); }
+Value HandleValue(const void* handle) { return Value(units::LongFromHandle(handle)); }
 
 WindowedControl::WindowedControl(HWND hwnd, std::string kind, std::weak_ptr<ControlSite> site)
     : hwnd_(hwnd), kind_(std::move(kind)), site_(std::move(site)) {}
