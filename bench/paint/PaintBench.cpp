@@ -13,7 +13,6 @@
 #include "common/BenchTable.h"
 #include "xptheme/ButtonPainting.h"
 #include "runtime/win32/OleScope.h"
-#include "runtime/win32/Win32NumberText.h"
 #include "paint/PaintRig.h"
 
 namespace velkorin::bench {
@@ -51,7 +50,6 @@ std::string CheckLooks(PaintRig& rig) {
 }
 
 int Bench(bool timing, int repetitions, int paints) {
-    win32::UseSystemNumberText();
     win32::OleScope ole;
     PaintRig rig(GetModuleHandleW(nullptr));
     if (!ole.Ok() || !rig.fixture.Ready()) {

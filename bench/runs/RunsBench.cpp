@@ -16,7 +16,6 @@
 #include "selftest/ControlLogBox.h"
 #include "runs/LogBoxWindow.h"
 #include "runtime/win32/OleScope.h"
-#include "runtime/win32/Win32NumberText.h"
 #include "common/ProcessCounts.h"
 #include "runs/SelfTestRig.h"
 #include "common/Stopwatch.h"
@@ -170,7 +169,6 @@ int Bench(bool profile, int runs) {
     SetEnvironmentVariableW(L"STANDIN_FAIL", nullptr);
 
     const std::string series = FormatCount(runs) + " runs of the self-test in-process against the stand-in";
-    win32::UseSystemNumberText();
     win32::OleScope ole;
     LogBoxWindow window;
     if (!ole.Ok() || !window.Box()) {

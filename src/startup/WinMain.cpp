@@ -5,7 +5,6 @@
 #include "runtime/win32/ComComponentFactory.h"
 #include "runtime/win32/LibrarySearch.h"
 #include "runtime/win32/OleScope.h"
-#include "runtime/win32/Win32NumberText.h"
 #include "runtime/win32/Win32DateTimeText.h"
 #include "runtime/win32/Win32ProgramFolder.h"
 #include "runtime/win32/Win32ScreenMetrics.h"
@@ -20,7 +19,6 @@ int RunProgram(HINSTANCE instance) {
     using namespace velkorin;
     using namespace velkorin::win32;
     KeepLibrarySearchOutOfTheProgramFolder();  // before anything loads a library: OLE, the common controls
-    UseSystemNumberText();
     OleScope ole;
     Win32EventLoop eventLoop;
     Win32ProgramFolder programFolder;

@@ -188,7 +188,6 @@ TEST(Win32Services, BindingTablesAskForTheirLibrariesInTheSystemFolder) {
     DLLVERSIONINFO version = {};
     version.cbSize = sizeof(version);
     win32::Comctl32().pDllGetVersion(&version);
-    win32::Msvcrt().pstrtod("1", nullptr);
     win32::Gdi32().pDeleteObject(nullptr);
     win32::User32().pGetFocus();
     win32::Kernel32().pOutputDebugStringA("");
@@ -196,7 +195,7 @@ TEST(Win32Services, BindingTablesAskForTheirLibrariesInTheSystemFolder) {
     EXPECT_NE(shell32.Resolve("ShellExecuteA"), nullptr);
     const std::pair<const win32::BoundLibrary*, const char*> tables[] = {  // comctl32: this program has no manifest
         {&win32::Uxtheme().library, "uxtheme.dll"}, {&win32::Msimg32().library, "msimg32.dll"},
-        {&win32::Comctl32().library, "comctl32.dll"}, {&win32::Msvcrt().library, "msvcrt.dll"},
+        {&win32::Comctl32().library, "comctl32.dll"},
         {&win32::Gdi32().library, "gdi32.dll"}, {&win32::User32().library, "user32.dll"}, {&shell32, "shell32.dll"}};
     for (const auto& [table, file] : tables) EXPECT_EQ(table->Requested(), SystemFolderFile(file));
     EXPECT_EQ(win32::Kernel32().library.Requested(), "kernel32");

@@ -1,11 +1,9 @@
 #include <gtest/gtest.h>
 
-#include "runtime/win32/Win32NumberText.h"
 #include "wine/ComScope.h"
 
 // COM lives on this one thread for the whole run, as it does in the program.
 int main(int argc, char** argv) {
-    velkorin::win32::UseSystemNumberText();
     velkorin::win32::ComScope com;
     if (FAILED(com.Result())) return 2;
     ::testing::InitGoogleTest(&argc, argv);

@@ -64,7 +64,7 @@ standin32() {  # register | restore
             "$WINE" reg query "$key" /ve /reg:32 2>/dev/null | awk -F'REG_SZ *' 'NF > 1 { print $2 }' >"$saved" || true
             "$WINE" reg add "$key" /ve /d "$dll" /f /reg:32 >/dev/null
             "$WINE" reg add "$key" /v ThreadingModel /d Apartment /f /reg:32 >/dev/null
-        elif [ -s "$saved" ]; then
+        elif [ -s "$saved" ] && ! grep -q standin_components "$saved"; then  # never a stand-in an earlier run left
             "$WINE" reg add "$key" /ve /d "$(tr -d '\r\n' <"$saved")" /f /reg:32 >/dev/null
         else
             "$WINE" reg delete "HKLM\\Software\\Classes\\CLSID\\$clsid" /f /reg:32 >/dev/null 2>&1 || true

@@ -106,15 +106,6 @@ struct Gdi32Library {
     VELKORIN_BIND(ExtSelectClipRgn);
 };
 
-// The system's C runtime, for the two functions whose MinGW versions are large (NumberText.h).
-struct MsvcrtLibrary {
-    BoundLibrary library{"msvcrt.dll"};
-    using strtodFn = double(__cdecl*)(const char*, char**);
-    using _snprintfFn = int(__cdecl*)(char*, size_t, const char*, ...);
-    VELKORIN_BIND(strtod);
-    VELKORIN_BIND(_snprintf);
-};
-
 struct Msimg32Library {
     BoundLibrary library{"msimg32"};
     using TransparentBltFn = BOOL(WINAPI*)(HDC, int, int, int, int, HDC, int, int, int, int, UINT);
@@ -157,7 +148,6 @@ inline Comctl32Library& Comctl32() { return TableOf<Comctl32Library>(); }
 inline User32Library& User32() { return TableOf<User32Library>(); }
 inline Gdi32Library& Gdi32() { return TableOf<Gdi32Library>(); }
 inline Msimg32Library& Msimg32() { return TableOf<Msimg32Library>(); }
-inline MsvcrtLibrary& Msvcrt() { return TableOf<MsvcrtLibrary>(); }
 inline UxthemeLibrary& Uxtheme() { return TableOf<UxthemeLibrary>(); }
 
 }  // namespace velkorin::win32

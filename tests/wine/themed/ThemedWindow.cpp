@@ -8,7 +8,6 @@
 #include <string>
 
 #include "wine/themed/AssemblyVersionPlatform.h"
-#include "runtime/win32/Win32NumberText.h"
 #include "wine/ComScope.h"
 #include "xptheme/FixThemeSupport.h"
 #include "runtime/win32/forms/Form.h"
@@ -104,7 +103,6 @@ ThemedForm BuildForm(HINSTANCE instance) {
 
 int Run(HINSTANCE instance) {
     const Options options = ReadOptions();
-    win32::UseSystemNumberText();
     win32::ComScope com;
     if (FAILED(com.Result())) return 2;
     // Before any window: the application's controls get no visual style.
