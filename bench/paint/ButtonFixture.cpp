@@ -29,8 +29,8 @@ ObjectRef SquarePicture(COLORREF colour) {
         win32::GdiObject<HBRUSH> fill(CreateSolidBrush(colour));
         RECT whole = {0, 0, kPictureSize, kPictureSize};
         RECT square = {6, 6, kPictureSize - 6, kPictureSize - 6};
-        FillRect(memory.Get(), &whole, mask.Get());
-        FillRect(memory.Get(), &square, fill.Get());
+        FillRect(memory.Get(), &whole, mask.get());
+        FillRect(memory.Get(), &square, fill.get());
     }
     PICTDESC description = {};
     description.cbSizeofstruct = sizeof description;
@@ -100,11 +100,11 @@ ButtonFixture::ButtonFixture(HINSTANCE instance) : instance_(instance) {
     picture_ = SquarePicture(RGB(0, 0, 192));
     downPicture_ = SquarePicture(RGB(0, 128, 0));
     emptyPicture_ = EmptyPicture();
-    if (!button_ || !font_.Get() || !picture_ || !downPicture_ || !emptyPicture_) return;
+    if (!button_ || !font_.get() || !picture_ || !downPicture_ || !emptyPicture_) return;
     for (ObjectRef* picture : {&picture_, &downPicture_, &emptyPicture_}) {
         *picture = std::make_shared<TimedObject>(*picture, pictureCalls_);
     }
-    SendMessageW(button_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.Get()), FALSE);
+    SendMessageW(button_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
 
     control_ = std::make_shared<PropertyControl>();
     auto& properties = control_->properties;
@@ -114,7 +114,7 @@ ButtonFixture::ButtonFixture(HINSTANCE instance) : instance_(instance) {
     properties["Parent"] = Value(ObjectRef(FormObject()));
     properties["BackColor"] = Value(kButtonFaceColour);
     properties["Caption"] = Value("Start Test");
-    properties["Font"] = Value(ObjectRef(FontObject(font_.Get())));
+    properties["Font"] = Value(ObjectRef(FontObject(font_.get())));
     properties["UseMaskColor"] = Value(true);
     properties["MaskColor"] = Value(kMagenta);
     properties["DisabledPicture"] = Value(emptyPicture_);
