@@ -46,7 +46,7 @@ void StartupFigure(const std::wstring& bareExe, const std::wstring& floorExe, co
     const Samples overFloor = Ratios(floor, velkorin);
     TableRow row;
     row.figure = figure + ", against the floor";
-    row.baseline = "floor: OLE, the common controls, the theme library, one GIF decode, one window: " +
+    row.baseline = "floor: OLE, the common controls, the theme library, FrmMain's window by direct Win32 calls: " +
                    FormatDuration(floor.Median());
     row.program = "Velkorin.exe: " + FormatDuration(velkorin.Median());
     row.ratio = FormatRatio(overFloor.Median());
