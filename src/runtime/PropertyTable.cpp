@@ -1,8 +1,8 @@
-#include "runtime/win32/forms/PropertyTable.h"
+#include "runtime/PropertyTable.h"
 
 #include "runtime/Names.h"
 
-namespace velkorin::win32::forms {
+namespace velkorin {
 
 void PropertyTable::Add(std::string name, Reader read, Writer write) {
     entries_.push_back({std::move(name), std::move(read), std::move(write)});
@@ -28,5 +28,4 @@ void PropertyTable::Put(const std::string& name, const Value& value) const {
     entry->write(value);
 }
 
-
-}  // namespace velkorin::win32::forms
+}  // namespace velkorin

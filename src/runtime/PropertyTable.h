@@ -7,7 +7,7 @@
 #include "runtime/Failure.h"
 #include "runtime/Value.h"
 
-namespace velkorin::win32::forms {
+namespace velkorin {
 
 // A control's properties by name, each a reader and, unless it is read-only, a writer. Names match
 // without regard to case, as late-bound callers expect. A name that is not there is the runtime's 438.
@@ -33,4 +33,4 @@ private:
     std::vector<Entry> entries_;
 };
 
-}  // namespace velkorin::win32::forms
+}  // namespace velkorin

@@ -1,15 +1,18 @@
 // The runtime's neutral pieces: values and their conversions, failure numbers, folders, lengths,
-// the keyboard rules of a form, and the build's own checks.
+// the keyboard rules of a form, properties by name and the buttons' value rules, and the build's
+// own checks.
 #include <gtest/gtest.h>
 
 #include <cassert>
 
 #include "fakes/FailureNumber.h"
 #include "runtime/AnsweredSizeText.h"
+#include "runtime/ButtonRules.h"
 #include "runtime/ComErrors.h"
 #include "runtime/ErrorScope.h"
 #include "runtime/KeyboardRules.h"
 #include "runtime/ProgramFolder.h"
+#include "runtime/PropertyTable.h"
 #include "runtime/Rounding.h"
 #include "runtime/Utf16.h"
 #include "runtime/Value.h"
@@ -160,6 +163,53 @@ TEST(FormKeys, TabEscapeAndEnterWithAndWithoutADefaultButton) {
         EXPECT_EQ(ActionForKey(key), row.action)
             << "key " << row.key << " focus " << static_cast<int>(row.focused) << " default " << row.defaultButton;
     }
+}
+
+// Properties by name without regard to case: a missing one is 438, a write to a fixed one 383.
+TEST(ControlProperties, NamesWithoutCaseAndTheirErrors) {
+    Value caption("Start");
+    PropertyTable table;
+    table.Add("Caption", [&] { return caption; }, [&](const Value& value) { caption = value; });
+    table.Add("hWnd", [] { return Value(int32_t{42}); });
+    table.Put("caption", Value("Stop"));
+    EXPECT_EQ(table.Get("CAPTION"), Value("Stop"));
+    EXPECT_EQ(table.Get("HWND"), Value(int32_t{42}));
+    EXPECT_EQ(NumberOf([&] { table.Put("hwnd", Value(int32_t{1})); }), 383);
+    EXPECT_EQ(NumberOf([&] { table.Get("Text"); }), 438);
+    EXPECT_EQ(NumberOf([&] { table.Put("Text", Value()); }), 438);
+}
+
+TEST(ButtonValues, ReadWrittenAndTheOneChoiceRules) {
+    using B = ButtonKind;
+    EXPECT_EQ(ButtonValue(B::Command, 0, true), Value(true));  // true only while its click runs
+    EXPECT_EQ(ButtonValue(B::Command, 1, false), Value(false));
+    EXPECT_EQ(ButtonValue(B::Option, 1, false), Value(true));
+    EXPECT_EQ(ButtonValue(B::Check, 1, false), Value(int32_t{1}));
+    const struct {
+        B kind;
+        Value written;
+        int number;  // 0, or the failure
+        bool click;
+        int32_t value;
+    } rows[] = {
+        {B::Command, Value(true), 0, true, 0},         {B::Command, Value(false), 0, false, 0},
+        {B::Option, Value(true), 0, false, 1},         {B::Option, Value(int32_t{0}), 0, false, 0},
+        {B::Check, Value(true), 0, false, 1},          {B::Check, Value(int32_t{0}), 0, false, 0},
+        {B::Check, Value(int32_t{2}), 380, false, 0},  {B::Check, Value("x"), 13, false, 0},
+    };
+    for (const auto& row : rows) {
+        WrittenButtonValue written;
+        EXPECT_EQ(NumberOf([&] { written = ButtonValueWritten(row.kind, row.written); }), row.number);
+        EXPECT_EQ(written.click, row.click);
+        EXPECT_EQ(written.value, row.value);
+    }
+    int frame = 0, form = 0;
+    const ButtonPlace chosen{B::Option, &form, true};
+    EXPECT_TRUE(OptionClears(chosen, {B::Option, &form, true}));
+    EXPECT_FALSE(OptionClears(chosen, {B::Option, &frame, true}));  // another container keeps its choice
+    EXPECT_FALSE(OptionClears(chosen, {B::Check, &form, true}));
+    EXPECT_TRUE(DefaultClears({B::Command, &frame, true}));  // one default in the whole form
+    EXPECT_FALSE(DefaultClears({B::Option, &form, true}));
 }
 
 TEST(BuildChecks, AssertionsAreLive) {

@@ -49,7 +49,9 @@ void ButtonControl::AddProperties() {
     AddEnabledProperty();
     AddCaptionProperty([this] { Redraw(); });
     properties_.Add("Style", [this] { return Value(style_); });
-    properties_.Add("Value", [this] { return ReadValue(); }, [this](const Value& value) { WriteValue(value); });
+    properties_.Add(
+        "Value", [this] { return ButtonValue(kind_, value_, clicksRunning_ > 0); },
+        [this](const Value& value) { WriteValue(value); });
     if (kind_ == ButtonKind::Command) {
         properties_.Add("Default", [this] { return Value(default_); },
                         [this](const Value& value) { SetDefault(value.AsBoolean()); });
@@ -94,31 +96,14 @@ void ButtonControl::AddColorProperty(const char* name, int32_t& slot) {
         });
 }
 
-// A command button's value is true only while its Click runs; an option button's is a Boolean; a
-// check box's is 0 (clear) or 1 (set).
-Value ButtonControl::ReadValue() const {
-    switch (kind_) {
-    case ButtonKind::Command: return Value(clicksRunning_ > 0);
-    case ButtonKind::Option: return Value(value_ != 0);
-    case ButtonKind::Check: return Value(value_);
-    }
-    return Value();
+void ButtonControl::WriteValue(const Value& value) {
+    const WrittenButtonValue written = ButtonValueWritten(kind_, value);
+    if (kind_ != ButtonKind::Command) return SetValue(written.value);
+    if (written.click) RaiseClickWithValue();  // setting it clicks the button
 }
 
-void ButtonControl::WriteValue(const Value& value) {
-    switch (kind_) {
-    case ButtonKind::Command:
-        if (value.AsBoolean()) RaiseClickWithValue();  // setting it clicks the button
-        return;
-    case ButtonKind::Option: SetValue(value.AsBoolean() ? 1 : 0); return;
-    case ButtonKind::Check: {
-        const bool isBoolean = value.GetKind() == Value::Kind::Boolean;
-        const int32_t checked = isBoolean ? (value.AsBoolean() ? 1 : 0) : value.AsInteger();
-        if (checked != 0 && checked != 1) throw Failure::InvalidPropertyValue();
-        SetValue(checked);
-        return;
-    }
-    }
+ButtonPlace ButtonControl::Place() const {
+    return {kind_, GetParent(Hwnd()), kind_ == ButtonKind::Command ? default_ : value_ != 0};
 }
 
 void ButtonControl::SetValue(int32_t value) {

@@ -5,11 +5,12 @@
 #include <functional>
 #include <memory>
 
+#include "runtime/ButtonRules.h"
 #include "runtime/win32/forms/WindowedControl.h"
 
 namespace velkorin::win32::forms {
 
-enum class ButtonKind { Command, Option, Check };
+using velkorin::ButtonKind;
 
 namespace button_style {
 constexpr int32_t kStandard = 0;   // the platform's own button, check box or radio button
@@ -28,6 +29,8 @@ public:
     bool Graphical() const { return style_ == button_style::kGraphical; }
     bool IsSet() const { return value_ != 0; }
     bool IsDefault() const { return default_; }
+    // The button as the one-choice rules see it (runtime/ButtonRules.h).
+    ButtonPlace Place() const;
 
     // A click from the window, by mouse or keyboard: a check box toggles, an option button is set
     // (and the other option buttons of its container cleared), then the Click event runs.
@@ -46,7 +49,6 @@ private:
     void AddColorProperty(const char* name, int32_t& slot);
     void RaiseClickWithValue();
     void Redraw() const;
-    Value ReadValue() const;
     void WriteValue(const Value& value);
 
     ButtonKind kind_;

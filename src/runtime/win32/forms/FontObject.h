@@ -7,7 +7,7 @@
 
 #include "runtime/AutomationObject.h"
 #include "runtime/win32/ScopedHandles.h"
-#include "runtime/win32/forms/PropertyTable.h"
+#include "runtime/PropertyTable.h"
 
 namespace velkorin::win32::forms {
 

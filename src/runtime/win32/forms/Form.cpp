@@ -181,20 +181,16 @@ std::shared_ptr<ImageControl> Form::AddImage(const ControlArgs& args) {
 }
 
 void Form::OptionChosen(const ButtonControl& chosen) {
-    HWND container = GetParent(chosen.Hwnd());
     for (const FormControlRef& control : controls_) {
         auto* button = dynamic_cast<ButtonControl*>(control.get());
-        if (!button || button == &chosen || button->Kind() != ButtonKind::Option) continue;
-        if (GetParent(button->Hwnd()) == container && button->IsSet()) button->SetValue(0);
+        if (button && button != &chosen && OptionClears(chosen.Place(), button->Place())) button->SetValue(0);
     }
 }
 
 void Form::DefaultChosen(const ButtonControl& chosen) {
     for (const FormControlRef& control : controls_) {
         auto* button = dynamic_cast<ButtonControl*>(control.get());
-        if (button && button != &chosen && button->Kind() == ButtonKind::Command) {
-            if (button->IsDefault()) button->SetDefault(false);
-        }
+        if (button && button != &chosen && DefaultClears(button->Place())) button->SetDefault(false);
     }
 }
 

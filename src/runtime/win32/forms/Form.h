@@ -15,7 +15,7 @@
 #include "runtime/win32/forms/FrameControl.h"
 #include "runtime/win32/forms/ImageControl.h"
 #include "runtime/win32/forms/LabelControl.h"
-#include "runtime/win32/forms/PropertyTable.h"
+#include "runtime/PropertyTable.h"
 #include "runtime/win32/forms/TextBoxControl.h"
 
 namespace velkorin::win32::forms {

@@ -8,7 +8,7 @@
 #include "runtime/FormControl.h"
 #include "runtime/Units.h"
 #include "runtime/win32/forms/ControlSite.h"
-#include "runtime/win32/forms/PropertyTable.h"
+#include "runtime/PropertyTable.h"
 #include "runtime/win32/TextConversion.h"
 
 namespace velkorin::win32::forms {
