@@ -1,15 +1,11 @@
 #pragma once
 
-#include "runtime/win32/ComComponentFactory.h"
 #include "selftest/LogBox.h"
 #include "selftest/LogWriter.h"
 #include "selftest/ModMain.h"
 #include "selftest/TestRun.h"
 #include "runs/TimedServices.h"
-#include "runtime/win32/Win32DateTimeText.h"
-#include "runtime/win32/Win32EventLoop.h"
-#include "runtime/win32/Win32ProgramFolder.h"
-#include "runtime/win32/Win32TextFileAppender.h"
+#include "runtime/win32/Win32Services.h"
 
 namespace velkorin::bench {
 
@@ -30,17 +26,13 @@ public:
 private:
     LogBox& text1_;
     ServiceProfile profile_;
-    win32::Win32EventLoop realLoop_;
-    win32::Win32ProgramFolder folder_;
-    win32::Win32DateTimeText realDateTime_;
-    win32::Win32TextFileAppender realFiles_;
-    win32::ComComponentFactory realComponents_;
-    TimedEventLoop loop_{realLoop_, profile_};
-    TimedDateTimeText dateTime_{realDateTime_, profile_};
-    TimedTextFileAppender files_{realFiles_, profile_};
-    TimedComponentFactory components_{realComponents_, profile_};
+    win32::Win32Services real_;  // each service timed in turn
+    TimedEventLoop loop_{real_.eventLoop, profile_};
+    TimedDateTimeText dateTime_{real_.dateTime, profile_};
+    TimedTextFileAppender files_{real_.textFiles, profile_};
+    TimedComponentFactory components_{real_.components, profile_};
     TimedLogBox timedText1_{text1_, profile_};
-    Runtime runtime_{loop_, folder_, dateTime_, files_, components_};
+    Runtime runtime_{loop_, real_.programFolder, dateTime_, files_, components_};
     LogWriter log_{runtime_, timedText1_};
     ModMain slots_;
     TestRun run_{runtime_, timedText1_, log_, slots_};

@@ -2,14 +2,11 @@
 // Main once, and dispatches messages until the last window is gone.
 #include <windows.h>
 
-#include "runtime/win32/ComComponentFactory.h"
 #include "runtime/win32/LibrarySearch.h"
 #include "runtime/win32/OleScope.h"
-#include "runtime/win32/Win32DateTimeText.h"
-#include "runtime/win32/Win32ProgramFolder.h"
+#include "runtime/win32/Win32Services.h"
 #include "runtime/win32/Win32ScreenMetrics.h"
 #include "xptheme/win32/Win32Subclassing.h"
-#include "runtime/win32/Win32TextFileAppender.h"
 #include "xptheme/win32/Win32ThemePlatform.h"
 #include "startup/mdStartup.h"
 
@@ -20,22 +17,17 @@ int RunProgram(HINSTANCE instance) {
     using namespace velkorin::win32;
     KeepLibrarySearchOutOfTheProgramFolder();  // before anything loads a library: OLE, the common controls
     OleScope ole;
-    Win32EventLoop eventLoop;
-    Win32ProgramFolder programFolder;
-    Win32DateTimeText dateTime;
-    Win32TextFileAppender textFiles;
-    ComComponentFactory components;
-    Runtime runtime{eventLoop, programFolder, dateTime, textFiles, components};
+    Win32Services services;
     Win32ThemePlatform themePlatform;
     mdXpThemeSupport theme(themePlatform);
     Win32ScreenMetrics screen;
     SubclassProcedures subclassProcedures(theme, screen);  // outlives every window the module subclasses
     ModMain slots;
 
-    Application app{instance, runtime, eventLoop, theme, slots, nullptr};
+    Application app{instance, services.runtime, services.eventLoop, theme, slots, nullptr};
     Main(app);
     if (!app.frmMain || !IsWindow(app.frmMain->Hwnd())) return 0;  // no window: nothing to wait for
-    int exitCode = eventLoop.RunUntilQuit();
+    int exitCode = services.eventLoop.RunUntilQuit();
     app.frmMain.reset();  // the engine and every object go before OLE does
     return exitCode;
 }

@@ -22,7 +22,7 @@ void ExpectTranscriptAfterHeader(RealSelfTest& self, const Lines& body) {
     Lines box = SplitLines(self.text1.text, "\r\n");
     ASSERT_GE(box.size(), 3u) << self.text1.text;
     EXPECT_EQ(box[0], "Starting Test.");
-    std::string date = self.dateTime.DateText();
+    std::string date = self.services.dateTime.DateText();
     EXPECT_EQ(box[1].rfind("Date: " + date + " Time: ", 0), 0u) << box[1];
     EXPECT_GT(box[1].size(), ("Date: " + date + " Time: ").size());
     EXPECT_EQ(box[2], kSep);

@@ -3,15 +3,11 @@
 #include <string>
 #include <vector>
 
-#include "runtime/win32/ComComponentFactory.h"
 #include "fakes/FakeRuntime.h"
 #include "selftest/LogWriter.h"
 #include "selftest/ModMain.h"
 #include "selftest/TestRun.h"
-#include "runtime/win32/Win32DateTimeText.h"
-#include "runtime/win32/Win32EventLoop.h"
-#include "runtime/win32/Win32ProgramFolder.h"
-#include "runtime/win32/Win32TextFileAppender.h"
+#include "runtime/win32/Win32Services.h"
 #include "wine/FileBytes.h"
 #include "wine/WideStrings.h"
 
@@ -19,13 +15,9 @@ namespace velkorin::wine {
 
 // The self-test on the real Win32 services and real COM; only the log box is kept in memory.
 struct RealSelfTest {
-    win32::Win32EventLoop loop;
-    win32::Win32ProgramFolder folder;
-    win32::Win32DateTimeText dateTime;
-    win32::Win32TextFileAppender files;
-    win32::ComComponentFactory components;
+    win32::Win32Services services;
+    Runtime& runtime = services.runtime;
     fakes::FakeLogBox text1;
-    Runtime runtime{loop, folder, dateTime, files, components};
     LogWriter log{runtime, text1};
     ModMain slots;
     TestRun run{runtime, text1, log, slots};
