@@ -12,6 +12,7 @@
 #include "runtime/win32/ScopedHandles.h"
 #include "runtime/win32/forms/PictureObject.h"
 #include "runtime/Failure.h"
+#include "runtime/FileErrors.h"
 #include "runtime/win32/TextConversion.h"
 
 namespace velkorin::win32::forms {
@@ -28,11 +29,7 @@ ObjectRef PictureObjectOf(ComPtr<IPicture> picture) {
 std::vector<char> ReadWholeFile(const std::string& path) {
     const UniqueHandle file = OwnFile(CreateFileW(Utf8ToWide(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
                                                   OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file) {
-        const DWORD error = GetLastError();
-        if (error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND) throw Failure::FileNotFound();
-        throw FailureFromLastError();
-    }
+    if (!file) throw FileFailure(GetLastError());  // the runtime's file errors, as for any file
     LARGE_INTEGER size = {};
     if (!GetFileSizeEx(file.get(), &size)) throw FailureFromLastError();
     if (size.QuadPart > 64 * 1024 * 1024) throw Failure::InvalidPicture();  // no picture of ours is anywhere near
