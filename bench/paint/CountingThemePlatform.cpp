@@ -5,69 +5,69 @@ namespace velkorin::bench {
 // Only the calls that make or give back an object, or report a failure, are counted; the rest pass
 // through the timed table as they are.
 
-NativeHandle CountingThemePlatform::GetDC(NativeHandle window) {
-    const NativeHandle dc = TimedThemePlatform::GetDC(window);
-    counts_.dcsGot += dc != 0;
+DcHandle CountingThemePlatform::GetDC(WindowHandle window) {
+    const DcHandle dc = TimedThemePlatform::GetDC(window);
+    counts_.dcsGot += static_cast<bool>(dc);
     return dc;
 }
 
-int32_t CountingThemePlatform::ReleaseDC(NativeHandle window, NativeHandle dc) {
+int32_t CountingThemePlatform::ReleaseDC(WindowHandle window, DcHandle dc) {
     const int32_t released = TimedThemePlatform::ReleaseDC(window, dc);
-    counts_.dcsReleased += released != 0;
+    counts_.dcsReleased += static_cast<bool>(released);
     return released;
 }
 
-NativeHandle CountingThemePlatform::OpenThemeData(NativeHandle window, const std::string& classList) {
-    const NativeHandle theme = TimedThemePlatform::OpenThemeData(window, classList);
-    counts_.themesOpened += theme != 0;
+ThemeHandle CountingThemePlatform::OpenThemeData(WindowHandle window, const std::string& classList) {
+    const ThemeHandle theme = TimedThemePlatform::OpenThemeData(window, classList);
+    counts_.themesOpened += static_cast<bool>(theme);
     return theme;
 }
 
-int32_t CountingThemePlatform::CloseThemeData(NativeHandle theme) {
+int32_t CountingThemePlatform::CloseThemeData(ThemeHandle theme) {
     const int32_t result = TimedThemePlatform::CloseThemeData(theme);
-    counts_.themesClosed += theme != 0 && result == 0;
+    counts_.themesClosed += theme && result == 0;
     return result;
 }
 
-NativeHandle CountingThemePlatform::GetThemeBackgroundRegion(NativeHandle theme, NativeHandle dc, int32_t part,
+RegionHandle CountingThemePlatform::GetThemeBackgroundRegion(ThemeHandle theme, DcHandle dc, int32_t part,
                                                              int32_t state, const PlatformRect& rect) {
-    const NativeHandle region = TimedThemePlatform::GetThemeBackgroundRegion(theme, dc, part, state, rect);
-    counts_.gdiObjectsMade += region != 0;
+    const RegionHandle region = TimedThemePlatform::GetThemeBackgroundRegion(theme, dc, part, state, rect);
+    counts_.gdiObjectsMade += static_cast<bool>(region);
     return region;
 }
 
-int32_t CountingThemePlatform::DrawThemeBackground(NativeHandle theme, NativeHandle dc, int32_t part, int32_t state,
+int32_t CountingThemePlatform::DrawThemeBackground(ThemeHandle theme, DcHandle dc, int32_t part, int32_t state,
                                                    const PlatformRect& rect, const PlatformRect& clip) {
     ++counts_.themedFaces;
     counts_.lastFaceState = state;
     return TimedThemePlatform::DrawThemeBackground(theme, dc, part, state, rect, clip);
 }
 
-NativeHandle CountingThemePlatform::CreateSolidBrush(uint32_t color) {
-    const NativeHandle brush = TimedThemePlatform::CreateSolidBrush(color);
-    counts_.gdiObjectsMade += brush != 0;
+GdiObjectHandle CountingThemePlatform::CreateSolidBrush(uint32_t color) {
+    const GdiObjectHandle brush = TimedThemePlatform::CreateSolidBrush(color);
+    counts_.gdiObjectsMade += static_cast<bool>(brush);
     return brush;
 }
 
-NativeHandle CountingThemePlatform::CreateCompatibleDC(NativeHandle dc) {
-    const NativeHandle memory = TimedThemePlatform::CreateCompatibleDC(dc);
-    counts_.memoryDcsMade += memory != 0;
+DcHandle CountingThemePlatform::CreateCompatibleDC(DcHandle dc) {
+    const DcHandle memory = TimedThemePlatform::CreateCompatibleDC(dc);
+    counts_.memoryDcsMade += static_cast<bool>(memory);
     return memory;
 }
 
-NativeHandle CountingThemePlatform::CreateCompatibleBitmap(NativeHandle dc, int32_t width, int32_t height) {
-    const NativeHandle bitmap = TimedThemePlatform::CreateCompatibleBitmap(dc, width, height);
-    counts_.gdiObjectsMade += bitmap != 0;
+GdiObjectHandle CountingThemePlatform::CreateCompatibleBitmap(DcHandle dc, int32_t width, int32_t height) {
+    const GdiObjectHandle bitmap = TimedThemePlatform::CreateCompatibleBitmap(dc, width, height);
+    counts_.gdiObjectsMade += static_cast<bool>(bitmap);
     return bitmap;
 }
 
-bool CountingThemePlatform::DeleteObject(NativeHandle object) {
+bool CountingThemePlatform::DeleteObject(GdiObjectHandle object) {
     const bool deleted = TimedThemePlatform::DeleteObject(object);
     counts_.gdiObjectsDeleted += deleted;
     return deleted;
 }
 
-bool CountingThemePlatform::DeleteDC(NativeHandle dc) {
+bool CountingThemePlatform::DeleteDC(DcHandle dc) {
     const bool deleted = TimedThemePlatform::DeleteDC(dc);
     counts_.memoryDcsDeleted += deleted;
     return deleted;

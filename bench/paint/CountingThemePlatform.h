@@ -32,19 +32,19 @@ public:
 
     const ResourceCounts& Counts() const { return counts_; }
 
-    NativeHandle GetDC(NativeHandle window) override;
-    int32_t ReleaseDC(NativeHandle window, NativeHandle dc) override;
-    NativeHandle OpenThemeData(NativeHandle window, const std::string& classList) override;
-    int32_t CloseThemeData(NativeHandle theme) override;
-    NativeHandle GetThemeBackgroundRegion(NativeHandle theme, NativeHandle dc, int32_t part, int32_t state,
+    DcHandle GetDC(WindowHandle window) override;
+    int32_t ReleaseDC(WindowHandle window, DcHandle dc) override;
+    ThemeHandle OpenThemeData(WindowHandle window, const std::string& classList) override;
+    int32_t CloseThemeData(ThemeHandle theme) override;
+    RegionHandle GetThemeBackgroundRegion(ThemeHandle theme, DcHandle dc, int32_t part, int32_t state,
                                           const PlatformRect& rect) override;
-    int32_t DrawThemeBackground(NativeHandle theme, NativeHandle dc, int32_t part, int32_t state,
+    int32_t DrawThemeBackground(ThemeHandle theme, DcHandle dc, int32_t part, int32_t state,
                                 const PlatformRect& rect, const PlatformRect& clip) override;
-    NativeHandle CreateSolidBrush(uint32_t color) override;
-    NativeHandle CreateCompatibleDC(NativeHandle dc) override;
-    NativeHandle CreateCompatibleBitmap(NativeHandle dc, int32_t width, int32_t height) override;
-    bool DeleteObject(NativeHandle object) override;
-    bool DeleteDC(NativeHandle dc) override;
+    GdiObjectHandle CreateSolidBrush(uint32_t color) override;
+    DcHandle CreateCompatibleDC(DcHandle dc) override;
+    GdiObjectHandle CreateCompatibleBitmap(DcHandle dc, int32_t width, int32_t height) override;
+    bool DeleteObject(GdiObjectHandle object) override;
+    bool DeleteDC(DcHandle dc) override;
     void OutputDebugStringA(const std::string& text) override;
 
 private:

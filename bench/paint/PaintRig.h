@@ -10,6 +10,7 @@
 #include "paint/CountingThemePlatform.h"
 #include "runtime/win32/ScopedHandles.h"
 #include "runtime/win32/Win32ScreenMetrics.h"
+#include "xptheme/win32/NativeHandles.h"
 #include "xptheme/win32/Win32ThemePlatform.h"
 #include "xptheme/mdXpThemeSupport.h"
 
@@ -25,8 +26,8 @@ struct PaintRig {
 
     // One paint through `painter` (module or countedModule).
     void Paint(mdXpThemeSupport& painter, const ObjectRef& control) {
-        pvDrawButton(painter, screen, reinterpret_cast<NativeHandle>(fixture.Button()),
-                     reinterpret_cast<NativeHandle>(dc.Get()), control);
+        pvDrawButton(painter, screen, win32::Wrapped<WindowHandle>(fixture.Button()),
+                     win32::Wrapped<DcHandle>(dc.Get()), control);
     }
 
     ButtonFixture fixture;

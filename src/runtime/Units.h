@@ -17,9 +17,8 @@ inline std::uintptr_t HandleFromLong(int32_t value) {
     return static_cast<std::uintptr_t>(static_cast<std::intptr_t>(value));
 }
 // And the other way: a handle narrowed to its 32 significant bits, as the platform narrows one.
-inline int32_t LongFromHandle(const void* handle) {
-    return static_cast<int32_t>(reinterpret_cast<std::intptr_t>(handle));
-}
+inline int32_t LongFromHandle(std::uintptr_t handle) { return static_cast<int32_t>(handle); }
+inline int32_t LongFromHandle(const void* handle) { return LongFromHandle(reinterpret_cast<std::uintptr_t>(handle)); }
 
 // A colour property holds an OLE colour: a plain RGB value, or the top bit with a system colour's
 // index in the low byte (only that byte counts).

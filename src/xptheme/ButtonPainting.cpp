@@ -19,8 +19,8 @@ constexpr uint32_t kDtCenterWordBreak = draw_text::kCenter | draw_text::kWordBre
 struct Paint {
     ThemeTrap& trap;
     ThemePlatform& platform;
-    NativeHandle window;
-    NativeHandle dc;
+    WindowHandle window;
+    DcHandle dc;
     const ObjectRef& control;
 
     Value Get(const char* property) const { return Require(control).Get(property); }
@@ -101,9 +101,9 @@ Look ChooseLook(const Paint& paint, const ButtonFlags& flags) {
 
 // 3.3 to 3.6. The parent's background, clipped to the corners outside the button's shape; the back
 // colour there when the parent cannot draw it. The shape's region is deleted on the way out.
-void DrawParentBackground(const Paint& paint, NativeHandle theme, int32_t state, const PlatformRect& rect) {
+void DrawParentBackground(const Paint& paint, ThemeHandle theme, int32_t state, const PlatformRect& rect) {
     ThemePlatform& platform = paint.platform;
-    GdiObjectGuard region(paint.trap, [&] {
+    RegionGuard region(paint.trap, [&] {
         return platform.GetThemeBackgroundRegion(theme, paint.dc, push_button::kPart, state, rect);
     });
     paint.trap.Step([&] { platform.ExtSelectClipRgn(paint.dc, region.Get(), region_mode::kDiff); });
@@ -114,11 +114,11 @@ void DrawParentBackground(const Paint& paint, NativeHandle theme, int32_t state,
             pvDrawRect(paint.trap.Module(), paint.dc, 0, 0, rect.right, rect.bottom, paint.Color("BackColor"));
         });
     }
-    paint.trap.Step([&] { platform.ExtSelectClipRgn(paint.dc, 0, region_mode::kCopy); });
+    paint.trap.Step([&] { platform.ExtSelectClipRgn(paint.dc, {}, region_mode::kCopy); });
 }
 
 // 3.7 to 3.9. The face, then the focus rectangle on the content rectangle, which it gives back.
-PlatformRect DrawFace(const Paint& paint, NativeHandle theme, int32_t state, bool focused, const PlatformRect& rect) {
+PlatformRect DrawFace(const Paint& paint, ThemeHandle theme, int32_t state, bool focused, const PlatformRect& rect) {
     ThemePlatform& platform = paint.platform;
     PlatformRect content = rect;
     paint.trap.Step([&] { platform.DrawThemeBackground(theme, paint.dc, push_button::kPart, state, rect, rect); });
@@ -132,13 +132,13 @@ PlatformRect DrawFace(const Paint& paint, NativeHandle theme, int32_t state, boo
 // 4. The caption in the control's font, centred and wrapped: at the bottom of the content rectangle
 // when a picture goes above it, else about the middle. Gives the caption's top; the previous font is
 // selected back on the way out.
-int32_t DrawCaption(const Paint& paint, NativeHandle theme, const Look& look, const PlatformRect& content) {
+int32_t DrawCaption(const Paint& paint, ThemeHandle theme, const Look& look, const PlatformRect& content) {
     ThemePlatform& platform = paint.platform;
     Selection font(
         paint.trap,
         [&] {
             ObjectRef fontObject = paint.Get("Font").AsObject();
-            const NativeHandle hFont = units::HandleFromLong(Require(fontObject).Get("hFont").AsInteger());
+            const GdiObjectHandle hFont(units::HandleFromLong(Require(fontObject).Get("hFont").AsInteger()));
             return platform.SelectObject(paint.dc, hFont);
         },
         paint.dc);
@@ -199,9 +199,10 @@ void DrawPicture(const Paint& paint, ScreenMetrics& screen, const ObjectRef& pic
     }
     paint.trap.Step([&] {
         // From the bottom edge with a negative height: HIMETRIC runs upwards, so this is upright.
-        picture->Call("Render", {Value(static_cast<int32_t>(paint.dc)), Value(left), Value(CheckedAdd(top, height)),
-                                 Value(width), Value(-height), Value(int32_t{0}), Value(int32_t{0}),
-                                 picture->Get("Width"), picture->Get("Height"), Value(int32_t{0})});
+        const Value dc(units::LongFromHandle(paint.dc.Value()));
+        picture->Call("Render", {dc, Value(left), Value(CheckedAdd(top, height)), Value(width), Value(-height),
+                                 Value(int32_t{0}), Value(int32_t{0}), picture->Get("Width"), picture->Get("Height"),
+                                 Value(int32_t{0})});
     });
 }
 
@@ -224,7 +225,7 @@ int32_t pvHimetricToPixels(double himetric, float twipsPerPixel) {
     return RoundHalfEvenToInt32((units::kTwipsPerInch / twipsPerPixel) * (himetric / units::kHimetricPerInch));
 }
 
-void pvDrawButton(mdXpThemeSupport& module, ScreenMetrics& screen, NativeHandle window, NativeHandle dc,
+void pvDrawButton(mdXpThemeSupport& module, ScreenMetrics& screen, WindowHandle window, DcHandle dc,
                   const ObjectRef& control) {
     ThemeTrap trap(module, "pvDrawButton");
     ThemePlatform& platform = module.Platform();

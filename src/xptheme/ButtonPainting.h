@@ -13,7 +13,7 @@ namespace velkorin {
 // the parent's background around its shape, the face, the focus rectangle, the caption in the
 // control's font and the picture (transparent, rendered or embossed). Traps every failure of its own
 // steps; reading the default look fails silently.
-void pvDrawButton(mdXpThemeSupport& module, ScreenMetrics& screen, NativeHandle window, NativeHandle dc,
+void pvDrawButton(mdXpThemeSupport& module, ScreenMetrics& screen, WindowHandle window, DcHandle dc,
                   const ObjectRef& control);
 
 // The preferred picture when it holds an image, otherwise the fallback (which may be none).

@@ -6,14 +6,15 @@
 
 namespace velkorin {
 
-void pvInvalidateButton(ThemePlatform& platform, NativeHandle window) {
+void pvInvalidateButton(ThemePlatform& platform, WindowHandle window) {
     PlatformRect client = platform.GetClientRect(window);
     platform.ValidateRect(window, nullptr);  // drops what the button's own procedure asked to repaint
-    NativeHandle theme = platform.OpenThemeData(window, "BUTTON");
-    NativeHandle region = platform.GetThemeBackgroundRegion(theme, 0, push_button::kPart, push_button::kNormal, client);
+    const ThemeHandle theme = platform.OpenThemeData(window, "BUTTON");
+    const RegionHandle region =
+        platform.GetThemeBackgroundRegion(theme, {}, push_button::kPart, push_button::kNormal, client);
     platform.CloseThemeData(theme);
     platform.InvalidateRgn(window, region, false);  // no region: the whole client area, still no erase
-    platform.DeleteObject(region);
+    platform.DeleteObject(AsGdiObject(region));
 }
 
 namespace {
@@ -26,7 +27,7 @@ struct ButtonMessage {
     mdXpThemeSupport& module;
     ThemeTrap& trap;
     ThemePlatform& platform;
-    NativeHandle window;
+    WindowHandle window;
     uint32_t message;
 };
 
@@ -41,7 +42,7 @@ bool ThemedAndVisible(const ButtonMessage& m) {
 // Stage 1, WM_PAINT: the themed painter paints between BeginPaint and EndPaint.
 void PaintThemed(const ButtonMessage& m, ScreenMetrics& screen, const ObjectRef& control) {
     PaintRecord paint;
-    NativeHandle dc = 0;
+    DcHandle dc;
     m.trap.Step([&] { pvSetPainted(m.platform, m.window, true); });
     m.trap.Step([&] { dc = m.platform.BeginPaint(m.window, paint); });
     m.trap.Step([&] { pvDrawButton(m.module, screen, m.window, dc, control); });
@@ -120,7 +121,7 @@ void AfterDefaultProcessing(const ButtonMessage& m, bool redrawOff) {
 
 }  // namespace
 
-MessageResult pvRedirectButton(mdXpThemeSupport& module, ScreenMetrics& screen, NativeHandle window,
+MessageResult pvRedirectButton(mdXpThemeSupport& module, ScreenMetrics& screen, WindowHandle window,
                                uint32_t message, MessageWParam wParam, MessageLParam lParam,
                                const ObjectRef& control) {
     ThemeTrap trap(module, "pvRedirectButton");

@@ -9,7 +9,9 @@ namespace {
 
 constexpr int32_t kGraphicalStyle = 1;
 
-NativeHandle WindowOf(FormControl& control) { return units::HandleFromLong(control.Get("hWnd").AsInteger()); }
+WindowHandle WindowOf(FormControl& control) {
+    return WindowHandle(units::HandleFromLong(control.Get("hWnd").AsInteger()));
+}
 
 bool IsButtonKind(const FormControl& control) {
     return control.IsKindOf(control_kind::kCommandButton) || control.IsKindOf(control_kind::kOptionButton) ||

@@ -5,7 +5,7 @@
 
 namespace velkorin {
 
-MessageResult pvRedirectFrame(mdXpThemeSupport& module, NativeHandle window, uint32_t message,
+MessageResult pvRedirectFrame(mdXpThemeSupport& module, WindowHandle window, uint32_t message,
                               MessageWParam wParam, MessageLParam lParam) {
     ModuleTrap<mdXpThemeSupport> trap(module, "pvRedirectFrame");
     MessageResult result = 0;

@@ -26,7 +26,7 @@ bool HoldsImage(ThemeTrap& trap, const ObjectRef& picture) {
 // context deleted, the screen's device context released.
 struct Buffer {
     Buffer(ThemeTrap& trap, ThemePlatform& platform, int32_t width, int32_t height)
-        : screen(trap, [&] { return platform.GetDC(0); }),
+        : screen(trap, [&] { return platform.GetDC({}); }),
           memory(trap, [&] { return platform.CreateCompatibleDC(screen.Get()); }),
           bitmap(trap, [&] { return platform.CreateCompatibleBitmap(screen.Get(), width, height); }),
           selection(trap, [&] { return platform.SelectObject(memory.Get(), bitmap.Get()); }, memory.Get()) {}
@@ -39,11 +39,12 @@ struct Buffer {
 // Draws the picture's image into the buffer at its top-left corner: an icon on the transparent colour,
 // a bitmap as it is, any other type not at all. Each test reads Type afresh; a failed test runs the
 // branch it guards.
-void DrawIntoBuffer(mdXpThemeSupport& module, ThemeTrap& trap, const ObjectRef& picture, NativeHandle memory,
+void DrawIntoBuffer(mdXpThemeSupport& module, ThemeTrap& trap, const ObjectRef& picture, DcHandle memory,
                     int32_t width, int32_t height, uint32_t transparentColor) {
     const auto drawImage = [&](uint32_t kind) {
         trap.Step([&] {
-            module.Platform().DrawStateA(memory, units::HandleFromLong(HandleOf(picture)), 0, 0, width, height, kind);
+            const GdiObjectHandle image(units::HandleFromLong(HandleOf(picture)));
+            module.Platform().DrawStateA(memory, image, 0, 0, width, height, kind);
         });
     };
     bool isIcon = true;
@@ -60,7 +61,7 @@ void DrawIntoBuffer(mdXpThemeSupport& module, ThemeTrap& trap, const ObjectRef& 
 
 }  // namespace
 
-void pvDrawRect(mdXpThemeSupport& module, NativeHandle dc, int32_t left, int32_t top, int32_t width,
+void pvDrawRect(mdXpThemeSupport& module, DcHandle dc, int32_t left, int32_t top, int32_t width,
                 int32_t height, uint32_t color) {
     ThemeTrap trap(module, "pvDrawRect");
     ThemePlatform& platform = module.Platform();
@@ -73,7 +74,7 @@ void pvDrawRect(mdXpThemeSupport& module, NativeHandle dc, int32_t left, int32_t
     trap.Step([&] { platform.FillRect(dc, rect, brush.Get()); });
 }
 
-void pvDrawTransparentPicture(mdXpThemeSupport& module, const ObjectRef& picture, NativeHandle dc, int32_t left,
+void pvDrawTransparentPicture(mdXpThemeSupport& module, const ObjectRef& picture, DcHandle dc, int32_t left,
                               int32_t top, int32_t width, int32_t height, uint32_t transparentColor,
                               int32_t sourceLeft, int32_t sourceTop, int32_t sourceWidth, int32_t sourceHeight) {
     ThemeTrap trap(module, "pvDrawTransparentPicture");
@@ -89,7 +90,7 @@ void pvDrawTransparentPicture(mdXpThemeSupport& module, const ObjectRef& picture
     });
 }
 
-void pvDrawDisabledPicture(mdXpThemeSupport& module, const ObjectRef& picture, NativeHandle dc, int32_t left,
+void pvDrawDisabledPicture(mdXpThemeSupport& module, const ObjectRef& picture, DcHandle dc, int32_t left,
                            int32_t top, int32_t width, int32_t height, uint32_t transparentColor) {
     ThemeTrap trap(module, "pvDrawDisabledPicture");
     if (!HoldsImage(trap, picture)) return;

@@ -3,9 +3,12 @@
 #include <cstdint>
 #include <string>
 
+#include "xptheme/PlatformHandle.h"
+
 namespace velkorin {
 
-using NativeHandle = std::uintptr_t;
+// What a window property holds: the module keeps flags there.
+using PropertyValue = std::uintptr_t;
 
 // A message's parameters and result, pointer-sized as on the platform.
 using MessageWParam = std::uintptr_t;
@@ -29,7 +32,7 @@ struct PaintRecord {
 struct TrackMouseRecord {
     uint32_t cbSize = 0;
     uint32_t dwFlags = 0;
-    NativeHandle hwndTrack = 0;
+    WindowHandle hwndTrack;
     uint32_t dwHoverTime = 0;
 };
 
@@ -59,47 +62,47 @@ struct InitCommonControlsRecord {
 #define VELKORIN_THEME_PLATFORM_FUNCTIONS(X) \
     X("comctl32.dll", int32_t, DllGetVersion, (DllVersionInfo& info), (info)) \
     X("comctl32.dll", bool, InitCommonControlsEx, (const InitCommonControlsRecord& record), (record)) \
-    X("comctl32.dll", MessageResult, DefSubclassProc, (NativeHandle window, uint32_t message, MessageWParam wParam, MessageLParam lParam), (window, message, wParam, lParam)) \
-    X("comctl32.dll", bool, SetWindowSubclass, (NativeHandle window, SubclassProcedure procedure, std::uintptr_t subclassId, std::uintptr_t referenceData), (window, procedure, subclassId, referenceData)) \
-    X("user32", MessageResult, DefWindowProcA, (NativeHandle window, uint32_t message, MessageWParam wParam, MessageLParam lParam), (window, message, wParam, lParam)) \
-    X("user32", NativeHandle, GetPropA, (NativeHandle window, const std::string& name), (window, name)) \
-    X("user32", bool, SetPropA, (NativeHandle window, const std::string& name, NativeHandle value), (window, name, value)) \
-    X("user32", int32_t, IsWindowVisible, (NativeHandle window), (window)) \
-    X("user32", NativeHandle, GetDC, (NativeHandle window), (window)) \
-    X("user32", int32_t, ReleaseDC, (NativeHandle window, NativeHandle dc), (window, dc)) \
-    X("user32", int32_t, FillRect, (NativeHandle dc, const PlatformRect& rect, NativeHandle brush), (dc, rect, brush)) \
+    X("comctl32.dll", MessageResult, DefSubclassProc, (WindowHandle window, uint32_t message, MessageWParam wParam, MessageLParam lParam), (window, message, wParam, lParam)) \
+    X("comctl32.dll", bool, SetWindowSubclass, (WindowHandle window, SubclassProcedure procedure, std::uintptr_t subclassId, std::uintptr_t referenceData), (window, procedure, subclassId, referenceData)) \
+    X("user32", MessageResult, DefWindowProcA, (WindowHandle window, uint32_t message, MessageWParam wParam, MessageLParam lParam), (window, message, wParam, lParam)) \
+    X("user32", PropertyValue, GetPropA, (WindowHandle window, const std::string& name), (window, name)) \
+    X("user32", bool, SetPropA, (WindowHandle window, const std::string& name, PropertyValue value), (window, name, value)) \
+    X("user32", int32_t, IsWindowVisible, (WindowHandle window), (window)) \
+    X("user32", DcHandle, GetDC, (WindowHandle window), (window)) \
+    X("user32", int32_t, ReleaseDC, (WindowHandle window, DcHandle dc), (window, dc)) \
+    X("user32", int32_t, FillRect, (DcHandle dc, const PlatformRect& rect, GdiObjectHandle brush), (dc, rect, brush)) \
     /* DrawStateA with no brush and no callback, as the module always calls it. */ \
-    X("user32", bool, DrawStateA, (NativeHandle dc, NativeHandle image, int32_t x, int32_t y, int32_t width, int32_t height, uint32_t flags), (dc, image, x, y, width, height, flags)) \
-    X("user32", MessageResult, SendMessageA, (NativeHandle window, uint32_t message, MessageWParam wParam, MessageLParam lParam), (window, message, wParam, lParam)) \
-    X("user32", NativeHandle, GetFocus, (), ()) \
-    X("user32", NativeHandle, BeginPaint, (NativeHandle window, PaintRecord& record), (window, record)) \
-    X("user32", bool, EndPaint, (NativeHandle window, const PaintRecord& record), (window, record)) \
+    X("user32", bool, DrawStateA, (DcHandle dc, GdiObjectHandle image, int32_t x, int32_t y, int32_t width, int32_t height, uint32_t flags), (dc, image, x, y, width, height, flags)) \
+    X("user32", MessageResult, SendMessageA, (WindowHandle window, uint32_t message, MessageWParam wParam, MessageLParam lParam), (window, message, wParam, lParam)) \
+    X("user32", WindowHandle, GetFocus, (), ()) \
+    X("user32", DcHandle, BeginPaint, (WindowHandle window, PaintRecord& record), (window, record)) \
+    X("user32", bool, EndPaint, (WindowHandle window, const PaintRecord& record), (window, record)) \
     X("user32", bool, TrackMouseEvent, (const TrackMouseRecord& record), (record)) \
-    X("user32", bool, InvalidateRect, (NativeHandle window, const PlatformRect* rect, bool erase), (window, rect, erase)) \
-    X("user32", bool, ValidateRect, (NativeHandle window, const PlatformRect* rect), (window, rect)) \
-    X("user32", bool, InvalidateRgn, (NativeHandle window, NativeHandle region, bool erase), (window, region, erase)) \
+    X("user32", bool, InvalidateRect, (WindowHandle window, const PlatformRect* rect, bool erase), (window, rect, erase)) \
+    X("user32", bool, ValidateRect, (WindowHandle window, const PlatformRect* rect), (window, rect)) \
+    X("user32", bool, InvalidateRgn, (WindowHandle window, RegionHandle region, bool erase), (window, region, erase)) \
     X("user32", uint32_t, GetSysColor, (int32_t index), (index)) \
-    X("user32", PlatformRect, GetClientRect, (NativeHandle window), (window)) \
-    X("user32", int32_t, DrawFocusRect, (NativeHandle dc, const PlatformRect& rect), (dc, rect)) \
+    X("user32", PlatformRect, GetClientRect, (WindowHandle window), (window)) \
+    X("user32", int32_t, DrawFocusRect, (DcHandle dc, const PlatformRect& rect), (dc, rect)) \
     /* Text in UTF-8, passed on in the ANSI code page; the rectangle is written back as the platform does. */ \
-    X("user32", int32_t, DrawTextA, (NativeHandle dc, const std::string& text, int32_t length, PlatformRect& rect, uint32_t format), (dc, text, length, rect, format)) \
+    X("user32", int32_t, DrawTextA, (DcHandle dc, const std::string& text, int32_t length, PlatformRect& rect, uint32_t format), (dc, text, length, rect, format)) \
     /* uxtheme takes wide text: the real table converts the module's UTF-8. */ \
-    X("uxtheme", NativeHandle, OpenThemeData, (NativeHandle window, const std::string& classList), (window, classList)) \
-    X("uxtheme", int32_t, CloseThemeData, (NativeHandle theme), (theme)) \
-    X("uxtheme", NativeHandle, GetThemeBackgroundRegion, (NativeHandle theme, NativeHandle dc, int32_t part, int32_t state, const PlatformRect& rect), (theme, dc, part, state, rect)) \
-    X("uxtheme", int32_t, DrawThemeParentBackground, (NativeHandle window, NativeHandle dc, const PlatformRect& rect), (window, dc, rect)) \
-    X("uxtheme", int32_t, DrawThemeBackground, (NativeHandle theme, NativeHandle dc, int32_t part, int32_t state, const PlatformRect& rect, const PlatformRect& clip), (theme, dc, part, state, rect, clip)) \
-    X("uxtheme", PlatformRect, GetThemeBackgroundContentRect, (NativeHandle theme, NativeHandle dc, int32_t part, int32_t state, const PlatformRect& bounds), (theme, dc, part, state, bounds)) \
-    X("uxtheme", int32_t, DrawThemeText, (NativeHandle theme, NativeHandle dc, int32_t part, int32_t state, const std::string& text, int32_t length, uint32_t flags, uint32_t flags2, const PlatformRect& rect), (theme, dc, part, state, text, length, flags, flags2, rect)) \
-    X("gdi32", int32_t, ExtSelectClipRgn, (NativeHandle dc, NativeHandle region, int32_t mode), (dc, region, mode)) \
-    X("gdi32", NativeHandle, CreateSolidBrush, (uint32_t color), (color)) \
-    X("gdi32", NativeHandle, CreateCompatibleDC, (NativeHandle dc), (dc)) \
-    X("gdi32", NativeHandle, CreateCompatibleBitmap, (NativeHandle dc, int32_t width, int32_t height), (dc, width, height)) \
-    X("gdi32", NativeHandle, SelectObject, (NativeHandle dc, NativeHandle object), (dc, object)) \
-    X("gdi32", bool, DeleteObject, (NativeHandle object), (object)) \
-    X("gdi32", bool, DeleteDC, (NativeHandle dc), (dc)) \
-    X("msimg32", bool, TransparentBlt, (NativeHandle destination, int32_t x, int32_t y, int32_t width, int32_t height, NativeHandle source, int32_t sourceX, int32_t sourceY, int32_t sourceWidth, int32_t sourceHeight, uint32_t transparentColor), (destination, x, y, width, height, source, sourceX, sourceY, sourceWidth, sourceHeight, transparentColor)) \
-    X("kernel32", NativeHandle, LoadLibraryA, (const std::string& fileName), (fileName)) \
+    X("uxtheme", ThemeHandle, OpenThemeData, (WindowHandle window, const std::string& classList), (window, classList)) \
+    X("uxtheme", int32_t, CloseThemeData, (ThemeHandle theme), (theme)) \
+    X("uxtheme", RegionHandle, GetThemeBackgroundRegion, (ThemeHandle theme, DcHandle dc, int32_t part, int32_t state, const PlatformRect& rect), (theme, dc, part, state, rect)) \
+    X("uxtheme", int32_t, DrawThemeParentBackground, (WindowHandle window, DcHandle dc, const PlatformRect& rect), (window, dc, rect)) \
+    X("uxtheme", int32_t, DrawThemeBackground, (ThemeHandle theme, DcHandle dc, int32_t part, int32_t state, const PlatformRect& rect, const PlatformRect& clip), (theme, dc, part, state, rect, clip)) \
+    X("uxtheme", PlatformRect, GetThemeBackgroundContentRect, (ThemeHandle theme, DcHandle dc, int32_t part, int32_t state, const PlatformRect& bounds), (theme, dc, part, state, bounds)) \
+    X("uxtheme", int32_t, DrawThemeText, (ThemeHandle theme, DcHandle dc, int32_t part, int32_t state, const std::string& text, int32_t length, uint32_t flags, uint32_t flags2, const PlatformRect& rect), (theme, dc, part, state, text, length, flags, flags2, rect)) \
+    X("gdi32", int32_t, ExtSelectClipRgn, (DcHandle dc, RegionHandle region, int32_t mode), (dc, region, mode)) \
+    X("gdi32", GdiObjectHandle, CreateSolidBrush, (uint32_t color), (color)) \
+    X("gdi32", DcHandle, CreateCompatibleDC, (DcHandle dc), (dc)) \
+    X("gdi32", GdiObjectHandle, CreateCompatibleBitmap, (DcHandle dc, int32_t width, int32_t height), (dc, width, height)) \
+    X("gdi32", GdiObjectHandle, SelectObject, (DcHandle dc, GdiObjectHandle object), (dc, object)) \
+    X("gdi32", bool, DeleteObject, (GdiObjectHandle object), (object)) \
+    X("gdi32", bool, DeleteDC, (DcHandle dc), (dc)) \
+    X("msimg32", bool, TransparentBlt, (DcHandle destination, int32_t x, int32_t y, int32_t width, int32_t height, DcHandle source, int32_t sourceX, int32_t sourceY, int32_t sourceWidth, int32_t sourceHeight, uint32_t transparentColor), (destination, x, y, width, height, source, sourceX, sourceY, sourceWidth, sourceHeight, transparentColor)) \
+    X("kernel32", ModuleHandle, LoadLibraryA, (const std::string& fileName), (fileName)) \
     X("kernel32", void, OutputDebugStringA, (const std::string& text), (text)) \
     X("uxtheme", int32_t, IsAppThemed, (), ()) \
     X("uxtheme", int32_t, IsThemeActive, (), ()) \

@@ -15,17 +15,19 @@ using ThemeTrap = ModuleTrap<mdXpThemeSupport>;
 template <class GiveBack>
 class ThemeResource {
 public:
-    // Takes by running `take` as a step; a failing one leaves the handle 0. `owner` is the device
+    using Handle = typename GiveBack::Handle;
+
+    // Takes by running `take` as a step; a failing one leaves the handle null. `owner` is the device
     // context a selection belongs to; other resources have none.
     template <class Taking>
-    ThemeResource(ThemeTrap& trap, Taking take, NativeHandle owner = 0) : trap_(trap), owner_(owner) {
+    ThemeResource(ThemeTrap& trap, Taking take, DcHandle owner = {}) : trap_(trap), owner_(owner) {
         trap_.Step([&] { handle_ = take(); });
     }
     ThemeResource(const ThemeResource&) = delete;
     ThemeResource& operator=(const ThemeResource&) = delete;
     ~ThemeResource() { Release(); }
 
-    NativeHandle Get() const { return handle_; }
+    Handle Get() const { return handle_; }
     // Gives back now rather than at the end of the scope; once only.
     void Release() {
         if (released_) return;
@@ -35,28 +37,41 @@ public:
 
 private:
     ThemeTrap& trap_;
-    NativeHandle owner_;
-    NativeHandle handle_ = 0;
+    DcHandle owner_;
+    Handle handle_;
     bool released_ = false;
 };
 
 namespace give_back {
 struct ReleaseFromScreen {
-    void operator()(ThemePlatform& platform, NativeHandle, NativeHandle dc) const { platform.ReleaseDC(0, dc); }
+    using Handle = DcHandle;
+    void operator()(ThemePlatform& platform, DcHandle, DcHandle dc) const { platform.ReleaseDC({}, dc); }
 };
 struct DeleteMemoryDc {
-    void operator()(ThemePlatform& platform, NativeHandle, NativeHandle dc) const { platform.DeleteDC(dc); }
+    using Handle = DcHandle;
+    void operator()(ThemePlatform& platform, DcHandle, DcHandle dc) const { platform.DeleteDC(dc); }
 };
 struct DeleteGdiObject {
-    void operator()(ThemePlatform& platform, NativeHandle, NativeHandle object) const { platform.DeleteObject(object); }
+    using Handle = GdiObjectHandle;
+    void operator()(ThemePlatform& platform, DcHandle, GdiObjectHandle object) const {
+        platform.DeleteObject(object);
+    }
+};
+struct DeleteRegion {
+    using Handle = RegionHandle;
+    void operator()(ThemePlatform& platform, DcHandle, RegionHandle region) const {
+        platform.DeleteObject(AsGdiObject(region));
+    }
 };
 struct SelectBack {
-    void operator()(ThemePlatform& platform, NativeHandle dc, NativeHandle previous) const {
+    using Handle = GdiObjectHandle;
+    void operator()(ThemePlatform& platform, DcHandle dc, GdiObjectHandle previous) const {
         platform.SelectObject(dc, previous);
     }
 };
 struct CloseThemeHandle {
-    void operator()(ThemePlatform& platform, NativeHandle, NativeHandle theme) const { platform.CloseThemeData(theme); }
+    using Handle = ThemeHandle;
+    void operator()(ThemePlatform& platform, DcHandle, ThemeHandle theme) const { platform.CloseThemeData(theme); }
 };
 }  // namespace give_back
 
@@ -64,8 +79,10 @@ struct CloseThemeHandle {
 using ScreenDc = ThemeResource<give_back::ReleaseFromScreen>;
 // A memory device context.
 using MemoryDc = ThemeResource<give_back::DeleteMemoryDc>;
-// A brush, a bitmap or a region.
+// A brush or a bitmap.
 using GdiObjectGuard = ThemeResource<give_back::DeleteGdiObject>;
+// A region.
+using RegionGuard = ThemeResource<give_back::DeleteRegion>;
 // An object selected into a device context: holds the one selected before, and selects it back.
 using Selection = ThemeResource<give_back::SelectBack>;
 // A visual-style handle.

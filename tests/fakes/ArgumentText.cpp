@@ -62,11 +62,11 @@ void AddArgument(ArgumentTexts& texts, std::string_view, const InitCommonControl
 
 void AddArgument(ArgumentTexts& texts, std::string_view, const TrackMouseRecord& value) {
     texts.push_back(std::to_string(value.cbSize) + "," + std::to_string(value.dwFlags) + "," +
-                    std::to_string(value.hwndTrack) + "," + std::to_string(value.dwHoverTime));
+                    std::to_string(value.hwndTrack.Value()) + "," + std::to_string(value.dwHoverTime));
 }
 
 void AddArgument(ArgumentTexts& texts, std::string_view name, const PaintRecord& value) {
-    NativeHandle dc = 0;
+    std::uintptr_t dc = 0;
     std::memcpy(&dc, value.bytes, sizeof dc);
     AddArgument(texts, name, dc);
 }
@@ -84,12 +84,6 @@ std::vector<std::string_view> ParameterNames(std::string_view list) {
         list = comma == std::string_view::npos ? std::string_view() : list.substr(comma + 1);
     }
     return names;
-}
-
-std::string JoinArguments(const ArgumentTexts& texts) {
-    std::string joined;
-    for (std::size_t i = 0; i < texts.size(); ++i) joined += (i ? "," : "") + texts[i];
-    return joined;
 }
 
 }  // namespace velkorin::fakes

@@ -6,6 +6,7 @@
 #include <type_traits>
 #include <vector>
 
+#include "fakes/RecordedCall.h"
 #include "xptheme/ThemePlatform.h"
 
 namespace velkorin::fakes {
@@ -28,6 +29,12 @@ void AddArgument(ArgumentTexts& texts, std::string_view name, const TrackMouseRe
 void AddArgument(ArgumentTexts& texts, std::string_view name, const PaintRecord& value);  // the DC it carries
 void AddArgument(ArgumentTexts& texts, std::string_view name, PaintRecord& value);  // filled by the call: not shown
 
+// A handle in decimal, whatever its kind.
+template <class Kind>
+void AddArgument(ArgumentTexts& texts, std::string_view name, PlatformHandle<Kind> value) {
+    AddArgument(texts, name, static_cast<unsigned long long>(value.Value()));
+}
+
 // Whole numbers of any width and sign: the same text in a 32-bit and a 64-bit build.
 template <class Number, std::enable_if_t<std::is_integral_v<Number> && !std::is_same_v<Number, bool>, int> = 0>
 void AddArgument(ArgumentTexts& texts, std::string_view name, Number value) {
@@ -40,15 +47,22 @@ void AddArgument(ArgumentTexts& texts, std::string_view name, Number value) {
 
 // The parameters' names as the list spells them, "(window, message)", split into names.
 std::vector<std::string_view> ParameterNames(std::string_view list);
-std::string JoinArguments(const ArgumentTexts& texts);
 
+// The call of `function` with these arguments, each under its name; an argument the call fills
+// in rather than reads is left out, name and all.
 template <class... Values>
-std::string ArgumentsText(std::string_view nameList, const std::tuple<Values&...>& values) {
+RecordedCall RecordCall(const char* function, std::string_view nameList, const std::tuple<Values&...>& values) {
     const std::vector<std::string_view> names = ParameterNames(nameList);
-    ArgumentTexts texts;
+    RecordedCall call{function, {}, {}};
     std::size_t index = 0;
-    std::apply([&](auto&... value) { (AddArgument(texts, names.at(index++), value), ...); }, values);
-    return JoinArguments(texts);
+    const auto add = [&](auto& value) {
+        const std::size_t before = call.arguments.size();
+        AddArgument(call.arguments, names.at(index), value);
+        if (call.arguments.size() > before) call.names.push_back(names.at(index));
+        ++index;
+    };
+    std::apply([&](auto&... value) { (add(value), ...); }, values);
+    return call;
 }
 
 }  // namespace velkorin::fakes

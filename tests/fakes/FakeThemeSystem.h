@@ -23,29 +23,29 @@ public:
     int32_t appThemed = 1;
     int32_t themeActive = 1;
     uint32_t appProperties = 3;
-    std::map<std::pair<NativeHandle, std::string>, NativeHandle> properties;  // the windows' property lists
-    std::set<NativeHandle> visibleWindows;
+    std::map<std::pair<WindowHandle, std::string>, PropertyValue> properties;  // the windows' property lists
+    std::set<WindowHandle> visibleWindows;
     MessageResult defSubclassResult = 0x5AB;  // what the next procedure in the chain answers
     MessageResult defWindowResult = 0xDEF;    // what the default window procedure answers
 
     // GDI bookkeeping: what is alive now, and what each device context has selected.
-    std::set<NativeHandle> liveObjects;  // brushes and bitmaps
-    std::set<NativeHandle> liveDcs;      // memory device contexts and taken screen device contexts
-    std::map<NativeHandle, NativeHandle> selected;
-    NativeHandle nextHandle = 0x100;
+    std::set<GdiObjectHandle> liveObjects;  // brushes, bitmaps and regions
+    std::set<DcHandle> liveDcs;             // memory device contexts and taken screen device contexts
+    std::map<DcHandle, GdiObjectHandle> selected;
+    std::uintptr_t nextHandle = 0x100;
 
     // Answers of the painting calls.
     MessageResult buttonState = 0;
-    NativeHandle focusWindow = 0;
+    WindowHandle focusWindow;
     PlatformRect clientRect{0, 0, 83, 35};
     PlatformRect contentRect{3, 3, 80, 32};
     int32_t textHeight = 13;
     int32_t parentBackgroundResult = 0;
-    NativeHandle openThemes = 0;  // OpenThemeData without CloseThemeData
+    int openThemes = 0;  // OpenThemeData without CloseThemeData
 
 private:
-    NativeHandle NewObject();
-    NativeHandle NewDc();
+    GdiObjectHandle NewObject();
+    DcHandle NewDc();
 };
 
 }  // namespace velkorin::fakes

@@ -15,8 +15,8 @@ namespace {
 using Calls = std::vector<std::string>;
 using fakes::FakeControl;
 using fakes::FakePicture;
-constexpr NativeHandle kButton = 0x40;
-constexpr NativeHandle kDc = 0x50;
+constexpr WindowHandle kButton(0x40);
+constexpr DcHandle kDc(0x50);
 
 class FixedScreen : public ScreenMetrics {
 public:
@@ -43,35 +43,20 @@ protected:
         p["UseMaskColor"] = Value(true);
         p["MaskColor"] = Value(int32_t{0xFF00FF});
         p["BackColor"] = Value(static_cast<int32_t>(0x8000000F));  // the system's button face
-        platform.focusWindow = 0x99;
+        platform.focusWindow = WindowHandle(0x99);
     }
     void TearDown() override {
         EXPECT_TRUE(platform.liveObjects.empty());
         EXPECT_TRUE(platform.liveDcs.empty());
-        EXPECT_EQ(platform.openThemes, 0u);
-        EXPECT_EQ(platform.selected[kDc], 0u);  // the caption's font was selected back
+        EXPECT_EQ(platform.openThemes, 0);
+        EXPECT_FALSE(platform.selected[kDc]);  // the caption's font was selected back
     }
     void Paint() { pvDrawButton(module, screen, kButton, kDc, button); }
     // The state the face was drawn in.
-    std::string FaceCall() const {
-        for (const std::string& call : platform.calls) {
-            if (call.rfind("DrawThemeBackground(", 0) == 0) return call;
-        }
-        return "";
-    }
-    bool Called(const std::string& prefix) const {
-        for (const std::string& call : platform.calls) {
-            if (call.rfind(prefix, 0) == 0) return true;
-        }
-        return false;
-    }
+    std::string FaceState() const { return (*platform.CallsOf("DrawThemeBackground").at(0))["state"]; }
     std::string DrawnPictureHandle() const {
-        for (const std::string& call : platform.calls) {
-            if (call.rfind("DrawStateA(", 0) != 0) continue;
-            const size_t first = call.find(','), second = call.find(',', first + 1);
-            return call.substr(first + 1, second - first - 1);
-        }
-        return "none";
+        const auto drawn = platform.CallsOf("DrawStateA");
+        return drawn.empty() ? "none" : (*drawn[0])["image"];
     }
 
     fakes::RecordingThemePlatform platform;
@@ -152,13 +137,13 @@ TEST_P(ButtonStates, FirstMatchWins) {
     platform.buttonState = (c.held ? 0x4 : 0) | (c.focused ? 0x8 : 0);
     if (c.activeIsTextBox) other->properties.erase("Default");
     Paint();
-    EXPECT_EQ(FaceCall(), "DrawThemeBackground(126,80,1," + std::to_string(c.state) + ",{0,0,83,35},{0,0,83,35})");
+    EXPECT_EQ(FaceState(), std::to_string(c.state));
+    EXPECT_EQ(platform.CallsOf("DrawThemeBackground").at(0)->Text(), "DrawThemeBackground(126,80,1," +
+              FaceState() + ",{0,0,83,35},{0,0,83,35})");
     std::string handle = c.enabled ? DrawnPictureHandle() : "embossed";
     if (!c.enabled) {
         // The disabled picture goes through the white buffer: its handle is drawn inside.
-        bool found = false;
-        for (const std::string& call : platform.calls) found |= call.find("," + std::string(c.picture) + ",0,0,") != std::string::npos;
-        EXPECT_TRUE(found) << c.name;
+        EXPECT_TRUE(platform.Called("DrawStateA", {{"image", c.picture}, {"x", "0"}, {"y", "0"}})) << c.name;
     } else {
         EXPECT_EQ(handle, c.picture) << c.name;
     }
@@ -209,7 +194,7 @@ TEST_F(ButtonPainting, PictureSizesAndCentringRoundHalfToEven) {
         platform.calls.clear();
         platform.contentRect = {contentLeft, 3, contentLeft + 21, 19};
         Paint();
-        EXPECT_TRUE(Called("TransparentBlt(80,6,")) << contentLeft;
+        EXPECT_TRUE(platform.Called("TransparentBlt", {{"destination", "80"}, {"x", "6"}})) << contentLeft;
     }
 }
 
@@ -224,9 +209,9 @@ TEST_F(ButtonPainting, RenderedWithoutMaskAndEmbossedWhenDisabledWhateverTheMask
     disabledPicture->Set("Handle", Value(int32_t{0}));
     platform.calls.clear();
     Paint();
-    EXPECT_TRUE(Called("DrawStateA(80,") && platform.calls[platform.calls.size() - 4].find(",0x24)") != std::string::npos);
-    EXPECT_NE(std::find(platform.calls.begin(), platform.calls.end(), "CreateSolidBrush(0xFF00FF)"),
-              platform.calls.end());  // MaskColor, although UseMaskColor is false
+    EXPECT_EQ(platform.CallsOf("DrawStateA", {{"dc", "80"}, {"flags", "0x24"}}).at(0),
+              &platform.calls[platform.calls.size() - 4]);
+    EXPECT_TRUE(platform.Called("CreateSolidBrush", {{"color", "0xFF00FF"}}));  // MaskColor, UseMaskColor or not
 }
 
 TEST_F(ButtonPainting, BackColorOnlyWhenTheParentBackgroundFails) {
@@ -236,7 +221,7 @@ TEST_F(ButtonPainting, BackColorOnlyWhenTheParentBackgroundFails) {
     platform.calls.clear();
     Paint();
     EXPECT_EQ(platform.calls[8], "GetSysColor(15)");  // the back colour names a system colour
-    EXPECT_TRUE(Called("FillRect(80,{0,0,83,35},"));
+    EXPECT_TRUE(platform.Called("FillRect", {{"dc", "80"}, {"rect", "{0,0,83,35}"}}));
 }
 
 TEST_F(ButtonPainting, FailuresAreReportedAndPaintingGoesOn) {
@@ -244,7 +229,7 @@ TEST_F(ButtonPainting, FailuresAreReportedAndPaintingGoesOn) {
     Paint();
     // Enabled unreadable: the disabled branch; later the enabled branch and, with no mask setting,
     // the transparent drawing. Default fails silently; Value is reported.
-    EXPECT_EQ(FaceCall(), "DrawThemeBackground(126,80,1,4,{0,0,83,35},{0,0,83,35})");
+    EXPECT_EQ(FaceState(), "4");
     EXPECT_EQ(platform.traces.size(), 4u);
     for (const std::string& trace : platform.traces) EXPECT_EQ(trace.rfind("mdXpThemeSupport.pvDrawButton: 380", 0), 0u);
     EXPECT_EQ(DrawnPictureHandle(), "103");
@@ -270,8 +255,8 @@ TEST_F(ButtonPainting, UnreadableCaptionRunsTheCaptionStepsEachReported) {
     Paint();
     // the length test, the measuring and the drawing each fail; the font is still put back
     EXPECT_EQ(platform.traces.size(), 3u);
-    EXPECT_TRUE(Called("SelectObject(80,240)"));
-    EXPECT_FALSE(Called("DrawThemeText("));
+    EXPECT_TRUE(platform.Called("SelectObject", {{"dc", "80"}, {"object", "240"}}));
+    EXPECT_FALSE(platform.Called("DrawThemeText"));
 }
 
 TEST_F(ButtonPainting, ZeroTwipsPerPixelLeavesThePictureSizeZero) {
@@ -279,7 +264,7 @@ TEST_F(ButtonPainting, ZeroTwipsPerPixelLeavesThePictureSizeZero) {
     button->properties["Caption"] = Value("");
     Paint();
     EXPECT_EQ(platform.traces.size(), 2u);  // width and height
-    EXPECT_TRUE(Called("CreateCompatibleBitmap(257,0,0)"));
+    EXPECT_TRUE(platform.Called("CreateCompatibleBitmap", {{"width", "0"}, {"height", "0"}}));
 }
 
 TEST_F(ButtonPainting, MissingThemeLibraryStillCleansUp) {
@@ -289,7 +274,7 @@ TEST_F(ButtonPainting, MissingThemeLibraryStillCleansUp) {
     }
     Paint();
     EXPECT_EQ(platform.traces.size(), 7u);
-    EXPECT_EQ(platform.openThemes, 0u);
+    EXPECT_EQ(platform.openThemes, 0);
 }
 
 }  // namespace

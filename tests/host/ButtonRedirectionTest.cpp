@@ -11,7 +11,7 @@ namespace velkorin {
 namespace {
 
 using Calls = std::vector<std::string>;
-constexpr NativeHandle kButton = 0x40;
+constexpr WindowHandle kButton(0x40);
 
 class NoScreen : public ScreenMetrics {
 public:
@@ -35,7 +35,7 @@ protected:
     void TearDown() override {
         EXPECT_TRUE(platform.liveObjects.empty());
         EXPECT_TRUE(platform.liveDcs.empty());
-        EXPECT_EQ(platform.openThemes, 0u);
+        EXPECT_EQ(platform.openThemes, 0);
     }
     MessageResult Send(uint32_t message, MessageWParam wParam = 0, MessageLParam lParam = 0) {
         platform.calls.clear();
@@ -59,9 +59,7 @@ TEST_F(ButtonRedirection, ThemedPaintIsAnsweredHereAndNeverReachesTheButton) {
     EXPECT_EQ(platform.calls[4], "SetPropA(64,Painted,1)");
     EXPECT_EQ(platform.calls[5], "BeginPaint(64)");
     EXPECT_EQ(platform.calls.back(), "EndPaint(64,256)");
-    EXPECT_EQ(std::count_if(platform.calls.begin(), platform.calls.end(),
-                            [](const std::string& c) { return c.rfind("DefSubclassProc", 0) == 0; }),
-              0);
+    EXPECT_FALSE(platform.Called("DefSubclassProc"));
 }
 
 TEST_F(ButtonRedirection, PaintWithStylesOffOrHiddenGoesToTheButton) {

@@ -33,8 +33,7 @@ protected:
     // The calls made after the version check.
     Calls Registrations() const {
         Calls out;
-        for (const std::string& call : platform.calls)
-            if (call.rfind("SetWindowSubclass", 0) == 0) out.push_back(call);
+        for (const fakes::RecordedCall* call : platform.CallsOf("SetWindowSubclass")) out.push_back(call->Text());
         return out;
     }
 

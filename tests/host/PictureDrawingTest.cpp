@@ -12,7 +12,7 @@ namespace velkorin {
 namespace {
 
 using Calls = std::vector<std::string>;
-constexpr NativeHandle kTarget = 77;
+constexpr DcHandle kTarget(77);
 constexpr uint32_t kMagenta = 0xFF00FF;
 
 class PictureDrawing : public ::testing::Test {

@@ -6,6 +6,7 @@
 
 #include "wine/OlePictures.h"
 #include "xptheme/PictureDrawing.h"
+#include "xptheme/win32/NativeHandles.h"
 #include "xptheme/win32/Win32ThemePlatform.h"
 
 namespace velkorin::wine {
@@ -98,7 +99,7 @@ protected:
 TEST_F(PictureDrawingUnderWine, BitmapLeavesOutExactlyTheTransparentColour) {
     ObjectRef picture = BitmapPicture();
     ASSERT_TRUE(picture);
-    pvDrawTransparentPicture(module, picture, reinterpret_cast<NativeHandle>(canvas.Dc()), 8, 8, 16, 16, kMagenta,
+    pvDrawTransparentPicture(module, picture, win32::Wrapped<DcHandle>(canvas.Dc()), 8, 8, 16, 16, kMagenta,
                              0, 0, 0, 0);
     EXPECT_EQ(canvas.At(10, 10), kBlue);  // magenta half: left out
     EXPECT_EQ(canvas.At(20, 20), kRed);
@@ -108,7 +109,7 @@ TEST_F(PictureDrawingUnderWine, BitmapLeavesOutExactlyTheTransparentColour) {
 TEST_F(PictureDrawingUnderWine, IconsOwnTransparentPixelsAreLeftOut) {
     ObjectRef picture = IconPicture();
     ASSERT_TRUE(picture);
-    pvDrawTransparentPicture(module, picture, reinterpret_cast<NativeHandle>(canvas.Dc()), 8, 8, 16, 16,
+    pvDrawTransparentPicture(module, picture, win32::Wrapped<DcHandle>(canvas.Dc()), 8, 8, 16, 16,
                              RGB(0, 255, 0), 0, 0, 0, 0);
     EXPECT_EQ(canvas.At(10, 10), kBlue);  // the mask's transparent half keeps the pre-fill, then is left out
     EXPECT_EQ(canvas.At(20, 20), kRed);
@@ -117,7 +118,7 @@ TEST_F(PictureDrawingUnderWine, IconsOwnTransparentPixelsAreLeftOut) {
 TEST_F(PictureDrawingUnderWine, DisabledPictureIsEmbossed) {
     ObjectRef picture = BitmapPicture();
     ASSERT_TRUE(picture);
-    pvDrawDisabledPicture(module, picture, reinterpret_cast<NativeHandle>(canvas.Dc()), 8, 8, 16, 16, kMagenta);
+    pvDrawDisabledPicture(module, picture, win32::Wrapped<DcHandle>(canvas.Dc()), 8, 8, 16, 16, kMagenta);
     const COLORREF shadow = GetSysColor(COLOR_BTNSHADOW);
     int shadowPixels = 0, redPixels = 0;
     for (int y = 8; y < 24; ++y) {

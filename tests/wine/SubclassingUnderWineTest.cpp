@@ -10,6 +10,7 @@
 #include "fakes/FakeControl.h"
 #include "runtime/win32/Win32ScreenMetrics.h"
 #include "xptheme/win32/Win32Subclassing.h"
+#include "xptheme/win32/NativeHandles.h"
 #include "xptheme/win32/Win32ThemePlatform.h"
 
 namespace velkorin::wine {
@@ -52,7 +53,7 @@ protected:
         g_ownMessages = &ownMessages;
     }
     void TearDown() override { g_ownMessages = nullptr; }
-    NativeHandle Native(HWND window) const { return reinterpret_cast<NativeHandle>(window); }
+    static WindowHandle Window(HWND window) { return win32::Wrapped<WindowHandle>(window); }
 
     win32::Win32ThemePlatform platform;
     mdXpThemeSupport module{platform};
@@ -69,7 +70,7 @@ TEST_F(SubclassingUnderWine, TheButtonProcedureHoldsAReferenceForEachCallAndRele
                                   nullptr, GetModuleHandleW(nullptr), nullptr);
     auto control = std::make_shared<CountingControl>();
     control->properties = {{"Value", Value(false)}, {"Enabled", Value(true)}, {"Caption", Value(std::string())}};
-    ASSERT_TRUE(platform.SetWindowSubclass(Native(button), SubclassProcedure::RedirectButton, 0, IdentityOf(*control)));
+    ASSERT_TRUE(platform.SetWindowSubclass(Window(button), SubclassProcedure::RedirectButton, 0, IdentityOf(*control)));
 
     ASSERT_TRUE(module.IsVisualStyleActive());
     ASSERT_TRUE(IsWindowVisible(button));
@@ -77,7 +78,7 @@ TEST_F(SubclassingUnderWine, TheButtonProcedureHoldsAReferenceForEachCallAndRele
     ASSERT_FALSE(control->ownersDuringReads.empty());  // the themed painter read the control
     for (long owners : control->ownersDuringReads) EXPECT_EQ(owners, 2);
     EXPECT_EQ(control.use_count(), 1);
-    EXPECT_TRUE(pvGetPainted(platform, Native(button)));
+    EXPECT_TRUE(pvGetPainted(platform, Window(button)));
     DestroyWindow(button);
 }
 
@@ -85,10 +86,10 @@ TEST_F(SubclassingUnderWine, WithoutTheModuleEveryMessageGoesDownTheChain) {
     HWND button = CreateWindowExW(0, L"BUTTON", L"", WS_CHILD | WS_VISIBLE | BS_OWNERDRAW, 10, 10, 80, 30, parent,
                                   nullptr, GetModuleHandleW(nullptr), nullptr);
     auto control = std::make_shared<CountingControl>();
-    ASSERT_TRUE(platform.SetWindowSubclass(Native(button), SubclassProcedure::RedirectButton, 0, IdentityOf(*control)));
+    ASSERT_TRUE(platform.SetWindowSubclass(Window(button), SubclassProcedure::RedirectButton, 0, IdentityOf(*control)));
     RedrawWindow(button, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
     EXPECT_TRUE(control->ownersDuringReads.empty());
-    EXPECT_FALSE(pvGetPainted(platform, Native(button)));
+    EXPECT_FALSE(pvGetPainted(platform, Window(button)));
     DestroyWindow(button);
 }
 
@@ -96,7 +97,7 @@ TEST_F(SubclassingUnderWine, AFrameAnswersPrintClientAndMouseLeaveWithTheDefault
     win32::SubclassProcedures procedures(module, screen);
     HWND frame = CreateWindowExW(0, L"VelkorinRecordingWindow", L"", WS_CHILD | WS_VISIBLE, 0, 0, 100, 60, parent,
                                  nullptr, GetModuleHandleW(nullptr), nullptr);
-    ASSERT_TRUE(platform.SetWindowSubclass(Native(frame), SubclassProcedure::RedirectFrame, 0, 0));
+    ASSERT_TRUE(platform.SetWindowSubclass(Window(frame), SubclassProcedure::RedirectFrame, 0, 0));
     ownMessages.clear();
     EXPECT_EQ(SendMessageW(frame, WM_PRINTCLIENT, 0, PRF_CLIENT), 0);  // the default procedure's answer
     SendMessageW(frame, WM_MOUSELEAVE, 0, 0);

@@ -4,6 +4,7 @@
 #include "runtime/FormControl.h"
 #include "xptheme/FrameRedirection.h"
 #include "runtime/win32/SystemLibraries.h"
+#include "xptheme/win32/NativeHandles.h"
 
 namespace velkorin::win32 {
 
@@ -11,8 +12,6 @@ namespace {
 
 // The module the procedures serve. One user-interface thread; the innermost object wins.
 SubclassProcedures* g_current = nullptr;
-
-NativeHandle Native(HWND window) { return reinterpret_cast<NativeHandle>(window); }
 
 // Nothing may unwind into the platform's dispatching: with no module, or should anything escape the
 // module's own trap, the message goes down the chain as if the procedure were not there.
@@ -27,7 +26,7 @@ LRESULT PassOn(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
 LRESULT CALLBACK RedirectFrame(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR) {
     if (!g_current) return PassOn(window, message, wParam, lParam);
     try {
-        return pvRedirectFrame(g_current->Module(), Native(window), message, wParam, lParam);
+        return pvRedirectFrame(g_current->Module(), Wrapped<WindowHandle>(window), message, wParam, lParam);
     } catch (...) {
         return 0;
     }
@@ -41,8 +40,8 @@ LRESULT CALLBACK RedirectButton(HWND window, UINT message, WPARAM wParam, LPARAM
         // reference data is the control's identity, which the form keeps alive as long as the window.
         ObjectRef control;
         if (FormControl* object = FromIdentity(referenceData)) control = object->weak_from_this().lock();
-        return pvRedirectButton(g_current->Module(), g_current->Screen(), Native(window), message, wParam, lParam,
-                                control);
+        return pvRedirectButton(g_current->Module(), g_current->Screen(), Wrapped<WindowHandle>(window), message,
+                                wParam, lParam, control);
     } catch (...) {
         return 0;
     }

@@ -5,6 +5,8 @@
 #include <cwctype>
 #include <string>
 
+#include "xptheme/win32/NativeHandles.h"
+
 namespace velkorin::themed {
 
 uint32_t CommonControlsAssemblyMajor(const wchar_t* modulePath) {
@@ -32,7 +34,7 @@ int32_t AssemblyVersionPlatform::DllGetVersion(DllVersionInfo& info) {
 
 bool AssemblyVersionPlatform::TrackMouseEvent(const TrackMouseRecord& record) {
     const bool accepted = Win32ThemePlatform::TrackMouseEvent(record);
-    const HWND window = reinterpret_cast<HWND>(static_cast<uintptr_t>(record.hwndTrack));
+    const HWND window = win32::Native(record.hwndTrack);
     SetPropW(window, L"TrackMouseEvent", reinterpret_cast<HANDLE>(static_cast<uintptr_t>(accepted ? 1 : 2)));
     return accepted;
 }
