@@ -2,7 +2,9 @@
 // does one thing to a window of one small form (mostly: sends it a message) and lists what follows
 // in order: the messages of interest that reach the form's windows, by depth
 // (2: sent while a depth-1 one is handled), the Click events that fire and a quit message left in
-// the queue; then the answer and, where it matters, the state after.
+// the queue; then the answer and, where it matters, the state after. The system's own traffic (a
+// control painting itself, focus and activation on the way out) is marked optional, as Wine's own
+// message tests mark it: it may come or not, but nothing unlisted may.
 #include <gtest/gtest.h>
 #include <windows.h>
 #include <commctrl.h>
@@ -46,15 +48,32 @@ const char* NameOf(UINT message) {
     return nullptr;
 }
 
+constexpr bool kOptional = true;
+
 struct Seen {
     int depth;
     Who who;
     UINT message;
-    bool operator==(const Seen& o) const { return depth == o.depth && who == o.who && message == o.message; }
+    bool optional = false;  // in an expected row only
+    bool Is(const Seen& o) const { return depth == o.depth && who == o.who && message == o.message; }
 };
 
 std::ostream& operator<<(std::ostream& out, const Seen& seen) {
-    return out << std::string(2 * seen.depth, ' ') << kWhoNames[seen.who] << ' ' << NameOf(seen.message) << '\n';
+    return out << std::string(2 * seen.depth, ' ') << kWhoNames[seen.who] << ' ' << NameOf(seen.message)
+               << (seen.optional ? " (optional)\n" : "\n");
+}
+
+// Every message seen is the next one expected, or comes after optional ones that did not come.
+bool SequenceMatches(const std::vector<Seen>& expected, const std::vector<Seen>& seen) {
+    size_t next = 0;
+    for (const Seen& entry : expected) {
+        if (next < seen.size() && entry.Is(seen[next])) {
+            ++next;
+        } else if (!entry.optional) {
+            return false;
+        }
+    }
+    return next == seen.size();
 }
 
 struct Record {
@@ -200,8 +219,8 @@ const Row kFormRows[] = {
      0,
      {{1, kForm, WM_SYSCOLORCHANGE}, {2, kCommand, WM_SYSCOLORCHANGE}, {2, kFrame, WM_SYSCOLORCHANGE},
       {2, kFramed, WM_SYSCOLORCHANGE}, {2, kBox, WM_SYSCOLORCHANGE}, {2, kLabel, WM_SYSCOLORCHANGE},
-      {3, kForm, WM_CTLCOLORSTATIC}, {2, kImage, WM_SYSCOLORCHANGE}, {3, kForm, WM_CTLCOLORSTATIC},
-      {3, kForm, WM_DRAWITEM}},  // the static controls draw again at once
+      {3, kForm, WM_CTLCOLORSTATIC, kOptional}, {2, kImage, WM_SYSCOLORCHANGE},
+      {3, kForm, WM_CTLCOLORSTATIC, kOptional}, {3, kForm, WM_DRAWITEM, kOptional}},  // Wine's statics redraw at once
      [](Scene& s, LRESULT) {
          for (int who = 0; who < kWindows; ++who) {
              EXPECT_TRUE(GetUpdateRect(s.windows[who], nullptr, FALSE)) << kWhoNames[who] << " to be painted again";
@@ -216,8 +235,9 @@ const Row kFormRows[] = {
          return s.Send(kForm, WM_ACTIVATE, WA_ACTIVE, 0);
      },
      0,
-     {{1, kForm, WM_ACTIVATE}, {2, kForm, WM_KILLFOCUS}, {2, kFramed, WM_SETFOCUS}, {3, kFrame, WM_CTLCOLORBTN},
-      {4, kForm, WM_CTLCOLORBTN}, {3, kFrame, WM_DRAWITEM}, {4, kForm, WM_DRAWITEM}}},
+     {{1, kForm, WM_ACTIVATE}, {2, kForm, WM_KILLFOCUS}, {2, kFramed, WM_SETFOCUS},
+      {3, kFrame, WM_CTLCOLORBTN, kOptional}, {4, kForm, WM_CTLCOLORBTN, kOptional},
+      {3, kFrame, WM_DRAWITEM, kOptional}, {4, kForm, WM_DRAWITEM, kOptional}}},
     {"ActivationWithNoFocusToGiveBackGoesToTheDefault",
      [](Scene& s) {
          SetFocus(nullptr);
@@ -227,7 +247,7 @@ const Row kFormRows[] = {
      },
      0, {{1, kForm, WM_ACTIVATE}, {2, kForm, WM_SETFOCUS}}},
     {"CloseDestroysTheWindowsAndEndsTheLoop", [](Scene& s) { return s.Send(kForm, WM_CLOSE, 0, 0); }, 0,
-     {{1, kForm, WM_CLOSE}, {2, kForm, WM_ACTIVATE}, {2, kCommand, WM_KILLFOCUS},
+     {{1, kForm, WM_CLOSE}, {2, kForm, WM_ACTIVATE, kOptional}, {2, kCommand, WM_KILLFOCUS, kOptional},
       {2, kForm, WM_DESTROY}, {2, kCommand, WM_DESTROY}, {2, kFrame, WM_DESTROY}, {2, kFramed, WM_DESTROY},
       {2, kBox, WM_DESTROY}, {2, kLabel, WM_DESTROY}, {2, kImage, WM_DESTROY}, {2, kCommand, WM_NCDESTROY},
       {2, kFramed, WM_NCDESTROY}, {2, kFrame, WM_NCDESTROY}, {2, kBox, WM_NCDESTROY}, {2, kLabel, WM_NCDESTROY},
@@ -280,12 +300,13 @@ const Row kFrameRows[] = {
          return answer;
      },
      0,
-     {{1, kFrame, WM_ENABLE}, {1, kFrame, WM_PAINT}, {2, kFrame, WM_ERASEBKGND}, {1, kFramed, WM_PAINT},
-      {2, kFramed, WM_ERASEBKGND}, {3, kFrame, WM_CTLCOLORBTN}, {4, kForm, WM_CTLCOLORBTN},
-      {2, kFrame, WM_CTLCOLORBTN}, {3, kForm, WM_CTLCOLORBTN}, {2, kFrame, WM_DRAWITEM}, {3, kForm, WM_DRAWITEM}}},
+     {{1, kFrame, WM_ENABLE}, {1, kFrame, WM_PAINT}, {2, kFrame, WM_ERASEBKGND}, {1, kFramed, WM_PAINT, kOptional},
+      {2, kFramed, WM_ERASEBKGND, kOptional}, {3, kFrame, WM_CTLCOLORBTN, kOptional},
+      {4, kForm, WM_CTLCOLORBTN, kOptional}, {2, kFrame, WM_CTLCOLORBTN, kOptional},
+      {3, kForm, WM_CTLCOLORBTN, kOptional}, {2, kFrame, WM_DRAWITEM, kOptional}, {3, kForm, WM_DRAWITEM, kOptional}}},
     {"DestroyTakesTheFramedButtonAlong", [](Scene& s) { return LRESULT{DestroyWindow(s.windows[kFrame])}; }, TRUE,
-     {{1, kForm, WM_ERASEBKGND}, {1, kFrame, WM_DESTROY}, {1, kFramed, WM_DESTROY}, {1, kFramed, WM_NCDESTROY},
-      {1, kFrame, WM_NCDESTROY}},
+     {{1, kForm, WM_ERASEBKGND, kOptional}, {1, kFrame, WM_DESTROY}, {1, kFramed, WM_DESTROY},
+      {1, kFramed, WM_NCDESTROY}, {1, kFrame, WM_NCDESTROY}},
      nullptr, true},
 };
 
@@ -304,7 +325,7 @@ protected:
         if (PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
             scene.record.seen.push_back({1, kQueue, WM_QUIT});  // the loop is asked to end
         }
-        if (row.expected != scene.record.seen) {
+        if (!SequenceMatches(row.expected, scene.record.seen)) {
             std::ostringstream both;
             for (const Seen& entry : row.expected) both << entry;
             both << "seen:\n";
