@@ -12,7 +12,7 @@
 #include "common/Arguments.h"
 #include "common/BenchTable.h"
 #include "xptheme/ButtonPainting.h"
-#include "runtime/win32/OleScope.h"
+#include "startup/Win32Process.h"
 #include "paint/PaintRig.h"
 
 namespace velkorin::bench {
@@ -50,9 +50,9 @@ std::string CheckLooks(PaintRig& rig) {
 }
 
 int Bench(bool timing, int repetitions, int paints) {
-    win32::OleScope ole;
+    win32::Win32Process process;
     PaintRig rig(GetModuleHandleW(nullptr));
-    if (!ole.Ok() || !rig.fixture.Ready()) {
+    if (!process.OleReady() || !rig.fixture.Ready()) {
         PrintFailure("no button window, font or pictures");
         return 1;
     }

@@ -15,7 +15,7 @@
 #include "common/BenchTable.h"
 #include "selftest/ControlLogBox.h"
 #include "runs/LogBoxWindow.h"
-#include "runtime/win32/OleScope.h"
+#include "startup/Win32Process.h"
 #include "common/ProcessCounts.h"
 #include "runs/SelfTestRig.h"
 #include "common/Stopwatch.h"
@@ -169,15 +169,15 @@ int Bench(bool profile, int runs) {
     SetEnvironmentVariableW(L"STANDIN_FAIL", nullptr);
 
     const std::string series = FormatCount(runs) + " runs of the self-test in-process against the stand-in";
-    win32::OleScope ole;
+    win32::Win32Process process;
     LogBoxWindow window;
-    if (!ole.Ok() || !window.Box()) {
+    if (!process.OleReady() || !window.Box()) {
         PrintCountRow(series, 0, 0, false, "no OLE or no log box window");
         return 1;
     }
     ControlLogBox text1;
     text1.Attach(window.Box());
-    SelfTestRig rig(text1);
+    SelfTestRig rig(process.Services(), text1);
     rig.Click();  // warm-up: the engine is made, the libraries are loaded
     if (!rig.LastRunSucceeded()) {
         PrintCountRow(series, 0, 0, false, "the first run was not 19 successful lines: is the stand-in registered?");

@@ -13,7 +13,7 @@ namespace velkorin::bench {
 // `text1` as its log box and each service timed on its way.
 class SelfTestRig {
 public:
-    explicit SelfTestRig(LogBox& text1) : text1_(text1) {}
+    SelfTestRig(win32::Win32Services& real, LogBox& text1) : real_(real), text1_(text1) {}
     SelfTestRig(const SelfTestRig&) = delete;
     SelfTestRig& operator=(const SelfTestRig&) = delete;
 
@@ -24,9 +24,9 @@ public:
     bool LastRunSucceeded();
 
 private:
+    win32::Win32Services& real_;  // each service timed in turn
     LogBox& text1_;
     ServiceProfile profile_;
-    win32::Win32Services real_;  // each service timed in turn
     TimedEventLoop loop_{real_.eventLoop, profile_};
     TimedDateTimeText dateTime_{real_.dateTime, profile_};
     TimedTextFileAppender files_{real_.textFiles, profile_};

@@ -24,6 +24,12 @@ inline int32_t LongFromHandle(const void* handle) { return LongFromHandle(reinte
 // index in the low byte (only that byte counts).
 inline bool IsSystemColor(int32_t color) { return (static_cast<uint32_t>(color) & 0x80000000u) != 0; }
 inline int32_t SystemColorIndex(int32_t color) { return static_cast<int32_t>(static_cast<uint32_t>(color) & 0xFFu); }
+// The colour an OLE colour stands for: a system colour's as `lookUp` gives it for its index (each
+// layer asks the system its own way), a plain value whole.
+template <class LookUp>
+uint32_t ColorOfOleColor(int32_t color, LookUp lookUp) {
+    return IsSystemColor(color) ? lookUp(SystemColorIndex(color)) : static_cast<uint32_t>(color);
+}
 
 // Twips per pixel at a screen density. A screen that cannot tell its density (0 pixels per inch)
 // gives `whenUnknown`: each caller says what such a screen means to it.

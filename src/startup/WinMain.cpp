@@ -2,12 +2,7 @@
 // Main once, and dispatches messages until the last window is gone.
 #include <windows.h>
 
-#include "runtime/win32/LibrarySearch.h"
-#include "runtime/win32/OleScope.h"
-#include "runtime/win32/Win32Services.h"
-#include "runtime/win32/Win32ScreenMetrics.h"
-#include "xptheme/win32/Win32Subclassing.h"
-#include "xptheme/win32/Win32ThemePlatform.h"
+#include "startup/Win32Process.h"
 #include "startup/mdStartup.h"
 
 namespace {
@@ -15,16 +10,11 @@ namespace {
 int RunProgram(HINSTANCE instance) {
     using namespace velkorin;
     using namespace velkorin::win32;
-    KeepLibrarySearchOutOfTheProgramFolder();  // before anything loads a library: OLE, the common controls
-    OleScope ole;
-    Win32Services services;
-    Win32ThemePlatform themePlatform;
-    mdXpThemeSupport theme(themePlatform);
-    Win32ScreenMetrics screen;
-    SubclassProcedures subclassProcedures(theme, screen);  // outlives every window the module subclasses
+    Win32Process process;
+    Win32Services& services = process.Services();
     ModMain slots;
 
-    Application app{instance, services.runtime, services.eventLoop, theme, slots, nullptr};
+    Application app{instance, services.runtime, services.eventLoop, process.Theme(), slots, nullptr};
     Main(app);
     if (!app.frmMain || !IsWindow(app.frmMain->Hwnd())) return 0;  // no window: nothing to wait for
     int exitCode = services.eventLoop.RunUntilQuit();

@@ -214,10 +214,9 @@ ObjectRef pvPickPicture(const ObjectRef& preferred, const ObjectRef& fallback) {
 }
 
 uint32_t pvTranslateColor(ThemePlatform& platform, int32_t color) {
-    if (units::IsSystemColor(color)) return platform.GetSysColor(units::SystemColorIndex(color));
     // A plain value goes on whole, its top byte included: the module hands it to calls that take it
     // as it stands (the form runtime's own drawing keeps only the RGB bytes).
-    return static_cast<uint32_t>(color);
+    return units::ColorOfOleColor(color, [&](int32_t index) { return platform.GetSysColor(index); });
 }
 
 int32_t pvHimetricToPixels(double himetric, float twipsPerPixel) {

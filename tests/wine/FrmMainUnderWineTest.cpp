@@ -9,7 +9,6 @@
 #include <vector>
 
 #include "ui/win32/FrmMain.h"
-#include "xptheme/win32/Win32ThemePlatform.h"
 #include "wine/WineTestSupport.h"
 
 // The import slot through which this program calls DefWindowProcW.
@@ -82,9 +81,7 @@ protected:
     }
 
     RealSelfTest services;
-    win32::Win32ThemePlatform platform;
-    mdXpThemeSupport theme{platform};
-    win32::FrmMain form{GetModuleHandleW(nullptr), services.runtime, theme, services.slots};
+    win32::FrmMain form{GetModuleHandleW(nullptr), services.runtime, Process().Theme(), services.slots};
 };
 
 TEST_F(FrmMainUnderWine, TheWindowsLastMessageStillReachesTheDefaultProcedure) {

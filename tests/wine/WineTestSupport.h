@@ -7,15 +7,19 @@
 #include "selftest/LogWriter.h"
 #include "selftest/ModMain.h"
 #include "selftest/TestRun.h"
-#include "runtime/win32/Win32Services.h"
+#include "startup/Win32Process.h"
 #include "wine/FileBytes.h"
 #include "wine/WideStrings.h"
 
 namespace velkorin::wine {
 
+// The process the test program's entry made, once; not made in a run --before-start-up.
+win32::Win32Process& Process();
+bool ProcessMade();
+
 // The self-test on the real Win32 services and real COM; only the log box is kept in memory.
 struct RealSelfTest {
-    win32::Win32Services services;
+    win32::Win32Services& services = Process().Services();
     Runtime& runtime = services.runtime;
     fakes::FakeLogBox text1;
     LogWriter log{runtime, text1};

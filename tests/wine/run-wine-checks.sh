@@ -31,7 +31,7 @@ for name in $planted_names; do cp "$planted" "$app/$name"; done
 # One group of checks; a group that fails says so and the next one still runs.
 status=0
 run_group() {
-    "$WINE" "$app/wine_checks.exe" --gtest_filter="$1" && return
+    "$WINE" "$app/wine_checks.exe" --gtest_filter="$1" "${@:2}" && return
     status=$?
     echo "wine_checks.exe --gtest_filter=$1 ended with exit code $status" >&2
 }
@@ -49,6 +49,7 @@ done
 # The subclass procedures under Wine's Light visual style, which a fresh prefix does not have active.
 wine_theme light
 run_group 'SubclassingUnderWine.*'
+run_group 'BeforeStartUp.*' --before-start-up
 wine_theme none
 standin_register "$build/wine-app/standin/standin_components.dll"
 run_group 'StandInComponents.*'

@@ -5,10 +5,11 @@
 #include <shellapi.h>
 #include <uxtheme.h>
 
+#include <memory>
 #include <string>
+#include <utility>
 
 #include "wine/themed/AssemblyVersionPlatform.h"
-#include "wine/ComScope.h"
 #include "xptheme/FixThemeSupport.h"
 #include "runtime/win32/forms/Form.h"
 #include "runtime/win32/forms/PictureLoading.h"
@@ -16,8 +17,7 @@
 #include "wine/themed/SubclassReport.h"
 #include "wine/themed/ThemedWindowLayout.h"
 #include "wine/themed/ThemedWindowResources.h"
-#include "runtime/win32/Win32ScreenMetrics.h"
-#include "xptheme/win32/Win32Subclassing.h"
+#include "startup/Win32Process.h"
 
 namespace velkorin::themed {
 
@@ -103,15 +103,14 @@ ThemedForm BuildForm(HINSTANCE instance) {
 
 int Run(HINSTANCE instance) {
     const Options options = ReadOptions();
-    win32::ComScope com;
-    if (FAILED(com.Result())) return 2;
+    auto reporting = std::make_unique<AssemblyVersionPlatform>();
+    AssemblyVersionPlatform& platform = *reporting;
+    win32::Win32Process process(std::move(reporting));
+    if (!process.OleReady()) return 2;
     // Before any window: the application's controls get no visual style.
     if (options.classic) SetThemeAppProperties(STAP_ALLOW_NONCLIENT);
 
-    AssemblyVersionPlatform platform;
-    mdXpThemeSupport module(platform);
-    win32::Win32ScreenMetrics screen;
-    win32::SubclassProcedures procedures(module, screen);
+    mdXpThemeSupport& module = process.Theme();
     module.InitVisualStyles();
 
     ThemedForm built = BuildForm(instance);
