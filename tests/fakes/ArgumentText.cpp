@@ -66,7 +66,7 @@ void AddArgument(ArgumentTexts& texts, std::string_view, const TrackMouseRecord&
 }
 
 void AddArgument(ArgumentTexts& texts, std::string_view name, const PaintRecord& value) {
-    std::uintptr_t dc = 0;
+    DcHandle dc;
     std::memcpy(&dc, value.bytes, sizeof dc);
     AddArgument(texts, name, dc);
 }

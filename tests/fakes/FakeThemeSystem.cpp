@@ -71,15 +71,14 @@ WindowHandle FakeThemeSystem::GetFocus() { return focusWindow; }
 
 DcHandle FakeThemeSystem::BeginPaint(WindowHandle, PaintRecord& record) {
     const DcHandle dc = NewDc();
-    const std::uintptr_t value = dc.Value();
-    std::memcpy(record.bytes, &value, sizeof value);  // the record must come back to EndPaint untouched
+    std::memcpy(record.bytes, &dc, sizeof dc);  // the record must come back to EndPaint untouched
     return dc;
 }
 
 bool FakeThemeSystem::EndPaint(WindowHandle, const PaintRecord& record) {
-    std::uintptr_t dc = 0;
+    DcHandle dc;
     std::memcpy(&dc, record.bytes, sizeof dc);
-    return liveDcs.erase(DcHandle(dc)) != 0;
+    return liveDcs.erase(dc) != 0;
 }
 
 bool FakeThemeSystem::TrackMouseEvent(const TrackMouseRecord&) { return true; }

@@ -1,5 +1,6 @@
 #include "fakes/RecordedCall.h"
 
+#include <algorithm>
 #include <stdexcept>
 
 namespace velkorin::fakes {
@@ -17,14 +18,9 @@ std::string RecordedCall::Text() const {
     return text + ")";
 }
 
-bool operator==(const RecordedCall& call, std::string_view text) { return call.Text() == text; }
-
 bool operator==(const std::vector<RecordedCall>& calls, const std::vector<std::string>& texts) {
-    if (calls.size() != texts.size()) return false;
-    for (std::size_t i = 0; i < calls.size(); ++i) {
-        if (calls[i] != texts[i]) return false;
-    }
-    return true;
+    return std::equal(calls.begin(), calls.end(), texts.begin(), texts.end(),
+                      [](const RecordedCall& call, const std::string& text) { return call == text; });
 }
 
 }  // namespace velkorin::fakes

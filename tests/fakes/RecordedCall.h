@@ -19,8 +19,7 @@ struct RecordedCall {
     std::string Text() const;
 };
 
-bool operator==(const RecordedCall& call, std::string_view text);
-inline bool operator!=(const RecordedCall& call, std::string_view text) { return !(call == text); }
+inline bool operator==(const RecordedCall& call, std::string_view text) { return call.Text() == text; }
 bool operator==(const std::vector<RecordedCall>& calls, const std::vector<std::string>& texts);
 inline std::ostream& operator<<(std::ostream& out, const RecordedCall& call) { return out << call.Text(); }
 

@@ -7,7 +7,7 @@
 #include "xptheme/ButtonPainting.h"
 #include "fakes/FakeControl.h"
 #include "fakes/FakePicture.h"
-#include "fakes/RecordingThemePlatform.h"
+#include "fakes/ThemeModuleTest.h"
 
 namespace velkorin {
 namespace {
@@ -24,7 +24,7 @@ public:
     float twipsPerPixel = 15.0f;
 };
 
-class ButtonPainting : public ::testing::Test {
+class ButtonPainting : public fakes::ThemeModuleTest {
 protected:
     void SetUp() override {
         font->properties["hFont"] = Value(int32_t{0xF0});
@@ -46,9 +46,7 @@ protected:
         platform.focusWindow = WindowHandle(0x99);
     }
     void TearDown() override {
-        EXPECT_TRUE(platform.liveObjects.empty());
-        EXPECT_TRUE(platform.liveDcs.empty());
-        EXPECT_EQ(platform.openThemes, 0);
+        ThemeModuleTest::TearDown();
         EXPECT_FALSE(platform.selected[kDc]);  // the caption's font was selected back
     }
     void Paint() { pvDrawButton(module, screen, kButton, kDc, button); }
@@ -59,8 +57,6 @@ protected:
         return drawn.empty() ? "none" : (*drawn[0])["image"];
     }
 
-    fakes::RecordingThemePlatform platform;
-    mdXpThemeSupport module{platform};
     FixedScreen screen;
     std::shared_ptr<FakeControl> button = std::make_shared<FakeControl>();
     std::shared_ptr<FakeControl> form = std::make_shared<FakeControl>();
@@ -160,22 +156,18 @@ TEST_P(ButtonStates, FirstMatchWins) {
 
 INSTANTIATE_TEST_SUITE_P(
     Table, ButtonStates,
-    ::testing::Values(StateCase{"disabled", false, true, true, true, true, true, false, 4, "103", "DisabledPicture,Picture"},
-                      StateCase{"hot and held down is pressed", true, true, true, false, false, false, false, 3, "102", "DownPicture,Picture"},
-                      StateCase{"hot with Value true shows the down picture", true, true, false, true, false, false,
+    ::testing::Values(StateCase{"Disabled", false, true, true, true, true, true, false, 4, "103", "DisabledPicture,Picture"},
+                      StateCase{"HotAndHeldDownIsPressed", true, true, true, false, false, false, false, 3, "102", "DownPicture,Picture"},
+                      StateCase{"HotWithValueTrueShowsTheDownPicture", true, true, false, true, false, false,
                                 false, 2, "102", "DownPicture,Picture"},
-                      StateCase{"hot", true, true, false, false, false, false, false, 2, "101", "Picture"},
-                      StateCase{"Value true, not hot", true, false, false, true, false, false, false, 3, "102", "DownPicture,Picture"},
-                      StateCase{"focused", true, false, false, false, true, false, false, 5, "101", "Picture"},
-                      StateCase{"default, focus in a text box", true, false, false, false, false, true, true, 5, "101", "Picture"},
-                      StateCase{"default, focus on another button", true, false, false, false, false, true, false, 1,
+                      StateCase{"Hot", true, true, false, false, false, false, false, 2, "101", "Picture"},
+                      StateCase{"ValueTrueNotHot", true, false, false, true, false, false, false, 3, "102", "DownPicture,Picture"},
+                      StateCase{"Focused", true, false, false, false, true, false, false, 5, "101", "Picture"},
+                      StateCase{"DefaultFocusInATextBox", true, false, false, false, false, true, true, 5, "101", "Picture"},
+                      StateCase{"DefaultFocusOnAnotherButton", true, false, false, false, false, true, false, 1,
                                 "101", "Picture"},
-                      StateCase{"normal", true, false, false, false, false, false, false, 1, "101", "Picture"}),
-    [](const auto& info) {
-        std::string name = info.param.name;
-        for (char& ch : name) ch = std::isalnum(static_cast<unsigned char>(ch)) ? ch : '_';
-        return name;
-    });
+                      StateCase{"Normal", true, false, false, false, false, false, false, 1, "101", "Picture"}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(ButtonPainting, DownPictureWithoutAnImageFallsBackToThePicture) {
     button->properties["Value"] = Value(true);

@@ -5,7 +5,7 @@
 
 #include "xptheme/ButtonRedirection.h"
 #include "fakes/FakeControl.h"
-#include "fakes/RecordingThemePlatform.h"
+#include "fakes/ThemeModuleTest.h"
 
 namespace velkorin {
 namespace {
@@ -29,14 +29,9 @@ Calls Join(std::initializer_list<Calls> parts) {
     return all;
 }
 
-class ButtonRedirection : public ::testing::Test {
+class ButtonRedirection : public fakes::ThemeModuleTest {
 protected:
     void SetUp() override { platform.visibleWindows.insert(kButton); }
-    void TearDown() override {
-        EXPECT_TRUE(platform.liveObjects.empty());
-        EXPECT_TRUE(platform.liveDcs.empty());
-        EXPECT_EQ(platform.openThemes, 0);
-    }
     MessageResult Send(uint32_t message, MessageWParam wParam = 0, MessageLParam lParam = 0) {
         platform.calls.clear();
         return pvRedirectButton(module, screen, kButton, message, wParam, lParam, control);
@@ -47,8 +42,6 @@ protected:
         return text;
     }
 
-    fakes::RecordingThemePlatform platform;
-    mdXpThemeSupport module{platform};
     NoScreen screen;
     std::shared_ptr<fakes::FakeControl> control = std::make_shared<fakes::FakeControl>();
 };

@@ -5,7 +5,7 @@
 
 #include "xptheme/ButtonState.h"
 #include "xptheme/FrameRedirection.h"
-#include "fakes/RecordingThemePlatform.h"
+#include "fakes/ThemeModuleTest.h"
 
 namespace velkorin {
 namespace {
@@ -17,10 +17,7 @@ constexpr WindowHandle kFrame(0x30);
 // A handle of one kind is never taken for another, nor a bare number for a handle.
 static_assert(!std::is_convertible_v<DcHandle, WindowHandle> && !std::is_convertible_v<std::uintptr_t, WindowHandle>);
 
-class ButtonStateFlags : public ::testing::Test {
-protected:
-    fakes::RecordingThemePlatform platform;
-};
+using ButtonStateFlags = fakes::ThemeModuleTest;
 
 TEST_F(ButtonStateFlags, NeverWrittenReadsFalse) {
     EXPECT_FALSE(pvGetHot(platform, kButton));
@@ -55,11 +52,7 @@ TEST_F(ButtonStateFlags, VisibilityAndMissingFunctionsGoToTheCaller) {
     EXPECT_THROW(pvGetHot(platform, kButton), Failure);
 }
 
-class FrameRedirection : public ::testing::Test {
-protected:
-    fakes::RecordingThemePlatform platform;
-    mdXpThemeSupport module{platform};
-};
+using FrameRedirection = fakes::ThemeModuleTest;
 
 TEST_F(FrameRedirection, PrintClientAndMouseLeaveGoToTheDefaultWindowProcedure) {
     EXPECT_EQ(pvRedirectFrame(module, kFrame, 0x0318, 0x1234, 4), 0xDEF);

@@ -3,7 +3,7 @@
 
 #include "fakes/FakeControl.h"
 #include "xptheme/FixThemeSupport.h"
-#include "fakes/RecordingThemePlatform.h"
+#include "fakes/ThemeModuleTest.h"
 
 namespace velkorin {
 namespace {
@@ -28,7 +28,7 @@ std::string Registered(int32_t hwnd, const char* procedure, const FormControl* c
            std::to_string(control ? IdentityOf(*control) : 0) + ")";
 }
 
-class FixThemeSupportWalk : public ::testing::Test {
+class FixThemeSupportWalk : public fakes::ThemeModuleTest {
 protected:
     // The calls made after the version check.
     Calls Registrations() const {
@@ -36,9 +36,6 @@ protected:
         for (const fakes::RecordedCall* call : platform.CallsOf("SetWindowSubclass")) out.push_back(call->Text());
         return out;
     }
-
-    fakes::RecordingThemePlatform platform;
-    mdXpThemeSupport module{platform};
 };
 
 TEST_F(FixThemeSupportWalk, CommonControlsFiveTouchesNoControl) {

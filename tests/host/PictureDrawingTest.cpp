@@ -6,7 +6,7 @@
 
 #include "fakes/FakePicture.h"
 #include "xptheme/PictureDrawing.h"
-#include "fakes/RecordingThemePlatform.h"
+#include "fakes/ThemeModuleTest.h"
 
 namespace velkorin {
 namespace {
@@ -15,20 +15,12 @@ using Calls = std::vector<std::string>;
 constexpr DcHandle kTarget(77);
 constexpr uint32_t kMagenta = 0xFF00FF;
 
-class PictureDrawing : public ::testing::Test {
+class PictureDrawing : public fakes::ThemeModuleTest {
 protected:
-    void TearDown() override {
-        // Whatever path was taken, every brush, bitmap and device context went back.
-        EXPECT_TRUE(platform.liveObjects.empty());
-        EXPECT_TRUE(platform.liveDcs.empty());
-    }
     std::shared_ptr<fakes::FakePicture> Picture(int32_t handle, int32_t type) {
         return std::make_shared<fakes::FakePicture>(handle, type);
     }
     std::vector<std::string> Traces() const { return platform.traces; }
-
-    fakes::RecordingThemePlatform platform;
-    mdXpThemeSupport module{platform};
 };
 
 TEST_F(PictureDrawing, RectangleIsFilledAndItsBrushDeleted) {

@@ -126,42 +126,29 @@ TEST(AnsweredSizeText, TakesTheSizeThePlatformAsksForWhateverTheLength) {
 TEST(FormKeys, TabEscapeAndEnterWithAndWithoutADefaultButton) {
     using K = FocusedKind;
     using A = KeyAction;
-    struct Row {
-        uint32_t key;
-        bool shift, control, repeat;
-        K focused;
-        bool defaultButton;
-        A action;
-    } const rows[] = {
-        {virtual_key::kTab, false, false, false, K::TextBox, false, A::FocusNext},  // out of the log box
-        {virtual_key::kTab, true, false, false, K::CommandButton, false, A::FocusPrevious},
-        {virtual_key::kTab, false, true, false, K::TextBox, false, A::FocusNext},
-        {virtual_key::kEscape, false, false, false, K::TextBox, false, A::Swallow},  // never a close
-        {virtual_key::kEscape, false, false, false, K::CommandButton, true, A::Swallow},
-        {virtual_key::kReturn, false, false, false, K::TextBox, false, A::Deliver},  // a new line
-        {virtual_key::kReturn, false, false, false, K::CommandButton, false, A::ClickFocused},
-        {virtual_key::kReturn, false, false, true, K::CommandButton, false, A::Swallow},  // held: one click
-        {virtual_key::kReturn, false, false, false, K::Other, false, A::Swallow},
-        {' ', false, false, false, K::CommandButton, false, A::Deliver},  // the button clicks on its own
-        {'A', true, false, false, K::TextBox, false, A::Deliver},
+    const std::pair<KeyPress, A> rows[] = {  // key, shift, control, repeat, focus, default button: action
+        {{virtual_key::kTab, false, false, false, K::TextBox, false}, A::FocusNext},  // out of the log box
+        {{virtual_key::kTab, true, false, false, K::CommandButton, false}, A::FocusPrevious},
+        {{virtual_key::kTab, false, true, false, K::TextBox, false}, A::FocusNext},
+        {{virtual_key::kEscape, false, false, false, K::TextBox, false}, A::Swallow},  // never a close
+        {{virtual_key::kEscape, false, false, false, K::CommandButton, true}, A::Swallow},
+        {{virtual_key::kReturn, false, false, false, K::TextBox, false}, A::Deliver},  // a new line
+        {{virtual_key::kReturn, false, false, false, K::CommandButton, false}, A::ClickFocused},
+        {{virtual_key::kReturn, false, false, true, K::CommandButton, false}, A::Swallow},  // held: one click
+        {{virtual_key::kReturn, false, false, false, K::Other, false}, A::Swallow},
+        {{' ', false, false, false, K::CommandButton, false}, A::Deliver},  // the button clicks on its own
+        {{'A', true, false, false, K::TextBox, false}, A::Deliver},
         // With a default button: it takes Enter unless the focus is on another command button.
-        {virtual_key::kReturn, false, false, false, K::Other, true, A::ClickDefault},
-        {virtual_key::kReturn, false, false, false, K::CommandButton, true, A::ClickFocused},
-        {virtual_key::kReturn, false, false, false, K::TextBox, true, A::ClickDefault},
-        {virtual_key::kReturn, false, true, false, K::TextBox, true, A::Deliver},  // Ctrl+Enter: the new line
-        {virtual_key::kReturn, false, false, true, K::TextBox, true, A::Swallow},
-        {virtual_key::kReturn, false, true, false, K::Other, true, A::Swallow},
+        {{virtual_key::kReturn, false, false, false, K::Other, true}, A::ClickDefault},
+        {{virtual_key::kReturn, false, false, false, K::CommandButton, true}, A::ClickFocused},
+        {{virtual_key::kReturn, false, false, false, K::TextBox, true}, A::ClickDefault},
+        {{virtual_key::kReturn, false, true, false, K::TextBox, true}, A::Deliver},  // Ctrl+Enter: the new line
+        {{virtual_key::kReturn, false, false, true, K::TextBox, true}, A::Swallow},
+        {{virtual_key::kReturn, false, true, false, K::Other, true}, A::Swallow},
     };
-    for (const Row& row : rows) {
-        KeyPress key;
-        key.virtualKey = row.key;
-        key.shift = row.shift;
-        key.control = row.control;
-        key.repeat = row.repeat;
-        key.focused = row.focused;
-        key.defaultButton = row.defaultButton;
-        EXPECT_EQ(ActionForKey(key), row.action)
-            << "key " << row.key << " focus " << static_cast<int>(row.focused) << " default " << row.defaultButton;
+    for (const auto& [key, action] : rows) {
+        EXPECT_EQ(ActionForKey(key), action)
+            << "key " << key.virtualKey << " focus " << static_cast<int>(key.focused) << " default " << key.defaultButton;
     }
 }
 

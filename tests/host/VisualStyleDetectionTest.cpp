@@ -1,15 +1,14 @@
 // Visual-style detection and the one-time common-controls set-up, through the recording platform.
 #include <gtest/gtest.h>
 
-#include "fakes/RecordingThemePlatform.h"
-#include "xptheme/mdXpThemeSupport.h"
+#include "fakes/ThemeModuleTest.h"
 
 namespace velkorin {
 namespace {
 
 using Calls = std::vector<std::string>;
 
-class VisualStyleDetection : public ::testing::Test {
+class VisualStyleDetection : public fakes::ThemeModuleTest {
 protected:
     // Whether the set-up counts as made: a further call asks the platform nothing.
     bool SetUpMade() {
@@ -20,9 +19,6 @@ protected:
         }
         return platform.calls.size() == before;
     }
-
-    fakes::RecordingThemePlatform platform;
-    mdXpThemeSupport module{platform};
 };
 
 TEST_F(VisualStyleDetection, SetUpWithVersionSixLoadsTheShellThenRegistersTheClasses) {

@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include "runtime/win32/ScopedHandles.h"
 #include "wine/OlePictures.h"
 #include "xptheme/PictureDrawing.h"
 #include "xptheme/win32/NativeHandles.h"
@@ -16,45 +17,40 @@ constexpr COLORREF kBlue = RGB(0, 0, 255);
 constexpr COLORREF kRed = RGB(255, 0, 0);
 constexpr COLORREF kMagenta = RGB(255, 0, 255);
 
+void Fill(HDC dc, int x, int y, int w, int h, COLORREF color) {
+    const RECT r = {x, y, x + w, y + h};
+    FillRect(dc, &r, win32::GdiObject<HBRUSH>(CreateSolidBrush(color)).get());
+}
+
 // A 32x32 target filled with blue, in a memory device context.
 class Canvas {
 public:
-    Canvas() : screen_(GetDC(nullptr)), dc_(CreateCompatibleDC(screen_)), bitmap_(CreateCompatibleBitmap(screen_, 32, 32)) {
-        previous_ = SelectObject(dc_, bitmap_);
-        Fill(dc_, 0, 0, 32, 32, kBlue);
-    }
-    ~Canvas() {
-        SelectObject(dc_, previous_);
-        DeleteObject(bitmap_);
-        DeleteDC(dc_);
-        ReleaseDC(nullptr, screen_);
-    }
-    HDC Dc() const { return dc_; }
-    COLORREF At(int x, int y) const { return GetPixel(dc_, x, y); }
-    static void Fill(HDC dc, int x, int y, int w, int h, COLORREF color) {
-        RECT r = {x, y, x + w, y + h};
-        HBRUSH brush = CreateSolidBrush(color);
-        FillRect(dc, &r, brush);
-        DeleteObject(brush);
-    }
+    Canvas() { Fill(dc_.Get(), 0, 0, 32, 32, kBlue); }
+    HDC Dc() const { return dc_.Get(); }
+    COLORREF At(int x, int y) const { return GetPixel(dc_.Get(), x, y); }
 
 private:
-    HDC screen_, dc_;
-    HBITMAP bitmap_;
-    HGDIOBJ previous_ = nullptr;
+    win32::ClientDc screen_{nullptr};
+    win32::MemoryDc dc_{screen_.Get()};
+    win32::GdiObject<HBITMAP> bitmap_{CreateCompatibleBitmap(screen_.Get(), 32, 32)};
+    win32::SelectionGuard selected_{dc_.Get(), bitmap_.get()};
 };
+
+// Paints into `bitmap`, selected for the call into a memory device context of its own.
+template <class Paint>
+void PaintInto(HBITMAP bitmap, Paint paint) {
+    win32::MemoryDc dc(win32::ClientDc(nullptr).Get());
+    win32::SelectionGuard selected(dc.Get(), bitmap);
+    paint(dc.Get());
+}
 
 // A 16x16 bitmap: the left half one colour, the right half red.
 HBITMAP HalfAndRedBitmap(COLORREF left) {
-    HDC screen = GetDC(nullptr);
-    HDC dc = CreateCompatibleDC(screen);
-    HBITMAP bitmap = CreateCompatibleBitmap(screen, 16, 16);
-    HGDIOBJ previous = SelectObject(dc, bitmap);
-    Canvas::Fill(dc, 0, 0, 8, 16, left);
-    Canvas::Fill(dc, 8, 0, 8, 16, kRed);
-    SelectObject(dc, previous);
-    DeleteDC(dc);
-    ReleaseDC(nullptr, screen);
+    HBITMAP bitmap = CreateCompatibleBitmap(win32::ClientDc(nullptr).Get(), 16, 16);
+    PaintInto(bitmap, [&](HDC dc) {
+        Fill(dc, 0, 0, 8, 16, left);
+        Fill(dc, 8, 0, 8, 16, kRed);
+    });
     return bitmap;
 }
 
@@ -69,23 +65,17 @@ ObjectRef BitmapPicture() {
 // A 16x16 icon whose left half is transparent through its mask (black in its colour image, as icons
 // have it) and whose right half is red.
 ObjectRef IconPicture() {
-    HBITMAP colour = HalfAndRedBitmap(RGB(0, 0, 0));
-    HDC screen = GetDC(nullptr);
-    HDC dc = CreateCompatibleDC(screen);
-    HBITMAP mask = CreateBitmap(16, 16, 1, 1, nullptr);
-    HGDIOBJ previous = SelectObject(dc, mask);
-    Canvas::Fill(dc, 0, 0, 8, 16, RGB(255, 255, 255));  // mask 1: transparent
-    Canvas::Fill(dc, 8, 0, 8, 16, RGB(0, 0, 0));
-    SelectObject(dc, previous);
-    DeleteDC(dc);
-    ReleaseDC(nullptr, screen);
-    ICONINFO info = {TRUE, 0, 0, mask, colour};
+    const win32::GdiObject<HBITMAP> colour(HalfAndRedBitmap(RGB(0, 0, 0)));
+    const win32::GdiObject<HBITMAP> mask(CreateBitmap(16, 16, 1, 1, nullptr));
+    PaintInto(mask.get(), [](HDC dc) {
+        Fill(dc, 0, 0, 8, 16, RGB(255, 255, 255));  // mask 1: transparent
+        Fill(dc, 8, 0, 8, 16, RGB(0, 0, 0));
+    });
+    ICONINFO info = {TRUE, 0, 0, mask.get(), colour.get()};
     PICTDESC description = {};
     description.cbSizeofstruct = sizeof description;
     description.picType = PICTYPE_ICON;
     description.icon.hicon = CreateIconIndirect(&info);
-    DeleteObject(mask);
-    DeleteObject(colour);
     return PictureOf(description);
 }
 

@@ -12,7 +12,7 @@
 
 namespace velkorin::e2e {
 
-using wine::ReadBytes;
+using wine::ReadBytes, wine::WriteBytes;
 
 // How long anything may take: a minute, or E2E_DEADLINE_MS where every call is emulated (32-bit Wine).
 DWORD DeadlineFromEnvironment();
@@ -85,5 +85,18 @@ using Chord = std::vector<WORD>;
 void Press(const Chord& chord);
 // Returns once the thread of the window has handled every message posted to it before this call.
 bool PostedMessagesHandled(HWND edit);
+
+// Waits until the box of FrmMain's `window` holds one whole run (its start line once, its end last)
+// and `more` holds too; `box` is left with the box's text.
+template <class More>
+bool WaitForRunToEnd(HWND window, std::wstring& box, More more) {
+    return WaitFor([&] {
+        box = WindowText(GetDlgItem(window, kText1Id)).value_or(L"");
+        return Count(box, Widened(log_lines::kStartLine)) == 1 && EndsWith(box, kEndOfRun) && more();
+    });
+}
+inline bool WaitForRunToEnd(HWND window, std::wstring& box) {
+    return WaitForRunToEnd(window, box, [] { return true; });
+}
 
 }  // namespace velkorin::e2e

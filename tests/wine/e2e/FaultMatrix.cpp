@@ -13,13 +13,6 @@ using namespace std::string_literals;
 
 namespace {
 
-bool WriteBytes(const std::wstring& path, const std::string& bytes) {
-    win32::UniqueHandle file = win32::OwnFile(CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr));
-    DWORD written = 0;
-    return file && WriteFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
-           written == bytes.size();
-}
-
 // Open for reading and writing with no sharing at all, as a program that wants a file to itself.
 win32::UniqueHandle HoldWithoutSharing(const std::wstring& path) {
     return win32::OwnFile(CreateFileW(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr));
@@ -167,11 +160,7 @@ std::wstring FaultMatrix::RunSelfTest() {
         pause->Resume();
     }
     std::wstring box;
-    const bool ended = WaitFor([&] {
-        box = WindowText(Control(kText1Id)).value_or(L"");
-        const WideLines lines = BoxLines(box);
-        return std::count(lines.begin(), lines.end(), L"Starting Test.") == 1 && EndsWith(box, kEndOfRun);
-    });
+    const bool ended = WaitForRunToEnd(window_, box);
     dates_.push_back(ShortDate());  // the run may pass midnight
     EXPECT_TRUE(ended) << "the run did not end within the deadline; the box holds:\n" << ToUtf8(box);
     EXPECT_TRUE(PostedMessagesHandled(Control(kText1Id))) << "the program does not answer after the run";

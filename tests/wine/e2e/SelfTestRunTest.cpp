@@ -33,11 +33,8 @@ protected:
         dates_ = {ShortDate()};
         EXPECT_TRUE(ClickStartTest()) << "no run began";
         std::wstring box;
-        const bool ended = WaitFor([&] {
-            box = Box();
-            const std::string log = ReadBytes(File(L"log.txt"));
-            return Count(log, std::string("Done, Test Complete.\r\n")) == runs &&
-                   Count(box, std::wstring(L"Starting Test.")) == 1 && EndsWith(box, kEndOfRun);
+        const bool ended = WaitForRunToEnd(window_, box, [&] {
+            return Count(ReadBytes(File(L"log.txt")), std::string("Done, Test Complete.\r\n")) == runs;
         });
         dates_.push_back(ShortDate());  // the run may pass midnight
         EXPECT_TRUE(ended) << "the run did not end within the deadline; the box holds:\n" << ToAnsi(box);

@@ -18,15 +18,10 @@ int Fail(const char* what) {
 bool RunOnce(HWND window, const std::wstring& logPath, std::wstring& box) {
     const size_t before = ReadBytes(logPath).size();
     PostMessageW(GetDlgItem(window, kCommand1Id), BM_CLICK, 0, 0);
-    const std::string end = ToAnsi(kEndOfRun + L"\r\n");
-    if (!WaitFor([&] {
-            std::string log = ReadBytes(logPath);
-            return log.size() > before && EndsWith(log, end);
-        })) {
-        return false;
-    }
-    box = WindowText(GetDlgItem(window, kText1Id)).value_or(L"");
-    return true;
+    return WaitForRunToEnd(window, box, [&] {
+        const std::string log = ReadBytes(logPath);
+        return log.size() > before && EndsWith(log, ToAnsi(kEndOfRun + L"\r\n"));
+    });
 }
 
 void PrintRun(const char* title, const std::wstring& box) {

@@ -67,11 +67,8 @@ std::ostream& operator<<(std::ostream& out, const Seen& seen) {
 bool SequenceMatches(const std::vector<Seen>& expected, const std::vector<Seen>& seen) {
     size_t next = 0;
     for (const Seen& entry : expected) {
-        if (next < seen.size() && entry.Is(seen[next])) {
-            ++next;
-        } else if (!entry.optional) {
-            return false;
-        }
+        if (next < seen.size() && entry.Is(seen[next])) ++next;
+        else if (!entry.optional) return false;
     }
     return next == seen.size();
 }

@@ -10,6 +10,7 @@
 #include <memory>
 #include <string>
 
+#include "runtime/win32/ScopedHandles.h"
 #include "wine/e2e/E2eSupport.h"
 #include "wine/themed/PixelRegions.h"
 #include "wine/e2e/ScreenCapture.h"
@@ -56,14 +57,11 @@ int CaptionHeight(const wchar_t* caption, int width) {
     NONCLIENTMETRICSW metrics = {};
     metrics.cbSize = sizeof metrics;
     SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
-    HFONT font = CreateFontIndirectW(&metrics.lfMessageFont);
-    HDC screen = GetDC(nullptr);
-    HGDIOBJ previous = SelectObject(screen, font);
+    const win32::GdiObject<HFONT> font(CreateFontIndirectW(&metrics.lfMessageFont));
+    const win32::ClientDc screen(nullptr);
+    const win32::SelectionGuard selected(screen.Get(), font.get());
     RECT measured = {0, 0, width, 0};
-    DrawTextW(screen, caption, -1, &measured, DT_CALCRECT | DT_WORDBREAK);
-    SelectObject(screen, previous);
-    ReleaseDC(nullptr, screen);
-    DeleteObject(font);
+    DrawTextW(screen.Get(), caption, -1, &measured, DT_CALCRECT | DT_WORDBREAK);
     return measured.bottom;
 }
 
