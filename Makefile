@@ -7,7 +7,7 @@ JOBS ?= $(shell nproc)
 BUILD := build
 DEBIAN_PACKAGES := cmake make g++ googletest libgtest-dev \
 	g++-mingw-w64-i686 g++-mingw-w64-x86-64 binutils-mingw-w64-i686 binutils-mingw-w64-x86-64 \
-	wine wine64 xvfb xauth imagemagick zip
+	wine wine64 xvfb xauth imagemagick zip unzip osslsigncode openssl
 # The version as the project states it (CMakeLists.txt), for the zip's name.
 VERSION := $(shell sed -n 's/^project.Velkorin VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
 # Each build tree: the options of its configure line.
@@ -72,11 +72,10 @@ run: deps
 	tools/run-velkorin.sh $(BUILD)
 
 # The product for Windows users: the 32-bit exe, the Jet database beside it and README.txt, zipped
-# by the win32 build (cmake/package-zip.sh) the same way from every build of the same sources.
+# by the win32 build (cmake/package-zip.sh) the same way from every build of the same sources, and
+# SHA256SUMS beside it; signed first where VELKORIN_SIGN_PFX names a certificate (tools/make-dist.sh).
 dist: win32
-	mkdir -p dist
-	cp $(BUILD)/win32/Velkorin-$(VERSION)-win32.zip dist/
-	@echo "dist/Velkorin-$(VERSION)-win32.zip"
+	tools/make-dist.sh . $(BUILD)/win32 dist $(VERSION)
 
 clean:
 	rm -rf $(BUILD) dist

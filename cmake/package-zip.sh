@@ -11,7 +11,8 @@ cp "$3" "$stage/test.mdb"
 cp "$4" "$stage/README.txt"
 chmod 644 "$stage"/*
 # The release's date; zip keeps local time, so the zone is fixed too.
+source "$(dirname "$0")/release-date.sh"
 export TZ=UTC
-touch -d '2026-12-07 00:00:00' "$stage"/*
+touch -d "@$(release_epoch)" "$stage"/*
 rm -f "$out"
 (cd "$stage" && zip -q -X -D "$out" Velkorin.exe test.mdb README.txt)

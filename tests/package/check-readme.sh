@@ -1,10 +1,10 @@
 #!/usr/bin/env bash
 # README.txt goes into the zip beside Velkorin.exe and must read well in every Notepad: plain ASCII
-# with no byte-order mark, CR LF after every line, at most 78 characters a line, and it names the
-# failure numbers it explains.
-# usage: check-readme.sh <README.txt>
+# with no byte-order mark, CR LF after every line, at most 78 characters a line; its title names
+# the version, and it names the failure numbers it explains and how to check the download.
+# usage: check-readme.sh <README.txt> <version, as the project states it>
 set -uo pipefail
-file=$1
+file=$1 version=$2
 failed=0
 fail() { echo "FAILED: $*"; failed=1; }
 
@@ -23,6 +23,12 @@ for number in -2147221164 3706 3024 -2147467259 3343 3051 3045 3050 3356 3078; d
     grep -qE -- "(^|[^0-9-])$number([^0-9]|\$)" "$file" || fail "does not name failure $number"
 done
 grep -qF 'ERROR!: <number> - <description>' "$file" || fail "does not show the error line's form"
+title=$(sed -n '1s/\r$//p' "$file") rule=$(sed -n '2s/\r$//p' "$file")
+[[ $title == "Velkorin $version - "* ]] || fail "the title does not name version $version: $title"
+[ "$rule" = "$(printf '%*s' ${#title} '' | tr ' ' =)" ] || fail "the title's rule is not as long as the title"
+for check in 'certutil -hashfile Velkorin.exe SHA256' 'sha256sum --ignore-missing -c SHA256SUMS'; do
+    grep -qF "$check" "$file" || fail "does not say how to check the download: $check"
+done
 
 [ $failed = 0 ] && echo "README.txt: ANSI, CR LF, short lines, the failure numbers named"
 exit $failed
