@@ -1,6 +1,9 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
+
+#include "runtime/AccessibleRole.h"
 
 namespace velkorin {
 
@@ -17,7 +20,7 @@ struct ControlLayout {
     const char* caption;               // UTF-8; nullptr for none
     int32_t controlId;
     bool centred = false;              // labels: the caption centred
-    bool link = false;                 // labels: the caption in the system highlight colour
+    bool link = false;                 // opens a page: labels show the caption in the system highlight colour
     bool autoSize = false;             // labels: sized to the caption
     ControlPicture picture = ControlPicture::None;  // images
     bool handPointer = false;          // the hand cursor as custom mouse pointer
@@ -50,7 +53,7 @@ constexpr int32_t kLabel1Id = 1006;
 constexpr ControlLayout kControls[] = {
     {"Text1", ControlKind::TextBox, 60, 690, 4785, 3585, 2, nullptr, kText1Id},
     {"Command1", ControlKind::CommandButton, 3600, 4350, 1245, 525, 1, "Start Test", kCommand1Id},
-    {"Image2", ControlKind::Image, 750, 4500, 240, 240, -1, nullptr, kImage2Id, false, false, false,
+    {"Image2", ControlKind::Image, 750, 4500, 240, 240, -1, nullptr, kImage2Id, false, true, false,
      ControlPicture::Logo, true},
     {"Label4", ControlKind::Label, 1020, 4530, 2340, 180, 3, "Follow Orlaquist on Facebook", kLabel4Id, false, true,
      true, ControlPicture::None, true},
@@ -59,7 +62,17 @@ constexpr ControlLayout kControls[] = {
     {"Label1", ControlKind::Label, 60, 90, 4785, 525, 0,
      "This program will attempt to connect to test.mdb and log any problems it might have.", kLabel1Id, true},
 };
+
+// The controls that another one names to a screen reader: the log box by the sentence above it, the
+// logo by the link it belongs to.
+constexpr const char* kNamedBy[][2] = {{"Text1", "Label1"}, {"Image2", "Label4"}};
 }  // namespace frm_main
+
+// What a control of the layout is to a screen reader: a link (whatever its kind), the button, the
+// box; nothing for the rest, which the system's proxies describe as what they show.
+std::optional<AccessibleRole> AccessibleRoleOf(const ControlLayout& control);
+// The control whose caption names it to a screen reader: its own, or the one that frm_main::kNamedBy gives.
+const char* AccessibleNameSourceOf(const ControlLayout& control);
 
 // Twips to pixels at the screen's twips per pixel, to the nearest pixel.
 int32_t TwipsToPixels(int32_t twips, double twipsPerPixel);

@@ -44,5 +44,20 @@ TEST(FormLayout, TabOrderStartsAtTheDescriptionThenTheButton) {
     EXPECT_STREQ(byTab[3], "Label4");
 }
 
+TEST(FormLayout, ScreenReadersMeetTheBoxNamedByTheSentenceAboveItTheButtonAndTwoLinks) {
+    using R = AccessibleRole;
+    const std::pair<std::optional<R>, const char*> expected[] = {  // role, named by; in layout order
+        {R::Text, "Label1"}, {R::PushButton, "Command1"}, {R::Link, "Label4"},
+        {R::Link, "Label4"}, {std::nullopt, "Image1"},    {std::nullopt, "Label1"}};
+    ASSERT_EQ(std::size(frm_main::kControls), std::size(expected));
+    for (size_t i = 0; i < std::size(expected); ++i) {
+        EXPECT_EQ(AccessibleRoleOf(frm_main::kControls[i]), expected[i].first) << frm_main::kControls[i].name;
+        EXPECT_STREQ(AccessibleNameSourceOf(frm_main::kControls[i]), expected[i].second);
+    }
+    EXPECT_STREQ(DefaultActionName(R::Link), L"Jump");
+    EXPECT_STREQ(DefaultActionName(R::PushButton), L"Press");
+    EXPECT_EQ(DefaultActionName(R::Text), nullptr);
+}
+
 }  // namespace
 }  // namespace velkorin

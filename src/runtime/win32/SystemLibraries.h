@@ -2,6 +2,7 @@
 
 #include <windows.h>
 #include <commctrl.h>
+#include <oleacc.h>
 #include <shlwapi.h>
 #include <uxtheme.h>
 
@@ -136,6 +137,14 @@ struct UxthemeLibrary {
     VELKORIN_BIND(DrawThemeText);
 };
 
+struct OleaccLibrary {
+    BoundLibrary library{"oleacc.dll"};
+    using CreateStdAccessibleObjectFn = HRESULT(WINAPI*)(HWND, LONG, REFIID, void**);
+    using LresultFromObjectFn = LRESULT(WINAPI*)(REFIID, WPARAM, LPUNKNOWN);
+    VELKORIN_BIND(CreateStdAccessibleObject);
+    VELKORIN_BIND(LresultFromObject);
+};
+
 // The process-wide table of each library, made at its first use.
 template <class Library>
 Library& TableOf() {
@@ -149,5 +158,6 @@ inline User32Library& User32() { return TableOf<User32Library>(); }
 inline Gdi32Library& Gdi32() { return TableOf<Gdi32Library>(); }
 inline Msimg32Library& Msimg32() { return TableOf<Msimg32Library>(); }
 inline UxthemeLibrary& Uxtheme() { return TableOf<UxthemeLibrary>(); }
+inline OleaccLibrary& Oleacc() { return TableOf<OleaccLibrary>(); }
 
 }  // namespace velkorin::win32

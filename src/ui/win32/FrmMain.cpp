@@ -1,6 +1,9 @@
 #include "ui/win32/FrmMain.h"
 
+#include <cstring>
 #include <functional>
+#include <optional>
+#include <vector>
 
 #include "runtime/ErrorScope.h"
 #include "xptheme/FixThemeSupport.h"
@@ -81,6 +84,7 @@ void FrmMain::AddControls(double twipsPerPixel) {
     hand_ = OptionalPicture([this] {
         return forms::PictureFromIcon(LoadCursorW(instance_, MAKEINTRESOURCEW(IDC_HAND_CURSOR)), false);
     });
+    std::vector<std::shared_ptr<forms::WindowedControl>> made;  // in the layout's order
     for (const ControlLayout& layout : frm_main::kControls) {
         const PixelRect at = ToPixels(layout, twipsPerPixel);
         forms::ControlArgs args;
@@ -91,7 +95,7 @@ void FrmMain::AddControls(double twipsPerPixel) {
         args.height = at.height;
         args.tabIndex = layout.tabIndex;
         args.id = layout.controlId;
-        std::shared_ptr<forms::WindowedControl> control;
+        std::shared_ptr<forms::WindowedControl>& control = made.emplace_back();
         switch (layout.kind) {
         case ControlKind::TextBox: {
             auto box = form_->AddTextBox(args);
@@ -115,6 +119,18 @@ void FrmMain::AddControls(double twipsPerPixel) {
             control->Put("MouseIcon", Value(hand_));
             control->Put("MousePointer", Value(forms::mouse_pointer::kCustom));
         }
+    }
+    // What a screen reader is told, once the controls that name others exist.
+    const auto madeNamed = [&](const char* name) {
+        for (size_t i = 0; i < made.size(); ++i) {
+            if (std::strcmp(frm_main::kControls[i].name, name) == 0) return made[i];
+        }
+        return std::shared_ptr<forms::WindowedControl>();
+    };
+    for (size_t i = 0; i < made.size(); ++i) {
+        const std::optional<AccessibleRole> role = AccessibleRoleOf(frm_main::kControls[i]);
+        const std::shared_ptr<forms::WindowedControl> namer = madeNamed(AccessibleNameSourceOf(frm_main::kControls[i]));
+        if (role && namer) made[i]->Describe(*role, namer->Hwnd());
     }
 }
 

@@ -1,5 +1,9 @@
 // The logo and the link label open the maker's page through the shell, once a click (a press and a
-// release on the control), and nothing else.
+// release on the control), and nothing else; what a screen reader meets of the window, and the
+// links' default action.
+#include <objbase.h>
+#include <oleacc.h>
+
 #include <string>
 #include <vector>
 
@@ -58,6 +62,66 @@ TEST_F(WineOwnComponentsLinks, EachClickOpensTheMakerPageOnceAndShowsNoWindowOfI
         }
         EXPECT_EQ(VisibleTopLevelWindows(velkorin_->Id()), std::vector<HWND>{window_});
     }
+}
+
+// A text a call gave, freed; "<none>" where it gave none.
+std::wstring Text(HRESULT hr, BSTR value) {
+    std::wstring copy = SUCCEEDED(hr) && value ? std::wstring(value, SysStringLen(value)) : L"<none>";
+    SysFreeString(value);
+    return copy;
+}
+
+std::wstring CaptionOf(const char* name) {
+    for (const ControlLayout& control : frm_main::kControls) {
+        if (std::string(control.name) == name) return FromUtf8(control.caption);
+    }
+    return L"";
+}
+
+// Each control's client-area object as a client in another process gets it: role, name, default
+// action (none for the box).
+struct AccessibleRow {
+    int id;
+    LONG role;
+    const char* namedBy;
+    const wchar_t* defaultAction;
+};
+
+const AccessibleRow kAccessibleRows[] = {
+    {kLabel4Id, ROLE_SYSTEM_LINK, "Label4", L"Jump"},
+    {kImage2Id, ROLE_SYSTEM_LINK, "Label4", L"Jump"},
+    {kText1Id, ROLE_SYSTEM_TEXT, "Label1", nullptr},
+    {kCommand1Id, ROLE_SYSTEM_PUSHBUTTON, "Command1", L"Press"},
+};
+
+TEST_F(WineOwnComponentsLinks, ScreenReadersMeetTwoLinksTheNamedBoxAndTheButton) {
+    ASSERT_TRUE(SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED)));
+    VARIANT self = {};
+    self.vt = VT_I4;
+    self.lVal = CHILDID_SELF;
+    size_t pages = 0;
+    for (const AccessibleRow& row : kAccessibleRows) {
+        SCOPED_TRACE(::testing::Message() << "control " << row.id);
+        IAccessible* object = nullptr;
+        ASSERT_EQ(AccessibleObjectFromWindow(Control(row.id), OBJID_CLIENT, __uuidof(IAccessible),
+                                             reinterpret_cast<void**>(&object)), S_OK);
+        VARIANT role = {};
+        EXPECT_EQ(object->get_accRole(self, &role), S_OK);
+        EXPECT_EQ(role.vt == VT_I4 ? role.lVal : -1, row.role);
+        BSTR name = nullptr, action = nullptr;
+        const HRESULT named = object->get_accName(self, &name), acts = object->get_accDefaultAction(self, &action);
+        EXPECT_EQ(ToUtf8(Text(named, name)), ToUtf8(CaptionOf(row.namedBy)));
+        EXPECT_EQ(ToUtf8(Text(acts, action)), ToUtf8(row.defaultAction ? row.defaultAction : L"<none>"));
+        if (row.role == ROLE_SYSTEM_LINK) {  // opens the page, once, as a click does
+            EXPECT_EQ(object->accDoDefaultAction(self), S_OK);
+            ++pages;
+            ASSERT_TRUE(PostedMessagesHandled(Control(kText1Id)));
+            ASSERT_TRUE(WaitFor([&] { return velkorin_->Counts().active == 1; })) << "the URL handler did not end";
+            EXPECT_EQ(RecordedLines(ReadBytes(File(L"urls.txt"))).size(), pages);
+        }
+        object->Release();
+    }
+    CoUninitialize();
 }
 
 }  // namespace

@@ -4,7 +4,8 @@
 
 namespace velkorin::win32::forms {
 
-ImageControl::ImageControl(HWND hwnd) : WindowedControl(hwnd, std::string()), click_(hwnd, [this] { RaiseClick(); }) {
+ImageControl::ImageControl(HWND hwnd) : WindowedControl(hwnd, std::string()) {
+    Front().FollowClicks([this] { RaiseClick(); });
     AddHandleProperty();
     properties_.Add(
         "Picture", [this] { return Value(picture_); },

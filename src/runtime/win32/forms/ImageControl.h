@@ -2,7 +2,6 @@
 
 #include <windows.h>
 
-#include "runtime/win32/forms/StaticClick.h"
 #include "runtime/win32/forms/WindowedControl.h"
 
 namespace velkorin::win32::forms {
@@ -18,7 +17,6 @@ public:
 
 private:
     ObjectRef picture_;
-    StaticClick click_;
 };
 
 }  // namespace velkorin::win32::forms

@@ -11,8 +11,8 @@ LabelControl::LabelControl(HWND hwnd, int32_t alignment, ObjectRef font)
       alignment_(alignment),
       font_(std::move(font)),
       foreColor_(ole_color::kButtonText),
-      backColor_(ole_color::kButtonFace),
-      click_(hwnd, [this] { RaiseClick(); }) {
+      backColor_(ole_color::kButtonFace) {
+    Front().FollowClicks([this] { RaiseClick(); });
     AddHandleProperty();
     AddCaptionProperty([this] {
         if (autoSize_) FitToCaption();

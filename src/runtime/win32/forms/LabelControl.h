@@ -3,7 +3,6 @@
 #include <windows.h>
 
 #include "runtime/win32/ScopedHandles.h"
-#include "runtime/win32/forms/StaticClick.h"
 #include "runtime/win32/forms/WindowedControl.h"
 
 namespace velkorin::win32::forms {
@@ -34,7 +33,6 @@ private:
     int32_t backColor_;
     bool autoSize_ = false;
     GdiObject<HBRUSH> backBrush_;  // for a plain RGB back colour; system colours use the system's brush
-    StaticClick click_;
 };
 
 }  // namespace velkorin::win32::forms

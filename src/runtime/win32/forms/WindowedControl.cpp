@@ -30,6 +30,11 @@ bool WindowedControl::IsKindOf(const std::string& interfaceId) const {
 
 Value WindowedControl::Call(const std::string&, const std::vector<Value>&) { throw Failure::NoSuchMember(); }
 
+ControlWindow& WindowedControl::Front() {
+    if (!front_) front_ = std::make_unique<ControlWindow>(hwnd_);
+    return *front_;
+}
+
 bool WindowedControl::OnCommand(int) { return false; }
 
 bool WindowedControl::OnDrawItem(const DRAWITEMSTRUCT&) { return false; }

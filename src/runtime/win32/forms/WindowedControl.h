@@ -8,6 +8,7 @@
 #include "runtime/FormControl.h"
 #include "runtime/Units.h"
 #include "runtime/win32/forms/ControlSite.h"
+#include "runtime/win32/forms/ControlWindow.h"
 #include "runtime/PropertyTable.h"
 #include "runtime/win32/TextConversion.h"
 
@@ -41,6 +42,9 @@ public:
     virtual HBRUSH OnCtlColor(HDC dc);
     // The mouse pointer over the control: its custom cursor, or nullptr for the default arrow.
     HCURSOR Cursor() const;
+    // What accessibility clients are told of a control of a system class (not a frame): its role,
+    // and the window whose text names it.
+    void Describe(AccessibleRole role, HWND namedBy) { Front().Describe({role, namedBy}); }
 
 protected:
     // `kind` is one of control_kind's identifiers, or empty for a kind the module does not know.
@@ -62,6 +66,8 @@ protected:
     void AddPointerProperties();
     // Runs the Click event, if any.
     void RaiseClick() const;
+    // The runtime's procedure in front of the window's own, put there at the first call.
+    ControlWindow& Front();
 
     PropertyTable properties_;
 
@@ -70,6 +76,7 @@ private:
     std::string kind_;
     std::weak_ptr<ControlSite> site_;
     std::function<void()> onClick_;
+    std::unique_ptr<ControlWindow> front_;
     int32_t mousePointer_ = 0;
     ObjectRef mouseIcon_;
 };
