@@ -21,11 +21,9 @@ fail() { echo "FAILED: $*"; failed=1; }
     cd "$work" || exit 1
     openssl req -x509 -newkey rsa:2048 -nodes -keyout ca.key -out ca.pem -days 3650 -subj "/CN=Velkorin Check CA" \
         -addext basicConstraints=critical,CA:TRUE -addext keyUsage=critical,keyCertSign,cRLSign &&
-        openssl req -newkey rsa:2048 -nodes -keyout signer.key -out signer.csr -subj "/CN=Velkorin Check Signer" &&
-        printf 'basicConstraints=CA:FALSE\nkeyUsage=critical,digitalSignature\nextendedKeyUsage=codeSigning\n' \
-            >signer.ext &&
-        openssl x509 -req -in signer.csr -CA ca.pem -CAkey ca.key -CAcreateserial -days 3650 -extfile signer.ext \
-            -out signer.pem &&
+        openssl req -x509 -newkey rsa:2048 -nodes -keyout signer.key -out signer.pem -days 3650 -CA ca.pem \
+            -CAkey ca.key -subj "/CN=Velkorin Check Signer" -addext basicConstraints=CA:FALSE \
+            -addext keyUsage=critical,digitalSignature -addext extendedKeyUsage=codeSigning &&
         printf 'throwaway password\n' >password.txt &&
         openssl pkcs12 -export -inkey signer.key -in signer.pem -certfile ca.pem -passout file:password.txt \
             -out signer.pfx
