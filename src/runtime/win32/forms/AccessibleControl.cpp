@@ -4,7 +4,7 @@
 
 #include "runtime/win32/ComPtr.h"
 #include "runtime/win32/SystemLibraries.h"
-#include "runtime/win32/forms/WindowedControl.h"
+#include "runtime/win32/forms/WindowText.h"
 
 namespace velkorin::win32::forms {
 

@@ -9,6 +9,7 @@
 #include "runtime/Units.h"
 #include "runtime/win32/forms/ControlSite.h"
 #include "runtime/win32/forms/ControlWindow.h"
+#include "runtime/win32/forms/WindowText.h"
 #include "runtime/PropertyTable.h"
 #include "runtime/win32/TextConversion.h"
 
@@ -85,10 +86,6 @@ namespace mouse_pointer {
 constexpr int32_t kDefault = 0;
 constexpr int32_t kCustom = 99;
 }  // namespace mouse_pointer
-
-// A window's text, as the platform holds it and in UTF-8.
-WideText WideWindowText(HWND hwnd);
-std::string WindowText(HWND hwnd);
 
 // A window or GDI handle as the 32-bit whole number that "hWnd" and "hFont" give.
 Value HandleValue(const void* handle);
