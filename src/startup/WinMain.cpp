@@ -2,10 +2,26 @@
 // Main once, and dispatches messages until the last window is gone.
 #include <windows.h>
 
+#include "runtime/win32/LibraryRedirection.h"
 #include "startup/Win32Process.h"
 #include "startup/mdStartup.h"
 
 namespace {
+
+// The program ends before it loads anything where a file beside it would decide which libraries
+// run in it; README.txt gives each code with its remedy.
+constexpr int kExitDotLocalBesideTheProgram = 3;  // "Velkorin.exe.local", a file or a folder
+constexpr int kExitManifestBesideTheProgram = 4;  // a manifest that maps a library into the folder
+
+int ExitCodeFor(velkorin::win32::LibraryRedirect redirect) {
+    using velkorin::win32::LibraryRedirect;
+    switch (redirect) {
+        case LibraryRedirect::kDotLocal: return kExitDotLocalBesideTheProgram;
+        case LibraryRedirect::kManifest: return kExitManifestBesideTheProgram;
+        case LibraryRedirect::kNone: break;
+    }
+    return 0;
+}
 
 int RunProgram(HINSTANCE instance) {
     using namespace velkorin;
@@ -26,6 +42,10 @@ int RunProgram(HINSTANCE instance) {
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     try {
+        using namespace velkorin::win32;
+        const LibraryRedirect redirect =
+            RedirectBesideTheProgram(RunningWindowsRelease(), MachineEnablesDllRedirection(), nullptr);
+        if (redirect != LibraryRedirect::kNone) return ExitCodeFor(redirect);
         return RunProgram(instance);
     } catch (...) {
         return 1;  // no dialog, ever

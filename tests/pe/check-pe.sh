@@ -87,7 +87,14 @@ check "six version strings, no others" test "$(grep -c 'VALUE "' <<<"$resources"
 check "icon group 1" has '^1 14 /\* RT_GROUP_ICON \*/' "$resources"
 check "one icon image, id 30001" test "$(grep -cE '^[0-9]+ 3 /\* RT_ICON \*/' <<<"$resources")" -eq 1
 check "icon image 30001" has '^30001 3 /\* RT_ICON \*/' "$resources"
-check "no manifest" bash -c "! grep -qE '^[0-9]+ 24 ' <<<\"\$0\"" "$resources"
+# One manifest of its own, id 1, that holds the program's identity and nothing else: it asks for no
+# common controls, privileges, compatibility or DPI setting, and keeps out a manifest beside the program.
+check "one manifest" test "$(grep -cE '^[0-9]+ 24 ' <<<"$resources")" -eq 1
+check "manifest id 1" has '^1 24 ' "$resources"
+[ "$arch" = i686 ] && manifest_arch=x86 || manifest_arch=amd64
+identity="<assemblyIdentity type=\"win32\" name=\"Orlaquist.Velkorin\" version=\"$product_version\" processorArchitecture=\"$manifest_arch\"/>"
+manifest="<assembly xmlns=\"urn:schemas-microsoft-com:asm.v1\" manifestVersion=\"1.0\">$identity</assembly>"
+check "manifest: identity only" test "$(LC_ALL=C grep -ao '<assembly.*</assembly>' "$exe")" = "$manifest"
 
 echo "pe checks: $passed passed, $failed failed"
 [ "$failed" -eq 0 ]

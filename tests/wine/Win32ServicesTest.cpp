@@ -11,6 +11,7 @@
 #include "runtime/win32/BoundLibrary.h"
 #include "runtime/win32/SystemLibraries.h"
 #include "runtime/win32/ComFailure.h"
+#include "runtime/win32/LibraryRedirection.h"
 #include "selftest/ControlLogBox.h"
 #include "runtime/win32/forms/TextBoxControl.h"
 #include "runtime/win32/TextConversion.h"
@@ -213,54 +214,109 @@ const char kPrivateComctl32[] =
     R"(<assemblyIdentity type="win32" name="Velkorin.Checks" version="1.0.0.0"/>)"
     R"(<file name="comctl32.dll"/></assembly>)";
 
+// An activation context made from `manifest` beside the checks, released at the end; null without one.
+class ManifestContext {
+public:
+    explicit ManifestContext(const char* manifest) {
+        if (!manifest) return;
+        std::ofstream(AppFile(L"checks.manifest").c_str()) << manifest;
+        const std::wstring path = AppFile(L"checks.manifest");
+        ACTCTXW request = {};
+        request.cbSize = sizeof(request);
+        request.lpSource = path.c_str();
+        context_ = CreateActCtxW(&request);
+        EXPECT_NE(context_, INVALID_HANDLE_VALUE) << GetLastError();
+    }
+    ~ManifestContext() {
+        if (context_ != INVALID_HANDLE_VALUE) ReleaseActCtx(context_);
+    }
+    HANDLE Get() const { return context_ == INVALID_HANDLE_VALUE ? nullptr : context_; }
+
+private:
+    HANDLE context_ = INVALID_HANDLE_VALUE;
+};
+
 // Where a library is asked for: comctl32 from the side-by-side store only where the activation
-// context sends it into the store, and the three that a "<program>.local" would bring from the
-// program's folder missing (53) beside one.
+// context sends it into the store.
 TEST(Win32Services, LibrariesComeOnlyFromTheSystemFolderOrTheSideBySideStore) {
-    using win32::LibraryOrigin;
     char windows[MAX_PATH];
     const std::string store = std::string(windows, GetSystemWindowsDirectoryA(windows, MAX_PATH)) + "\\WinSxS\\";
     const std::string comctl32 = SystemFolderFile("comctl32.dll");
+    const std::pair<const char*, std::string> rows[] = {  // manifest, what the request begins with
+        {kCommonControls6, store}, {kPrivateComctl32, comctl32}, {nullptr, comctl32}};
+    for (const auto& [manifest, asked] : rows) {
+        SCOPED_TRACE(manifest ? manifest : "no manifest");
+        const ManifestContext context(manifest);
+        ULONG_PTR cookie = 0;
+        EXPECT_EQ(manifest && ActivateActCtx(context.Get(), &cookie), manifest != nullptr) << GetLastError();
+        win32::BoundLibrary library("comctl32.dll", win32::LibraryOrigin::kCommonControls);
+        EXPECT_NE(library.Resolve("DllGetVersion"), nullptr);
+        if (cookie) DeactivateActCtx(0, cookie);
+        EXPECT_EQ(library.Requested().substr(0, asked.size()), asked);
+        EXPECT_EQ(library.Requested().substr(library.Requested().find_last_of('\\') + 1), "comctl32.dll");
+    }
+}
+
+// The decision of the program's first line, for each release it knows: a "<program>.local", as a
+// file and as a folder, where the release honours it for a program with a manifest of its own,
+// and an activation context that maps a library to a file of the folder's own.
+TEST(LibraryRedirection, DecidedFromTheReleaseAndWhatLiesBesideTheProgram) {
+    using win32::LibraryRedirect;
+    enum DotLocal { kNoDotLocal, kFile, kFolder };
     const struct {
+        win32::WindowsRelease release;
+        bool machineEnablesRedirection;
+        DotLocal dotLocal;
         const char* manifest;
-        bool dotLocal;
-        const char* library;
-        LibraryOrigin origin;
-        std::string asked;  // what the request begins with; empty: none is made
+        LibraryRedirect expected;
     } rows[] = {
-        {kCommonControls6, false, "comctl32.dll", LibraryOrigin::kCommonControls, store},
-        {kPrivateComctl32, false, "comctl32.dll", LibraryOrigin::kCommonControls, comctl32},
-        {nullptr, false, "comctl32.dll", LibraryOrigin::kCommonControls, comctl32},
-        {kCommonControls6, true, "comctl32.dll", LibraryOrigin::kCommonControls, ""},
-        {nullptr, true, "uxtheme.dll", LibraryOrigin::kSystemFolder, ""},
-        {nullptr, true, "msimg32.dll", LibraryOrigin::kSystemFolder, ""},
-        {nullptr, true, "gdi32.dll", LibraryOrigin::kSystemFolder, SystemFolderFile("gdi32.dll")},
+        {{5, 0, 4}, false, kFile, nullptr, LibraryRedirect::kDotLocal},    // 2000 SP4
+        {{5, 0, 4}, false, kFolder, nullptr, LibraryRedirect::kDotLocal},
+        {{5, 0, 4}, false, kNoDotLocal, nullptr, LibraryRedirect::kNone},
+        {{5, 1, 1}, false, kFile, nullptr, LibraryRedirect::kDotLocal},    // XP SP1
+        {{5, 1, 1}, false, kFolder, nullptr, LibraryRedirect::kDotLocal},
+        {{5, 1, 2}, false, kFile, nullptr, LibraryRedirect::kNone},        // XP SP2 and later
+        {{5, 1, 3}, false, kFolder, nullptr, LibraryRedirect::kNone},
+        {{5, 2, 0}, false, kFolder, nullptr, LibraryRedirect::kNone},      // Server 2003, XP x64
+        {{6, 0, 2}, false, kFile, nullptr, LibraryRedirect::kNone},        // Vista
+        {{6, 1, 1}, true, kFile, nullptr, LibraryRedirect::kDotLocal},     // 7, redirection on
+        {{10, 0, 0}, true, kFolder, nullptr, LibraryRedirect::kDotLocal},  // 10
+        {{10, 0, 0}, false, kFolder, nullptr, LibraryRedirect::kNone},
+        {{10, 0, 0}, true, kNoDotLocal, nullptr, LibraryRedirect::kNone},
+        {{5, 1, 3}, false, kNoDotLocal, kPrivateComctl32, LibraryRedirect::kManifest},
+        {{10, 0, 0}, false, kNoDotLocal, kPrivateComctl32, LibraryRedirect::kManifest},
+        {{5, 1, 3}, false, kNoDotLocal, kCommonControls6, LibraryRedirect::kNone},
+        {{5, 0, 4}, false, kFile, kPrivateComctl32, LibraryRedirect::kDotLocal},
     };
     wchar_t program[MAX_PATH];
-    const std::wstring dotLocal(program, GetModuleFileNameW(nullptr, program, MAX_PATH));
+    const std::wstring dotLocal = std::wstring(program, GetModuleFileNameW(nullptr, program, MAX_PATH)) + L".local";
     for (const auto& row : rows) {
-        SCOPED_TRACE(std::string(row.library) + (row.manifest ? ", manifest" : "") + (row.dotLocal ? ", .local" : ""));
-        if (row.manifest) std::ofstream(AppFile(L"checks.manifest").c_str()) << row.manifest;
-        const std::wstring manifest = AppFile(L"checks.manifest");
-        ACTCTXW request = {};
-        request.cbSize = sizeof(request);
-        request.lpSource = manifest.c_str();
-        const HANDLE context = row.manifest ? CreateActCtxW(&request) : INVALID_HANDLE_VALUE;
-        ULONG_PTR cookie = 0;
-        EXPECT_EQ(row.manifest && ActivateActCtx(context, &cookie), row.manifest != nullptr) << GetLastError();
-        if (row.dotLocal) CreateDirectoryW((dotLocal + L".local").c_str(), nullptr);
-        win32::BoundLibrary library(row.library, row.origin);
-        const int number = NumberOf([&] { library.Resolve("DllGetVersion"); });
-        RemoveDirectoryW((dotLocal + L".local").c_str());
-        if (cookie) DeactivateActCtx(0, cookie);
-        if (context != INVALID_HANDLE_VALUE) ReleaseActCtx(context);
-
-        const std::string asked = library.Requested();
-        EXPECT_EQ(asked.substr(0, row.asked.size()), row.asked);
-        const std::string file = asked.empty() ? "" : asked.substr(asked.find_last_of('\\') + 1);
-        EXPECT_EQ(file, row.asked.empty() ? "" : row.library);
-        EXPECT_EQ(number == 53, row.asked.empty()) << number;
+        SCOPED_TRACE(std::to_string(row.release.major) + "." + std::to_string(row.release.minor) + " SP" +
+                     std::to_string(row.release.servicePack) + (row.machineEnablesRedirection ? ", redirection on" : "") +
+                     (row.dotLocal == kFile ? ", .local file" : row.dotLocal == kFolder ? ", .local folder" : "") +
+                     (row.manifest ? ", manifest" : ""));
+        if (row.dotLocal == kFile) std::ofstream(dotLocal.c_str()) << "";
+        if (row.dotLocal == kFolder) CreateDirectoryW(dotLocal.c_str(), nullptr);
+        const ManifestContext context(row.manifest);
+        EXPECT_EQ(win32::RedirectBesideTheProgram(row.release, row.machineEnablesRedirection, context.Get()),
+                  row.expected);
+        DeleteFileW(dotLocal.c_str());
+        RemoveDirectoryW(dotLocal.c_str());
     }
+    // This process: the checks carry no manifest, and Wine's prefix turns no redirection on.
+    EXPECT_FALSE(win32::MapsLibrariesOutsideTheStore(nullptr));
+    EXPECT_FALSE(win32::MachineEnablesDllRedirection());
+}
+
+// Once the process object has settled the search, a library that lies only beside the checks is
+// not found by its bare name, where the system lets a process keep bare names in the system folder.
+TEST(LibraryRedirection, ABareNameIsNotLookedForBesideTheProgram) {
+    const win32::WindowsRelease release = win32::RunningWindowsRelease();
+    if (release.major < 6 || (release.major == 6 && release.minor < 1)) GTEST_SKIP() << "no search setting before 7";
+    ASSERT_NE(GetFileAttributesW(AppFile(L"velkorin_beside.dll").c_str()), INVALID_FILE_ATTRIBUTES);
+    const HMODULE beside = LoadLibraryA("velkorin_beside.dll");
+    EXPECT_EQ(beside, nullptr);
+    if (beside) FreeLibrary(beside);
 }
 
 }  // namespace

@@ -25,7 +25,8 @@ standin_place "$standin" "$build/wine-app/standin"
 # The libraries of the binding tables, planted beside the checks under their names: the first group
 # looks for them as Windows does (the program's folder first) and drives every table; a planted
 # library that a process loads and keeps leaves a marker beside itself.
-planted_names="uxtheme.dll comctl32.dll msimg32.dll"
+# velkorin_beside.dll is no system library: only a bare-name search of the checks' folder finds it.
+planted_names="uxtheme.dll comctl32.dll msimg32.dll velkorin_beside.dll"
 for name in $planted_names; do cp "$planted" "$app/$name"; done
 
 # One group of checks; a group that fails says so and the next one still runs.
@@ -38,7 +39,7 @@ run_group() {
 
 standin_unregister
 WINEDLLOVERRIDES="uxtheme,comctl32,msimg32=n,b" \
-    run_group 'WineOwnComponents.*:Win32Services.*:PictureDrawingUnderWine.*:FrmMainUnderWine.*'
+    run_group 'WineOwnComponents.*:Win32Services.*:LibraryRedirection.*:PictureDrawingUnderWine.*:FrmMainUnderWine.*'
 for name in $planted_names; do
     if [ -e "$app/$name.loaded" ]; then
         echo "FAILED: the $name planted beside the checks was loaded" >&2

@@ -61,9 +61,8 @@ void KeepLibrarySearchOutOfTheProgramFolder() {
     }
     const bool onlyTheSystemFolder = SearchOnlyTheSystemFolder();
     // A library of a name already in the process answers a bare-name request, so the system
-    // folder's are loaded now by their full paths. Not beside a "<program>.local": on the systems
-    // that honour it, even a full path would load the copy in the program's folder.
-    if (ProgramHasDotLocal()) return;
+    // folder's are loaded now by their full paths (none where a "<program>.local" is honoured: the
+    // loads refuse to go there).
     LoadFromTheSystemFolder(kAskedForByTheProgramsOwnCalls, std::size(kAskedForByTheProgramsOwnCalls));
     if (!onlyTheSystemFolder) {
         LoadFromTheSystemFolder(kAskedForBySystemLibraries, std::size(kAskedForBySystemLibraries));

@@ -37,9 +37,4 @@ LoadedLibrary LoadLibraryFrom(const std::string& name, LibraryOrigin origin);
 // comctl32.dll of its own, in the program's folder.
 std::string SideBySideLibraryPath(const char* dll);
 
-// Whether "<program>.local" lies beside the program, as a file or a folder. Windows 2000, XP and
-// 2003 then look in the program's folder first for every library that is not a known DLL, whatever
-// path the program asks for.
-bool ProgramHasDotLocal();
-
 }  // namespace velkorin::win32

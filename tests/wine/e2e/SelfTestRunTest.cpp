@@ -113,7 +113,8 @@ TEST_P(PlantedLibraries, NoneIsKeptByARunAndAClose) {
 
 // FrmMain itself asks for comctl32 only (its version, at start-up); the system's libraries ask for
 // msimg32 (as they paint), version.dll and the names planted with it by bare name. The manifest
-// names a comctl32.dll of its own assembly: the activation context redirects it into the folder.
+// names a comctl32.dll or an msimg32.dll of its own assembly: the system's side-by-side rule would
+// send every bare-name request for it into the folder, were the manifest taken.
 const PlantedRow kPlantedRows[] = {
     {"Comctl32", {L"comctl32.dll"}, nullptr},
     {"AllThree", {L"uxtheme.dll", L"comctl32.dll", L"msimg32.dll"}, nullptr},
@@ -125,6 +126,9 @@ const PlantedRow kPlantedRows[] = {
     {"PrivateComctl32Manifest", {L"comctl32.dll"},
      R"(<assembly xmlns="urn:schemas-microsoft-com:asm.v1" manifestVersion="1.0">)"
      R"(<assemblyIdentity type="win32" name="Velkorin" version="1.0.0.3"/><file name="comctl32.dll"/></assembly>)"},
+    {"PrivateMsimg32Manifest", {L"msimg32.dll"},
+     R"(<assembly xmlns="urn:schemas-microsoft-com:asm.v1" manifestVersion="1.0">)"
+     R"(<assemblyIdentity type="win32" name="Velkorin" version="1.0.0.3"/><file name="msimg32.dll"/></assembly>)"},
 };
 INSTANTIATE_TEST_SUITE_P(StandIn, PlantedLibraries, ::testing::ValuesIn(kPlantedRows),
                          [](const auto& info) { return std::string(info.param.name); });
