@@ -29,6 +29,9 @@ title=$(sed -n '1s/\r$//p' "$file") rule=$(sed -n '2s/\r$//p' "$file")
 for check in 'certutil -hashfile Velkorin.exe SHA256' 'sha256sum --ignore-missing -c SHA256SUMS'; do
     grep -qF "$check" "$file" || fail "does not say how to check the download: $check"
 done
+for code in '  3  Velkorin.exe.local' '  4  A manifest beside the program'; do  # WinMain.cpp's exit codes
+    grep -qF -- "$code" "$file" || fail "does not give the exit code and its cause: $code"
+done
 
 [ $failed = 0 ] && echo "README.txt: ANSI, CR LF, short lines, the failure numbers named"
 exit $failed

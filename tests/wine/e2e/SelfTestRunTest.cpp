@@ -76,6 +76,21 @@ TEST_F(StandInSelfTest, ReportsEveryStepSuccessfulAndASecondRunReplacesTheBox) {
     EXPECT_EQ(ReadBytes(File(L"log.txt")), ToAnsi(first) + "\r\n" + ToAnsi(second) + "\r\n");
 }
 
+// Folder names that a connection string must quote or take as they are: the run succeeds in full
+// (a name beyond the ANSI code page is every other test's folder).
+class FolderNames : public SelfTestRun, public ::testing::WithParamInterface<const wchar_t*> {
+protected:
+    std::wstring FolderNameEnd() const override { return GetParam(); }
+};
+
+TEST_P(FolderNames, EveryStepSucceeds) {
+    const std::wstring box = RunSelfTest(1);
+    ExpectTranscript(box, ExpectedBoxLines(expected::Concat({expected::kDaoSuccess, expected::kAdoSuccess})));
+    EXPECT_EQ(ReadBytes(File(L"log.txt")), ToAnsi(box) + "\r\n");
+}
+INSTANTIATE_TEST_SUITE_P(StandIn, FolderNames, ::testing::Values(L" semi;colon", L" x'y=z"),
+                         [](const auto& info) { return std::string(info.index == 0 ? "Semicolon" : "QuoteAndEquals"); });
+
 // System libraries' names on a DLL beside the program: a run and a close keep none of them. Wine
 // takes its own libraries over such files unless told to look for them as Windows does; run-e2e.sh
 // runs these rows with WINEDLLOVERRIDES "n,b" for the three (a child's environment block does not

@@ -20,8 +20,8 @@ void VelkorinTest::SetUp() {
     const std::wstring fixtures = EnvironmentVariable(L"E2E_FIXTURES");
     ASSERT_FALSE(work.empty() || exe.empty() || fixtures.empty())
         << "E2E_WORK, VELKORIN_EXE and E2E_FIXTURES are needed";
-    // The folder's name holds characters the ANSI code page cannot: the program must still find its files.
-    const std::wstring base = work + L"\\" + TestName() + L" Pr\u00fcfung \u65e5\u672c";
+    // Whatever the folder's name holds, the program must still find its files.
+    const std::wstring base = work + L"\\" + TestName() + FolderNameEnd();
     folder_ = FreshFolder(base);
     ASSERT_FALSE(folder_.empty()) << "cannot make a program folder under " << ToUtf8(work);
     ASSERT_TRUE(CopyFileW(exe.c_str(), File(L"Velkorin.exe").c_str(), TRUE));

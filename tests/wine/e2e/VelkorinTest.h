@@ -20,6 +20,9 @@ protected:
 
     // What a test lays into the program folder before the program starts.
     virtual void PrepareFolder() {}
+    // What the program folder's name holds after the test's name: characters the ANSI code page
+    // cannot hold, unless a test asks for others.
+    virtual std::wstring FolderNameEnd() const { return L" Pr\u00fcfung \u65e5\u672c"; }
 
     HWND Control(int id) const { return GetDlgItem(window_, id); }
     std::wstring File(const wchar_t* name) const { return folder_ + L"\\" + name; }

@@ -1,3 +1,4 @@
+#include "wine/standin/ConnectionString.h"
 #include "wine/standin/JetFile.h"
 #include "wine/standin/Objects.h"
 #include "runtime/win32/ComVariant.h"
@@ -18,33 +19,6 @@ constexpr wchar_t kBadArgumentsText[] =
     L"Arguments are of the wrong type, are out of acceptable range, or are in conflict with one another.";
 constexpr wchar_t kClosedText[] = L"Operation is not allowed when the object is closed.";
 constexpr wchar_t kOpenText[] = L"Operation is not allowed when the object is open.";
-
-std::wstring Trim(const std::wstring& text) {
-    const size_t first = text.find_first_not_of(L" \t");
-    if (first == std::wstring::npos) return {};
-    std::wstring trimmed = text.substr(first, text.find_last_not_of(L" \t") + 1 - first);
-    if (trimmed.size() >= 2 && (trimmed.front() == L'"' || trimmed.front() == L'\'') &&
-        trimmed.back() == trimmed.front()) {
-        trimmed = trimmed.substr(1, trimmed.size() - 2);
-    }
-    return trimmed;
-}
-
-// Value of key in "Key=Value;Key=Value" (keys case-insensitive), empty if absent.
-std::wstring ConnectionValue(const std::wstring& text, const wchar_t* key) {
-    size_t start = 0;
-    while (start < text.size()) {
-        size_t end = text.find(L';', start);
-        if (end == std::wstring::npos) end = text.size();
-        const std::wstring part = text.substr(start, end - start);
-        const size_t equals = part.find(L'=');
-        if (equals != std::wstring::npos && _wcsicmp(Trim(part.substr(0, equals)).c_str(), key) == 0) {
-            return Trim(part.substr(equals + 1));
-        }
-        start = end + 1;
-    }
-    return {};
-}
 
 enum : DISPID { kCursorLocation = 1, kConnectionString, kConnectionOpen, kConnectionClose };
 const Member kConnectionMembers[] = {{L"CursorLocation", MemberKind::Property, 0},
