@@ -18,8 +18,12 @@ if [ -n "${VELKORIN_SIGN_TIMESTAMP_URL:-}" ]; then
 else
     options+=(-time "$(release_epoch)")
 fi
-first=$(mktemp "$out.XXXXXX")
-trap 'rm -f "$first"' EXIT
-rm -f "$first" "$out"
+# The first signature goes to a folder of this run's own, which nobody else can write to: the
+# signer creates its output by name, and a shared temporary folder would let another user's file
+# take that name first.
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+first=$work/first.exe
+rm -f "$out"
 osslsigncode sign "${options[@]}" -h sha1 -in "$in" -out "$first" >/dev/null
 osslsigncode sign "${options[@]}" -nest -h sha256 -in "$first" -out "$out" >/dev/null

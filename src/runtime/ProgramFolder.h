@@ -1,5 +1,6 @@
 #pragma once
 
+#include <memory>
 #include <string>
 
 namespace velkorin {
@@ -9,6 +10,10 @@ class ProgramFolder {
 public:
     virtual ~ProgramFolder() = default;
     virtual std::string Path() = 0;
+    // Keeps the folder where it is, under its name, until the hold is let go: nobody can rename or
+    // delete it, or put a link to another folder in its place, so every line of a run lands in one
+    // folder. Null where it cannot be held; holds may overlap.
+    virtual std::shared_ptr<void> Hold() { return nullptr; }
 };
 
 // "C:\app\Velkorin.exe" -> "C:\app"; "C:\Velkorin.exe" -> "C:\".

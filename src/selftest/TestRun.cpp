@@ -14,6 +14,7 @@ using namespace log_lines;
 void TestRun::Command1_Click() {
     if (running_) return;
     FlagScope running(running_);
+    const std::shared_ptr<void> folderHeld = runtime_.programFolder.Hold();
     ErrorScope err;
 
     Header(err);

@@ -2,6 +2,7 @@
 
 #include <functional>
 #include <map>
+#include <memory>
 #include <set>
 #include <string>
 #include <vector>
@@ -23,10 +24,20 @@ public:
     std::function<void(int)> onYield;
 };
 
+// Counts its holds and notes at each read of the path whether one was on.
 class FakeProgramFolder : public ProgramFolder {
 public:
-    std::string Path() override { return path; }
+    std::string Path() override {
+        readsWhileHeld.push_back(holds > 0);
+        return path;
+    }
+    std::shared_ptr<void> Hold() override {
+        ++holds;
+        return std::shared_ptr<void>(this, [](void* folder) { --static_cast<FakeProgramFolder*>(folder)->holds; });
+    }
     std::string path = "C:\\Program Files\\Velkorin";
+    int holds = 0;
+    std::vector<bool> readsWhileHeld;
 };
 
 class FakeDateTime : public DateTimeText {

@@ -12,6 +12,7 @@
 #include "runtime/ErrorScope.h"
 #include "runtime/KeyboardRules.h"
 #include "runtime/ProgramFolder.h"
+#include "runtime/RegisteredMessage.h"
 #include "runtime/PropertyTable.h"
 #include "runtime/Rounding.h"
 #include "runtime/Utf16.h"
@@ -85,6 +86,9 @@ TEST(FailureNumbers, ControlFacilityCodesShowTheirLowWord) {
     EXPECT_EQ(FallbackComErrorText(0x8002801Du), "Library not registered.");
     EXPECT_EQ(FallbackComErrorText(0x80041234u), "Automation error 0x80041234");
 }
+
+// A message that could not be registered (0) is not WM_NULL's twin: WM_NULL never runs its action.
+static_assert(!IsRegisteredMessage(0, 0) && IsRegisteredMessage(0xC123, 0xC123) && !IsRegisteredMessage(0, 0xC123));
 
 TEST(ProgramFolderPath, TrailingBackslashOnlyAtADriveRoot) {
     EXPECT_EQ(FolderOfModulePath("C:\\app\\Velkorin.exe"), "C:\\app");

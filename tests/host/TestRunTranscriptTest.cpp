@@ -39,6 +39,9 @@ TEST_F(TestRunTranscript, FullSuccessWritesNineteenLines) {
     // One yield after each line, after the DAO query and after both ADO open steps; three inside each line.
     EXPECT_EQ(h.loop.yields, 22 + 19 * 3);
     EXPECT_EQ((Lines{"date", "time"}), h.dateTime.reads);
+    // Each line's log.txt and both stages' database paths are read while the run holds the folder.
+    EXPECT_EQ(h.folder.readsWhileHeld, std::vector<bool>(19 + 2, true));
+    EXPECT_EQ(h.folder.holds, 0);
 }
 
 TEST_F(TestRunTranscript, DatabaseAbsentFailsBothOpenSteps) {

@@ -16,6 +16,7 @@
 #include "runtime/win32/forms/TextBoxControl.h"
 #include "runtime/win32/TextConversion.h"
 #include "runtime/win32/Win32DateTimeText.h"
+#include "runtime/win32/Win32ProgramFolder.h"
 #include "runtime/win32/Win32TextFileAppender.h"
 #include "wine/WineTestSupport.h"
 
@@ -29,6 +30,23 @@ TEST(Win32Services, ProgramFolderHasNoTrailingBackslash) {
     ASSERT_GT(folder.size(), 3u);
     EXPECT_NE(folder.back(), L'\\');
     EXPECT_NE(GetFileAttributesW((folder + L"\\fixtures\\test.mdb").c_str()), INVALID_FILE_ATTRIBUTES);
+}
+
+// While a run holds the program folder nobody can rename it, so no link to another folder can take
+// its place; let go, it can be renamed (and is put back at once).
+TEST(Win32Services, AHeldProgramFolderCannotBeRenamed) {
+    const std::wstring folder = AppFolder(), moved = folder + L" moved";
+    win32::Win32ProgramFolder programFolder;
+    std::shared_ptr<void> held = programFolder.Hold();
+    ASSERT_NE(held, nullptr);
+    for (const bool holding : {true, false}) {
+        const bool renamed = MoveFileW(folder.c_str(), moved.c_str()) != FALSE;
+        if (renamed) {
+            ASSERT_TRUE(MoveFileW(moved.c_str(), folder.c_str()));
+        }
+        EXPECT_NE(renamed, holding);
+        held.reset();
+    }
 }
 
 TEST(Win32Services, LogLinesGoInTheAnsiCodePageWithCrLfEvenUnderAFolderItCannotName) {

@@ -10,7 +10,7 @@ UINT PreTranslateMessageId() {
 bool PreTranslatedByRootWindow(const MSG& msg) {
     if (msg.message < WM_KEYFIRST || msg.message > WM_KEYLAST || !msg.hwnd) return false;
     const HWND root = GetAncestor(msg.hwnd, GA_ROOT);
-    return root && PreTranslateMessageId() &&
+    return root && PreTranslateMessageId() != 0 &&
            SendMessageW(root, PreTranslateMessageId(), 0, reinterpret_cast<LPARAM>(&msg)) != 0;
 }
 

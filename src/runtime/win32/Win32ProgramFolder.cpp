@@ -4,6 +4,7 @@
 
 #include <vector>
 
+#include "runtime/Failure.h"
 #include "runtime/win32/ComFailure.h"
 #include "runtime/win32/TextConversion.h"
 
@@ -21,5 +22,17 @@ std::string ProgramFilePath() {
 }
 
 std::string Win32ProgramFolder::Path() { return FolderOfModulePath(ProgramFilePath()); }
+
+std::shared_ptr<void> Win32ProgramFolder::Hold() {
+    try {
+        const WideText folder = Utf8ToWide(Path());
+        const HANDLE handle = CreateFileW(folder.c_str(), FILE_LIST_DIRECTORY, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                          OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+        if (handle == INVALID_HANDLE_VALUE) return nullptr;
+        return std::shared_ptr<void>(handle, CloseHandle);
+    } catch (const Failure&) {
+        return nullptr;  // the program's own path cannot be read: the run reports that itself
+    }
+}
 
 }  // namespace velkorin::win32

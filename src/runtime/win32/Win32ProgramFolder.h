@@ -11,6 +11,9 @@ std::string ProgramFilePath();
 class Win32ProgramFolder : public ProgramFolder {
 public:
     std::string Path() override;
+    // The folder opened for listing, shared for reading and writing but not for deleting: while
+    // the handle is open the system refuses to rename or remove the folder.
+    std::shared_ptr<void> Hold() override;
 };
 
 }  // namespace velkorin::win32

@@ -104,6 +104,7 @@ public:
     // As a click: later, from the window's own message queue, so that the client is answered first.
     STDMETHODIMP accDoDefaultAction(VARIANT child) override {
         if (!IsSelf(child) || !DefaultActionName(look_.role)) return system_->accDoDefaultAction(child);
+        if (doDefaultAction_ == 0) return DISP_E_MEMBERNOTFOUND;  // no message to carry it
         return PostMessageW(hwnd_, doDefaultAction_, 0, 0) ? S_OK : E_FAIL;
     }
 

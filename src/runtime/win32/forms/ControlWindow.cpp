@@ -1,5 +1,6 @@
 #include "runtime/win32/forms/ControlWindow.h"
 
+#include "runtime/RegisteredMessage.h"
 #include "runtime/win32/ComFailure.h"
 #include "runtime/win32/forms/WindowLink.h"
 
@@ -47,16 +48,19 @@ bool ControlWindow::EndPress(LPARAM at) {
     return pressed && PtInRect(&client, point);
 }
 
-// A button clicks as the system clicks it; a link as a click on it.
+// A button clicks as the system clicks it; a link as a click on it. What it needs is read first:
+// the click may close the form and take this object with it.
 void ControlWindow::DoDefaultAction() {
     if (!look_) return;
-    if (look_->role == AccessibleRole::PushButton) SendMessageW(hwnd_, BM_CLICK, 0, 0);
-    if (look_->role == AccessibleRole::Link) Click();
+    const AccessibleRole role = look_->role;
+    if (role == AccessibleRole::PushButton) SendMessageW(hwnd_, BM_CLICK, 0, 0);
+    else if (role == AccessibleRole::Link) Click();
 }
 
 void ControlWindow::Click() const {
     try {
-        if (onClick_) onClick_();
+        const std::function<void()> onClick = onClick_;  // this object may go with the click
+        if (onClick) onClick();
     } catch (...) {
         // nothing leaves a window procedure
     }
@@ -89,7 +93,7 @@ LRESULT CALLBACK ControlWindow::WindowProc(HWND hwnd, UINT message, WPARAM wPara
         }
         break;
     default:
-        if (message == DoDefaultActionMessage()) {
+        if (IsRegisteredMessage(message, DoDefaultActionMessage())) {
             self->DoDefaultAction();
             return 0;
         }

@@ -4,6 +4,7 @@
 #include <map>
 #include <set>
 
+#include "runtime/RegisteredMessage.h"
 #include "runtime/win32/ComFailure.h"
 #include "runtime/win32/forms/FormKeyboard.h"
 #include "runtime/win32/forms/WindowLink.h"
@@ -251,7 +252,11 @@ std::shared_ptr<ButtonControl> Form::DefaultButton() const {
 }
 
 LRESULT Form::HandleMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == PreTranslateMessageId()) return PreTranslate(*reinterpret_cast<const MSG*>(lParam));
+    // Only as the event loop sends it, from this thread: a registered message's number is known to
+    // every process, and lParam is a pointer into this one.
+    if (IsRegisteredMessage(message, PreTranslateMessageId())) {
+        return !InSendMessage() && PreTranslate(*reinterpret_cast<const MSG*>(lParam));
+    }
     switch (message) {
     case WM_COMMAND: {
         WindowedControl* control = WindowedOf(reinterpret_cast<HWND>(lParam));
