@@ -232,26 +232,23 @@ const char kPrivateComctl32[] =
     R"(<assemblyIdentity type="win32" name="Velkorin.Checks" version="1.0.0.0"/>)"
     R"(<file name="comctl32.dll"/></assembly>)";
 
-// An activation context made from `manifest` beside the checks, released at the end; null without one.
-class ManifestContext {
-public:
+// An activation context made from `manifest` beside the checks (null: none), released at the end.
+struct ManifestContext {
     explicit ManifestContext(const char* manifest) {
         if (!manifest) return;
-        std::ofstream(AppFile(L"checks.manifest").c_str()) << manifest;
         const std::wstring path = AppFile(L"checks.manifest");
+        std::ofstream(path.c_str()) << manifest;
         ACTCTXW request = {};
         request.cbSize = sizeof(request);
         request.lpSource = path.c_str();
-        context_ = CreateActCtxW(&request);
-        EXPECT_NE(context_, INVALID_HANDLE_VALUE) << GetLastError();
+        context = CreateActCtxW(&request);
+        EXPECT_NE(context, INVALID_HANDLE_VALUE) << GetLastError();
     }
     ~ManifestContext() {
-        if (context_ != INVALID_HANDLE_VALUE) ReleaseActCtx(context_);
+        if (context != INVALID_HANDLE_VALUE) ReleaseActCtx(context);
     }
-    HANDLE Get() const { return context_ == INVALID_HANDLE_VALUE ? nullptr : context_; }
-
-private:
-    HANDLE context_ = INVALID_HANDLE_VALUE;
+    HANDLE Get() const { return context == INVALID_HANDLE_VALUE ? nullptr : context; }
+    HANDLE context = INVALID_HANDLE_VALUE;
 };
 
 // Where a library is asked for: comctl32 from the side-by-side store only where the activation
@@ -279,40 +276,33 @@ TEST(Win32Services, LibrariesComeOnlyFromTheSystemFolderOrTheSideBySideStore) {
 // file and as a folder, where the release honours it for a program with a manifest of its own,
 // and an activation context that maps a library to a file of the folder's own.
 TEST(LibraryRedirection, DecidedFromTheReleaseAndWhatLiesBesideTheProgram) {
-    using win32::LibraryRedirect;
-    enum DotLocal { kNoDotLocal, kFile, kFolder };
+    using Redirect = win32::LibraryRedirect;
+    enum DotLocal { kNone, kFile, kFolder };
     const struct {
         win32::WindowsRelease release;
         bool machineEnablesRedirection;
         DotLocal dotLocal;
         const char* manifest;
-        LibraryRedirect expected;
+        Redirect expected;
     } rows[] = {
-        {{5, 0, 4}, false, kFile, nullptr, LibraryRedirect::kDotLocal},    // 2000 SP4
-        {{5, 0, 4}, false, kFolder, nullptr, LibraryRedirect::kDotLocal},
-        {{5, 0, 4}, false, kNoDotLocal, nullptr, LibraryRedirect::kNone},
-        {{5, 1, 1}, false, kFile, nullptr, LibraryRedirect::kDotLocal},    // XP SP1
-        {{5, 1, 1}, false, kFolder, nullptr, LibraryRedirect::kDotLocal},
-        {{5, 1, 2}, false, kFile, nullptr, LibraryRedirect::kNone},        // XP SP2 and later
-        {{5, 1, 3}, false, kFolder, nullptr, LibraryRedirect::kNone},
-        {{5, 2, 0}, false, kFolder, nullptr, LibraryRedirect::kNone},      // Server 2003, XP x64
-        {{6, 0, 2}, false, kFile, nullptr, LibraryRedirect::kNone},        // Vista
-        {{6, 1, 1}, true, kFile, nullptr, LibraryRedirect::kDotLocal},     // 7, redirection on
-        {{10, 0, 0}, true, kFolder, nullptr, LibraryRedirect::kDotLocal},  // 10
-        {{10, 0, 0}, false, kFolder, nullptr, LibraryRedirect::kNone},
-        {{10, 0, 0}, true, kNoDotLocal, nullptr, LibraryRedirect::kNone},
-        {{5, 1, 3}, false, kNoDotLocal, kPrivateComctl32, LibraryRedirect::kManifest},
-        {{10, 0, 0}, false, kNoDotLocal, kPrivateComctl32, LibraryRedirect::kManifest},
-        {{5, 1, 3}, false, kNoDotLocal, kCommonControls6, LibraryRedirect::kNone},
-        {{5, 0, 4}, false, kFile, kPrivateComctl32, LibraryRedirect::kDotLocal},
+        {{5, 0, 4}, false, kFile, nullptr, Redirect::kDotLocal},  // 2000 SP4
+        {{5, 0, 4}, false, kFolder, nullptr, Redirect::kDotLocal},
+        {{5, 0, 4}, false, kNone, nullptr, Redirect::kNone},
+        {{5, 1, 1}, false, kFile, nullptr, Redirect::kDotLocal},  // XP SP1
+        {{5, 1, 2}, false, kFile, nullptr, Redirect::kNone},      // XP SP2 and later, 2003
+        {{5, 2, 0}, false, kFolder, nullptr, Redirect::kNone},
+        {{6, 0, 2}, false, kFile, nullptr, Redirect::kNone},      // Vista and later
+        {{6, 1, 1}, true, kFile, nullptr, Redirect::kDotLocal},   // 7, redirection on for the machine
+        {{10, 0, 0}, true, kFolder, nullptr, Redirect::kDotLocal},
+        {{10, 0, 0}, false, kFolder, nullptr, Redirect::kNone},
+        {{5, 1, 3}, false, kNone, kPrivateComctl32, Redirect::kManifest},
+        {{5, 1, 3}, false, kNone, kCommonControls6, Redirect::kNone},
+        {{5, 0, 4}, false, kFile, kPrivateComctl32, Redirect::kDotLocal},
     };
     wchar_t program[MAX_PATH];
     const std::wstring dotLocal = std::wstring(program, GetModuleFileNameW(nullptr, program, MAX_PATH)) + L".local";
     for (const auto& row : rows) {
-        SCOPED_TRACE(std::to_string(row.release.major) + "." + std::to_string(row.release.minor) + " SP" +
-                     std::to_string(row.release.servicePack) + (row.machineEnablesRedirection ? ", redirection on" : "") +
-                     (row.dotLocal == kFile ? ", .local file" : row.dotLocal == kFolder ? ", .local folder" : "") +
-                     (row.manifest ? ", manifest" : ""));
+        SCOPED_TRACE(::testing::Message() << "row " << (&row - rows));
         if (row.dotLocal == kFile) std::ofstream(dotLocal.c_str()) << "";
         if (row.dotLocal == kFolder) CreateDirectoryW(dotLocal.c_str(), nullptr);
         const ManifestContext context(row.manifest);
@@ -330,11 +320,9 @@ TEST(LibraryRedirection, DecidedFromTheReleaseAndWhatLiesBesideTheProgram) {
 // not found by its bare name, where the system lets a process keep bare names in the system folder.
 TEST(LibraryRedirection, ABareNameIsNotLookedForBesideTheProgram) {
     const win32::WindowsRelease release = win32::RunningWindowsRelease();
-    if (release.major < 6 || (release.major == 6 && release.minor < 1)) GTEST_SKIP() << "no search setting before 7";
+    if (release.major * 100 + release.minor < 601) GTEST_SKIP() << "no search setting before 7";
     ASSERT_NE(GetFileAttributesW(AppFile(L"velkorin_beside.dll").c_str()), INVALID_FILE_ATTRIBUTES);
-    const HMODULE beside = LoadLibraryA("velkorin_beside.dll");
-    EXPECT_EQ(beside, nullptr);
-    if (beside) FreeLibrary(beside);
+    EXPECT_EQ(LoadLibraryA("velkorin_beside.dll"), nullptr);
 }
 
 }  // namespace
