@@ -26,6 +26,9 @@ WINE=/usr/lib/wine/wine64
 WINESERVER=/usr/lib/wine/wineserver64
 [ -x "$WINESERVER" ] || WINESERVER=$(command -v wineserver64 || command -v wineserver)
 
+# Wine's own ADO, registered again when the stand-in goes.
+WINE_ADO='C:\Program Files\Common Files\System\ADO\msado15.dll'
+
 readonly STANDIN_CLASSES=(
     "{00000100-0000-0010-8000-00AA006D2EA4}"  # DAO DBEngine
     "{00000514-0000-0010-8000-00AA006D2EA4}"  # ADO Connection
@@ -98,7 +101,7 @@ standin_unregister() {
     for clsid in "${STANDIN_CLASSES[@]}"; do
         "$WINE" reg delete "HKLM\\Software\\Classes\\CLSID\\$clsid" /f >/dev/null 2>&1 || true
     done
-    "$WINE" regsvr32 /s "C:\\Program Files\\Common Files\\System\\ADO\\msado15.dll" >/dev/null 2>&1 || true
+    "$WINE" regsvr32 /s "$WINE_ADO" >/dev/null 2>&1 || true
 }
 
 # Switches the prefix's visual style: "light" makes Wine's own Light theme the active one for the
@@ -114,3 +117,18 @@ wine_theme() {
         wine_reg add "$key" /v ThemeActive /t REG_SZ /d 0 /f
     fi
 }
+
+# The PE32 and the 32-bit test programs (run-pe32.sh made the prefix): the 32-bit loader runs them
+# through WoW64 in a 64-bit prefix, its registry tool writes the registry's 32-bit view (where a
+# 32-bit COM client looks for its classes), and Wine reports Windows XP, as in the short session.
+if [ -n "${VELKORIN_PE32_PREFIX:-}" ]; then
+    source "$(dirname "${BASH_SOURCE[0]}")/wine32-env.sh"
+    WINE=$WINE32
+    WINESERVER=$WINE32_SERVER
+    WINE_ADO='C:\Program Files (x86)\Common Files\System\ADO\msado15.dll'
+    wine_prefix_init() {
+        _wine32_env "$VELKORIN_PE32_PREFIX" win64
+        wine32_windows_version winxp
+        "$WINESERVER" -w
+    }
+fi

@@ -1,0 +1,43 @@
+#!/usr/bin/env bash
+# Runs one of the Windows check suites (run-wine-checks.sh, e2e/run-e2e.sh, themed/run-themed.sh)
+# with the PE32 and the 32-bit test programs, under 32-bit Wine in the WoW64 prefix of the product's
+# short session: natively where this machine runs 32-bit code (measured as `make run` measures it),
+# else under emulation, where every 32-bit process is slow and the suite runs only the rows chosen
+# for what differs in 32 bits (VELKORIN_PE32_EMULATED tells it so, and it names what it leaves out).
+# usage: run-pe32.sh <win32 build dir> <suite script> <the suite's arguments...>
+set -euo pipefail
+
+if [ -z "${DISPLAY:-}" ] && [ -z "${VELKORIN_UNDER_XVFB:-}" ]; then
+    export VELKORIN_UNDER_XVFB=1
+    # 24-bit colour, so the pixel checks see the colours the programs asked for.
+    exec xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$@"
+fi
+
+here=$(dirname "$(realpath "$0")")
+build=$(realpath -m "$1")
+shift
+source "$here/wine-env.sh"
+source "$here/wine32-env.sh"
+# One preparation at a time, as the short session does: `make test` may be making the prefix.
+mkdir -p "$build"
+exec 9>"$build/.wine32-preparing"
+flock 9
+if [ -n "${VELKORIN_OWN_BINFMT:-}" ]; then
+    wine32_install native
+elif wine32_native; then
+    wine32_install native  # first: apt cannot work in the user namespace
+    if [ -n "$WINE32_OWN_BINFMT" ]; then
+        exec 9>&-
+        wine32_own_binfmt_exec "$(realpath "$0")" "$build" "$@"
+        exit
+    fi
+    echo "32-bit code runs natively."
+else
+    echo "32-bit code runs under emulation: $WINE32_NATIVE_WHY."
+    export VELKORIN_PE32_EMULATED=1
+    wine32_install
+fi
+wine32_wow64_prefix_init "$build/wineprefix-wow64"
+exec 9>&-
+export VELKORIN_PE32_PREFIX=$WINEPREFIX
+exec bash "$@"
