@@ -23,7 +23,7 @@ std::vector<std::string> RecordedLines(const std::string& bytes) {
     return lines;
 }
 
-enum class Mouse { Click, PressMoveOffRelease, PressAndHold, ReleaseOver };
+enum class Mouse { Click, PressMoveOffRelease, PressAndHold, ReleaseOver, PressCancelRelease };
 
 struct LinkRow {
     int id;
@@ -32,12 +32,15 @@ struct LinkRow {
 };
 
 const LinkRow kLinkRows[] = {
+    {kImage2Id, Mouse::ReleaseOver, 0},  // a release alone, as at the end of a drag from elsewhere
     {kImage2Id, Mouse::Click, 1},
     {kLabel4Id, Mouse::Click, 1},
     {kImage2Id, Mouse::PressMoveOffRelease, 0},
     {kLabel4Id, Mouse::PressMoveOffRelease, 0},
     {kLabel4Id, Mouse::PressAndHold, 0},  // nothing while the button is down
     {kLabel4Id, Mouse::ReleaseOver, 1},   // the held press ends on the label
+    {kLabel4Id, Mouse::PressCancelRelease, 0},  // the mouse taken away between press and release
+    {kImage2Id, Mouse::PressCancelRelease, 0},
     {kImage2Id, Mouse::Click, 1},
 };
 
@@ -48,7 +51,10 @@ TEST_F(WineOwnComponentsLinks, EachClickOpensTheMakerPageOnceAndShowsNoWindowOfI
         const DWORD launchedBefore = velkorin_->Counts().total;
         const HWND control = Control(row.id);
         if (row.mouse != Mouse::ReleaseOver) PostPress(control);
-        if (row.mouse == Mouse::Click || row.mouse == Mouse::ReleaseOver) PostRelease(control, CentreOf(control));
+        if (row.mouse == Mouse::PressCancelRelease) PostMessageW(control, WM_CANCELMODE, 0, 0);
+        if (row.mouse != Mouse::PressAndHold && row.mouse != Mouse::PressMoveOffRelease) {
+            PostRelease(control, CentreOf(control));
+        }
         if (row.mouse == Mouse::PressMoveOffRelease) PostRelease(control, {-20, CentreOf(control).y});
         pages += row.pages;
         // Once the click is handled, whatever it launched is in the job; wait for that to finish.
@@ -79,7 +85,7 @@ std::wstring CaptionOf(const char* name) {
 }
 
 // Each control's client-area object as a client in another process gets it: role, name, default
-// action (none for the box).
+// action (none for the box); the links' state says "linked", and the button's action runs a test.
 struct AccessibleRow {
     int id;
     LONG role;
@@ -112,6 +118,14 @@ TEST_F(WineOwnComponentsLinks, ScreenReadersMeetTwoLinksTheNamedBoxAndTheButton)
         const HRESULT named = object->get_accName(self, &name), acts = object->get_accDefaultAction(self, &action);
         EXPECT_EQ(ToUtf8(Text(named, name)), ToUtf8(CaptionOf(row.namedBy)));
         EXPECT_EQ(ToUtf8(Text(acts, action)), ToUtf8(row.defaultAction ? row.defaultAction : L"<none>"));
+        VARIANT state = {};
+        EXPECT_EQ(object->get_accState(self, &state), S_OK);
+        EXPECT_EQ(state.vt == VT_I4 && (state.lVal & STATE_SYSTEM_LINKED), row.role == ROLE_SYSTEM_LINK);
+        if (row.role == ROLE_SYSTEM_PUSHBUTTON) {  // the whole test, as a click on "Start Test"
+            EXPECT_EQ(object->accDoDefaultAction(self), S_OK);
+            std::wstring box;
+            EXPECT_TRUE(WaitForRunToEnd(window_, box)) << ToAnsi(box);
+        }
         if (row.role == ROLE_SYSTEM_LINK) {  // opens the page, once, as a click does
             EXPECT_EQ(object->accDoDefaultAction(self), S_OK);
             ++pages;
