@@ -3,7 +3,8 @@
 # with the PE32 and the 32-bit test programs, under 32-bit Wine in the WoW64 prefix of the product's
 # short session: natively where this machine runs 32-bit code (measured as `make run` measures it),
 # else under emulation, where every 32-bit process is slow and the suite runs only the rows chosen
-# for what differs in 32 bits (VELKORIN_PE32_EMULATED tells it so, and it names what it leaves out).
+# for what differs in 32 bits (VELKORIN_PE32_EMULATED tells it so, and it names what it leaves out;
+# set by hand, it picks those rows where 32-bit code runs natively as well).
 # usage: run-pe32.sh <win32 build dir> <suite script> <the suite's arguments...>
 set -euo pipefail
 
@@ -35,6 +36,7 @@ elif wine32_native; then
 else
     echo "32-bit code runs under emulation: $WINE32_NATIVE_WHY."
     export VELKORIN_PE32_EMULATED=1
+    export E2E_DEADLINE_MS=${E2E_DEADLINE_MS:-600000}  # every call is emulated
     wine32_install
 fi
 wine32_wow64_prefix_init "$build/wineprefix-wow64"

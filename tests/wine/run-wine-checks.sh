@@ -38,8 +38,12 @@ run_group() {
 }
 
 standin_unregister
-WINEDLLOVERRIDES="uxtheme,comctl32,msimg32=n,b" \
-    run_group 'WineOwnComponents.*:Win32Services.*:LibraryRedirection.*:PictureDrawingUnderWine.*:FrmMainUnderWine.*'
+first_group='WineOwnComponents.*:Win32Services.*:LibraryRedirection.*:PictureDrawingUnderWine.*:FrmMainUnderWine.*'
+# Under emulation (run-pe32.sh), where each 32-bit process is slow: the binding tables' group only,
+# which holds what differs in 32 bits (every function bound by name with its calling convention).
+[ -z "${VELKORIN_PE32_EMULATED:-}" ] ||
+    first_group='Win32Services.BindingTables*:Win32Services.Libraries*:Win32Services.Unbound*:LibraryRedirection.*'
+WINEDLLOVERRIDES="uxtheme,comctl32,msimg32=n,b" run_group "$first_group"
 for name in $planted_names; do
     if [ -e "$app/$name.loaded" ]; then
         echo "FAILED: the $name planted beside the checks was loaded" >&2
@@ -47,6 +51,10 @@ for name in $planted_names; do
     fi
     rm -f "$app/$name"
 done
+if [ -n "${VELKORIN_PE32_EMULATED:-}" ]; then
+    echo "Not run under emulation: Wine's own components, the log and the program folder, pictures, FrmMain in-process, the subclass procedures, the stand-in; the 64-bit twin runs them all."
+    exit $status
+fi
 # The subclass procedures under Wine's Light visual style, which a fresh prefix does not have active.
 wine_theme light
 run_group 'SubclassingUnderWine.*'
