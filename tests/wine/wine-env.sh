@@ -26,8 +26,10 @@ WINE=/usr/lib/wine/wine64
 WINESERVER=/usr/lib/wine/wineserver64
 [ -x "$WINESERVER" ] || WINESERVER=$(command -v wineserver64 || command -v wineserver)
 
-# Wine's own ADO, registered again when the stand-in goes.
+# Wine's own ADO, registered again when the stand-in goes, and the registry view that the COM
+# classes of the programs under test are read from (a 32-bit program's has /reg:32).
 WINE_ADO='C:\Program Files\Common Files\System\ADO\msado15.dll'
+WINE_CLASSES_VIEW=()
 
 readonly STANDIN_CLASSES=(
     "{00000100-0000-0010-8000-00AA006D2EA4}"  # DAO DBEngine
@@ -91,15 +93,16 @@ standin_register() {
     local dll
     dll=$("$WINE" winepath -w "$1" 2>/dev/null)
     for clsid in "${STANDIN_CLASSES[@]}"; do
-        wine_reg add "HKLM\\Software\\Classes\\CLSID\\$clsid\\InprocServer32" /ve /d "$dll" /f
-        wine_reg add "HKLM\\Software\\Classes\\CLSID\\$clsid\\InprocServer32" /v ThreadingModel /d Apartment /f
+        wine_reg add "HKLM\\Software\\Classes\\CLSID\\$clsid\\InprocServer32" /ve /d "$dll" /f "${WINE_CLASSES_VIEW[@]}"
+        wine_reg add "HKLM\\Software\\Classes\\CLSID\\$clsid\\InprocServer32" /v ThreadingModel /d Apartment /f \
+            "${WINE_CLASSES_VIEW[@]}"
     done
 }
 
 # Back to Wine's own components: its ADO registration is restored from its own DLL.
 standin_unregister() {
     for clsid in "${STANDIN_CLASSES[@]}"; do
-        "$WINE" reg delete "HKLM\\Software\\Classes\\CLSID\\$clsid" /f >/dev/null 2>&1 || true
+        "$WINE" reg delete "HKLM\\Software\\Classes\\CLSID\\$clsid" /f "${WINE_CLASSES_VIEW[@]}" >/dev/null 2>&1 || true
     done
     "$WINE" regsvr32 /s "$WINE_ADO" >/dev/null 2>&1 || true
 }
@@ -118,14 +121,14 @@ wine_theme() {
     fi
 }
 
-# The PE32 and the 32-bit test programs (run-pe32.sh made the prefix): the 32-bit loader runs them
-# through WoW64 in a 64-bit prefix, its registry tool writes the registry's 32-bit view (where a
-# 32-bit COM client looks for its classes), and Wine reports Windows XP, as in the short session.
+# The PE32 and the 32-bit test programs (run-pe32.sh made the prefix): Wine's 64-bit loader starts
+# them through WoW64 in a 64-bit prefix, and Wine reports Windows XP, as in the short session. The
+# helpers (reg, winepath, regsvr32) stay 64-bit, natively fast where 32-bit code is emulated; the
+# stand-in is registered in the 32-bit view, where a 32-bit COM client looks for its classes.
 if [ -n "${VELKORIN_PE32_PREFIX:-}" ]; then
     source "$(dirname "${BASH_SOURCE[0]}")/wine32-env.sh"
-    WINE=$WINE32
-    WINESERVER=$WINE32_SERVER
     WINE_ADO='C:\Program Files (x86)\Common Files\System\ADO\msado15.dll'
+    WINE_CLASSES_VIEW=(/reg:32)
     wine_prefix_init() {
         _wine32_env "$VELKORIN_PE32_PREFIX" win64
         wine32_windows_version winxp
