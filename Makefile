@@ -17,7 +17,7 @@ CMAKE_host :=
 CMAKE_host-sanitize := -DVELKORIN_SANITIZE=ON
 CMAKE_win32 := -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake
 # The 32-bit test programs, in a tree of their own: GoogleTest needs the posix thread model, which
-# the product (win32) does without. Built to prove they compile; the Wine checks run them as 64-bit.
+# the product (win32) does without. The product's tree runs them with the PE32 (tests/wine/run-pe32.sh).
 CMAKE_win32-tests := -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686-tests.cmake
 CMAKE_win64 := -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-x86_64.cmake
 
@@ -43,10 +43,11 @@ build: host win32 win64
 
 # Every layer: host unit tests (plain and under the sanitizers), the Windows checks and end-to-end
 # runs under 64-bit Wine, and the product's own checks (its PE, a second build from other folders
-# that must give the same bytes, and a short run of the 32-bit exe under 32-bit Wine). The trees
+# that must give the same bytes, a short run of the 32-bit exe, and the same Windows checks with the
+# PE32 and the 32-bit test programs, under 32-bit Wine). The trees
 # build side by side while the Wine prefixes are made, and the product's checks run beside the other
 # layers, two at a time: most of the time goes in compiling and, where 32-bit code is emulated, in
-# one emulated process. Each has a Wine server and a display of its own; what the product's checks
+# the emulated processes. Each has a Wine server and a display of its own; what the product's checks
 # print is shown when the others are done.
 test: deps
 	@set -o pipefail; status=0; mkdir -p $(BUILD); \

@@ -1,4 +1,4 @@
-# The 32-bit test programs, built to prove they compile for 32-bit Windows (they run as 64-bit).
+# The 32-bit test programs, which the product's tree (mingw-i686.cmake) runs with the PE32.
 # The product's toolchain, with the posix thread-model compilers: GoogleTest needs std::mutex, which
 # only that model gives; the product itself is built by mingw-i686.cmake without its runtime.
 include(${CMAKE_CURRENT_LIST_DIR}/mingw-i686.cmake)
