@@ -38,9 +38,16 @@ readonly STANDIN_CLASSES=(
 )
 
 # The registry tool, quiet while it works; when it fails, what it said and its exit code.
+# A reg that ends without a word (seen once, in the PE32's end-to-end run on a loaded machine)
+# is tried once more.
 wine_reg() {
     local out status=0
     out=$("$WINE" reg "$@" 2>&1) || status=$?
+    if [ $status -ne 0 ] && [ -z "$out" ]; then
+        echo "reg $* ended with exit code $status and no word; trying it once more" >&2
+        status=0
+        out=$("$WINE" reg "$@" 2>&1) || status=$?
+    fi
     [ $status -eq 0 ] ||
         echo "reg $* failed with exit code $status: ${out:-no output, the process ended before reg said anything}" |
         tr -d '\r' >&2
