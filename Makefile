@@ -21,7 +21,7 @@ CMAKE_win32 := -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake
 CMAKE_win32-tests := -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686-tests.cmake
 CMAKE_win64 := -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-x86_64.cmake
 
-.PHONY: all deps build host host-sanitize win32 win32-tests win64 test run dist clean
+.PHONY: all deps build host host-sanitize win32 win32-tests win64 bench-programs test run dist clean
 
 all: build
 
@@ -41,6 +41,12 @@ $(TREES): deps
 
 build: host win32 win64
 
+# The bench programs, compiled and linked by `make test` (never run there), so that a change that
+# breaks them shows at once rather than at the next `make bench`.
+bench-programs: win64 win32
+	+cmake --build $(BUILD)/win64 --target velkorin_bench $(if $(filter -j%,$(MAKEFLAGS)),,-j $(JOBS))
+	+cmake --build $(BUILD)/win32 --target bench_bare bench_floor $(if $(filter -j%,$(MAKEFLAGS)),,-j $(JOBS))
+
 # Every layer: host unit tests (plain and under the sanitizers), the Windows checks and end-to-end
 # runs under 64-bit Wine, and the product's own checks (its PE, a second build from other folders
 # that must give the same bytes, a short run of the 32-bit exe, and the same Windows checks with the
@@ -52,7 +58,7 @@ build: host win32 win64
 test: deps
 	@set -o pipefail; status=0; mkdir -p $(BUILD); \
 	tests/wine/prepare-prefixes.sh $(BUILD) >$(BUILD)/prepare-prefixes.log 2>&1 & prepare=$$!; \
-	$(MAKE) --no-print-directory -j $(JOBS) BUILD=$(BUILD) build win32-tests host-sanitize || { wait $$prepare; exit 1; }; \
+	$(MAKE) --no-print-directory -j $(JOBS) BUILD=$(BUILD) build win32-tests host-sanitize bench-programs || { wait $$prepare; exit 1; }; \
 	(cd $(BUILD)/win32 && ctest -j 2 --output-on-failure) >$(BUILD)/ctest-win32.log 2>&1 & product=$$!; \
 	for b in host host-sanitize win64; do \
 		(cd $(BUILD)/$$b && ctest --output-on-failure) 2>&1 | tee $(BUILD)/ctest-$$b.log || status=1; \

@@ -9,19 +9,21 @@
 
 #include "common/Arguments.h"
 #include "common/Stopwatch.h"
+#include "selftest/LogLines.h"
 
 namespace {
 
+// A run's 19 lines of success, in the program's own words.
 std::vector<std::string> TranscriptLines() {
-    const std::string separator(56, '\'');
-    const std::vector<std::string> stage = {"--Successful", "Opening Table...", "--Successful",
-                                            "Closing connection to the database.", "--Successful", separator};
-    std::vector<std::string> lines = {"Starting Test.", "Date: 01/02/2024 Time: 10:11:12", separator,
-                                      "Connecting To Test.mdb using DAO..."};
+    using namespace velkorin::log_lines;
+    const std::vector<std::string> stage = {kSuccessLine, kQueryLine,   kSuccessLine,
+                                            kClosingLine, kSuccessLine, kSeparator};
+    std::vector<std::string> lines = {kStartLine, std::string(kDatePrefix) + "01/02/2024" + kTimePrefix + "10:11:12",
+                                      kSeparator, kDaoStageLine};
     lines.insert(lines.end(), stage.begin(), stage.end());
-    lines.push_back("Connecting To Test.mdb using ADO...");
+    lines.push_back(kAdoStageLine);
     lines.insert(lines.end(), stage.begin(), stage.end());
-    lines.insert(lines.end(), {"Done, Test Complete.", separator});
+    lines.insert(lines.end(), {kEndLine, kSeparator});
     return lines;
 }
 

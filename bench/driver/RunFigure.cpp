@@ -7,6 +7,7 @@
 #include "common/BenchTable.h"
 #include "common/Stopwatch.h"
 #include "wine/launcher/ChildProcess.h"
+#include "wine/launcher/OtherWindowText.h"
 
 namespace velkorin::bench {
 
@@ -17,26 +18,6 @@ using launcher::ChildProcess;
 constexpr UINT kAskTimeoutMs = 5000;
 const std::wstring kSeparator(56, L'\'');
 const std::wstring kEndOfRun = L"Done, Test Complete.\r\n" + kSeparator;
-
-// The box is asked with a timeout: the program answers only while its run yields to events.
-std::optional<size_t> BoxLength(HWND edit) {
-    DWORD_PTR length = 0;
-    if (!SendMessageTimeoutW(edit, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, kAskTimeoutMs, &length)) {
-        return std::nullopt;
-    }
-    return static_cast<size_t>(length);
-}
-
-std::optional<std::wstring> BoxText(HWND edit, size_t length) {
-    std::wstring text(length + 1, L'\0');
-    DWORD_PTR copied = 0;
-    if (!SendMessageTimeoutW(edit, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(&text[0]), SMTO_ABORTIFHUNG,
-                             kAskTimeoutMs, &copied)) {
-        return std::nullopt;
-    }
-    text.resize(copied);
-    return text;
-}
 
 bool EndsWithEndOfRun(const std::wstring& text) {
     return text.size() >= kEndOfRun.size() &&
@@ -70,11 +51,12 @@ RunResult TimeOneRun(const std::wstring& exe) {
     Stopwatch clock;
     PostMessageW(command1, BM_CLICK, 0, 0);
     while (clock.Seconds() * 1000.0 < kDeadlineMs) {
-        const std::optional<size_t> length = BoxLength(text1);
+        // Asked with a timeout: the program answers only while its run yields to events.
+        const std::optional<size_t> length = launcher::OtherWindowTextLength(text1, kAskTimeoutMs);
         const double at = clock.Seconds();
         if (length && *length != seen) {
             seen = *length;
-            std::optional<std::wstring> text = BoxText(text1, seen);
+            std::optional<std::wstring> text = launcher::OtherWindowText(text1, kAskTimeoutMs);
             if (text && EndsWithEndOfRun(*text)) {
                 result = {at, *text};
                 break;

@@ -123,6 +123,19 @@ void TestRun::ReportFailure(ErrorScope& err) {
     LogLine(err, kSeparator);
 }
 
+void TestRun::LogLine(ErrorScope& err, const std::function<std::string()>& makeLine) {
+    err.Step([&] {
+        const std::string line = makeLine();
+        log_.AddToLogs(line);
+        err.Clear();
+    });
+    YieldToEvents(err);
+}
+
+void TestRun::LogLine(ErrorScope& err, const char* line) {
+    LogLine(err, [line] { return std::string(line); });
+}
+
 void TestRun::YieldToEvents(ErrorScope& err) {
     err.Step([&] { runtime_.eventLoop.DoEvents(); });
 }

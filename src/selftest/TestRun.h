@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <string>
 
 #include "runtime/ErrorScope.h"
@@ -34,18 +35,8 @@ private:
 
     // Logging a line is one statement; the log writer leaves nothing pending, so whatever failed
     // before it (a close on the success path) is no longer the pending error afterwards.
-    template <class MakeLine>
-    void LogLine(ErrorScope& err, MakeLine makeLine) {
-        err.Step([&] {
-            std::string line = makeLine();
-            log_.AddToLogs(line);
-            err.Clear();
-        });
-        YieldToEvents(err);
-    }
-    void LogLine(ErrorScope& err, const char* line) {
-        LogLine(err, [line] { return std::string(line); });
-    }
+    void LogLine(ErrorScope& err, const std::function<std::string()>& makeLine);
+    void LogLine(ErrorScope& err, const char* line);
     void YieldToEvents(ErrorScope& err);
 
     Runtime& runtime_;

@@ -10,6 +10,12 @@ template <class T>
 class ComPtr {
 public:
     ComPtr() = default;
+    // Takes over a reference that the caller holds, as a new object's first one.
+    static ComPtr Adopt(T* p) {
+        ComPtr owner;
+        owner.p_ = p;
+        return owner;
+    }
     ComPtr(ComPtr&& other) noexcept : p_(std::exchange(other.p_, nullptr)) {}
     ComPtr& operator=(ComPtr&& other) noexcept {
         if (this != &other) {

@@ -22,6 +22,7 @@ struct Releaser {
 using UniqueHandle = std::unique_ptr<void, Releaser<&CloseHandle>>;  // file, process, thread, job, event
 using UniqueLibrary = std::unique_ptr<HINSTANCE__, Releaser<&FreeLibrary>>;
 using UniqueHook = std::unique_ptr<HHOOK__, Releaser<&UnhookWindowsHookEx>>;
+using UniqueIcon = std::unique_ptr<HICON__, Releaser<&DestroyIcon>>;
 using GlobalMemory = std::unique_ptr<void, Releaser<&GlobalFree>>;
 
 // CreateFile's failure value as an empty owner.

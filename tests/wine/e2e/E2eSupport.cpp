@@ -3,6 +3,7 @@
 #include <cstdlib>
 
 #include "runtime/win32/ScopedHandles.h"
+#include "wine/launcher/OtherWindowText.h"
 
 namespace velkorin::e2e {
 
@@ -81,20 +82,7 @@ std::vector<HWND> VisibleTopLevelWindows(DWORD processId) {
     return visible;
 }
 
-std::optional<std::wstring> WindowText(HWND hwnd) {
-    // A cross-process SendMessage waits while the program runs its self-test: ask with a timeout.
-    constexpr UINT kTimeoutMs = 2000;
-    DWORD_PTR length = 0;
-    if (!SendMessageTimeoutW(hwnd, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, kTimeoutMs, &length)) return std::nullopt;
-    std::wstring text(length + 1, L'\0');
-    DWORD_PTR copied = 0;
-    if (!SendMessageTimeoutW(hwnd, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(&text[0]), SMTO_ABORTIFHUNG,
-                             kTimeoutMs, &copied)) {
-        return std::nullopt;
-    }
-    text.resize(copied);
-    return text;
-}
+std::optional<std::wstring> WindowText(HWND hwnd) { return launcher::OtherWindowText(hwnd, 2000); }
 
 RECT RectInParent(HWND child) {
     RECT rect = {};

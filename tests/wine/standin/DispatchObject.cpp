@@ -2,7 +2,7 @@
 
 #include "runtime/win32/ComVariant.h"
 #include "wine/standin/Inject.h"
-#include "wine/standin/Module.h"
+#include "wine/standin/ModuleLock.h"
 #include "wine/standin/Record.h"
 #include "wine/standin/Variants.h"
 

@@ -1,13 +1,11 @@
 #include "wine/standin/Inject.h"
-#include "wine/standin/Module.h"
+#include "wine/standin/ModuleLock.h"
 #include "wine/standin/Objects.h"
 #include "wine/standin/Record.h"
 
 #include <new>
 
 namespace {
-
-LONG moduleRefs = 0;
 
 struct ServedClass {
     CLSID clsid;
@@ -87,10 +85,6 @@ private:
 
 }  // namespace
 
-void ModuleAddRef() { InterlockedIncrement(&moduleRefs); }
-
-void ModuleRelease() { InterlockedDecrement(&moduleRefs); }
-
 STDAPI DllGetClassObject(REFCLSID clsid, REFIID iid, void** out) {
     if (!out) return E_POINTER;
     *out = nullptr;
@@ -105,4 +99,4 @@ STDAPI DllGetClassObject(REFCLSID clsid, REFIID iid, void** out) {
     return CLASS_E_CLASSNOTAVAILABLE;
 }
 
-STDAPI DllCanUnloadNow() { return moduleRefs == 0 ? S_OK : S_FALSE; }
+STDAPI DllCanUnloadNow() { return ModuleInUse() ? S_FALSE : S_OK; }

@@ -154,9 +154,9 @@ LRESULT AnswerAccessibleObject(HWND hwnd, const AccessibleLook& look, UINT doDef
         if (FAILED(Oleacc().pCreateStdAccessibleObject(hwnd, OBJID_CLIENT, __uuidof(IAccessible), system.PutVoid()))) {
             return 0;
         }
-        IAccessible* answer = new ControlAccessible(std::move(system), hwnd, look, doDefaultAction);
-        const LRESULT result = Oleacc().pLresultFromObject(__uuidof(IAccessible), wParam, answer);
-        answer->Release();  // the client holds its own reference now, if it got one
+        // The client holds a reference of its own once it has the object, if it got it.
+        const auto answer = ComPtr<IAccessible>::Adopt(new ControlAccessible(std::move(system), hwnd, look, doDefaultAction));
+        const LRESULT result = Oleacc().pLresultFromObject(__uuidof(IAccessible), wParam, answer.Get());
         return result < 0 ? 0 : result;
     } catch (...) {
         return 0;  // no oleacc, or no memory: the window's own procedure answers

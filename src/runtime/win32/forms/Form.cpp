@@ -81,10 +81,10 @@ void Form::Open(const FormArgs& args) {
     if (!hwnd_) throw FailureFromLastError();
     LinkWindow(hwnd_, this);
     SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font_->Handle()), FALSE);
-    icon_ = LoadFormIcon(args.iconModule, args.iconId, GetSystemMetrics(SM_CXICON));
-    smallIcon_ = LoadFormIcon(args.iconModule, args.iconId, GetSystemMetrics(SM_CXSMICON));
-    if (icon_) SendMessageW(hwnd_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_));
-    if (smallIcon_) SendMessageW(hwnd_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon_));
+    icon_.reset(LoadFormIcon(args.iconModule, args.iconId, GetSystemMetrics(SM_CXICON)));
+    smallIcon_.reset(LoadFormIcon(args.iconModule, args.iconId, GetSystemMetrics(SM_CXSMICON)));
+    if (icon_) SendMessageW(hwnd_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_.get()));
+    if (smallIcon_) SendMessageW(hwnd_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon_.get()));
 
     properties_.Add("hWnd", [this] { return HandleValue(hwnd_); });
     properties_.Add(
@@ -98,10 +98,9 @@ void Form::Open(const FormArgs& args) {
 }
 
 Form::~Form() {
-    // Windows first: their procedures may still reach the control objects while they go.
+    // Windows first: their procedures may still reach the control objects while they go; the
+    // icons go after the window that shows them.
     if (hwnd_) DestroyWindow(hwnd_);
-    if (icon_) DestroyIcon(icon_);
-    if (smallIcon_) DestroyIcon(smallIcon_);
 }
 
 Value Form::Call(const std::string&, const std::vector<Value>&) { throw Failure::NoSuchMember(); }

@@ -10,6 +10,7 @@
 #include "runtime/AutomationObject.h"
 #include "runtime/win32/forms/ButtonControl.h"
 #include "runtime/win32/forms/ControlSite.h"
+#include "runtime/win32/ScopedHandles.h"
 #include "runtime/win32/forms/FontObject.h"
 #include "runtime/FormControl.h"
 #include "runtime/win32/forms/FrameControl.h"
@@ -104,8 +105,8 @@ private:
     bool OnSetCursor(HWND over, int hitTest);
 
     HWND hwnd_ = nullptr;
-    HICON icon_ = nullptr;
-    HICON smallIcon_ = nullptr;
+    UniqueIcon icon_;
+    UniqueIcon smallIcon_;
     HWND focusBeforeDeactivation_ = nullptr;
     bool endLoopOnClose_;
     bool keyboardRules_ = false;  // once shown
