@@ -136,7 +136,9 @@ HWND MakeTheWindow(HINSTANCE instance, double twipsPerPixel, HFONT font) {
                   TwipsToPixels(frm_main::kClientHeightTwips, twipsPerPixel)};
     AdjustWindowRectEx(&frame, style, FALSE, 0);
     const int width = frame.right - frame.left, height = frame.bottom - frame.top;
-    HWND window = CreateWindowExW(0, kClassName, L"Velkorin", style, (GetSystemMetrics(SM_CXSCREEN) - width) / 2,
+    wchar_t caption[64] = L"";
+    MultiByteToWideChar(CP_UTF8, 0, frm_main::kCaption, -1, caption, static_cast<int>(std::size(caption)));
+    HWND window = CreateWindowExW(0, kClassName, caption, style, (GetSystemMetrics(SM_CXSCREEN) - width) / 2,
                                   (GetSystemMetrics(SM_CYSCREEN) - height) / 2, width, height, nullptr, nullptr,
                                   instance, nullptr);
     if (!window) return nullptr;
@@ -189,7 +191,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show) {
     font.lfHeight = units::FontHeightPixels(frm_main::kFontPoints, pixelsPerInch);
     font.lfWeight = frm_main::kFontWeight;
     font.lfCharSet = ANSI_CHARSET;
-    lstrcpyW(font.lfFaceName, L"Verdana");
+    MultiByteToWideChar(CP_UTF8, 0, frm_main::kFontFace, -1, font.lfFaceName, LF_FACESIZE);
     const HFONT windowFont = CreateFontIndirectW(&font);
     gFloor.pictures[static_cast<int>(ControlPicture::Logo)] = DecodeTheLogo(instance);
     gFloor.pictures[static_cast<int>(ControlPicture::ProgramIcon)] = PictureOfIcon(

@@ -24,6 +24,24 @@ struct ControlLayout {
     bool autoSize = false;             // labels: sized to the caption
     ControlPicture picture = ControlPicture::None;  // images
     bool handPointer = false;          // the hand cursor as custom mouse pointer
+
+    // The looks a row asks for by name: Label(...).Link().AutoSize().
+    constexpr ControlLayout Centred() const { return With(&ControlLayout::centred); }
+    constexpr ControlLayout Link() const { return With(&ControlLayout::link); }
+    constexpr ControlLayout AutoSize() const { return With(&ControlLayout::autoSize); }
+    constexpr ControlLayout HandPointer() const { return With(&ControlLayout::handPointer); }
+    constexpr ControlLayout Showing(ControlPicture shown) const {
+        ControlLayout copy = *this;
+        copy.picture = shown;
+        return copy;
+    }
+
+private:
+    constexpr ControlLayout With(bool ControlLayout::*look) const {
+        ControlLayout copy = *this;
+        copy.*look = true;
+        return copy;
+    }
 };
 
 struct PixelRect {
@@ -50,17 +68,19 @@ constexpr int32_t kImage1Id = 1005;
 constexpr int32_t kLabel1Id = 1006;
 
 // The controls in creation order, which is also the order of the window's collection of controls.
+//                  name, kind, left, top, width, height (twips), tab index, caption, id; then its looks.
 constexpr ControlLayout kControls[] = {
     {"Text1", ControlKind::TextBox, 60, 690, 4785, 3585, 2, nullptr, kText1Id},
     {"Command1", ControlKind::CommandButton, 3600, 4350, 1245, 525, 1, "Start Test", kCommand1Id},
-    {"Image2", ControlKind::Image, 750, 4500, 240, 240, -1, nullptr, kImage2Id, false, true, false,
-     ControlPicture::Logo, true},
-    {"Label4", ControlKind::Label, 1020, 4530, 2340, 180, 3, "Follow Orlaquist on Facebook", kLabel4Id, false, true,
-     true, ControlPicture::None, true},
-    {"Image1", ControlKind::Image, 60, 4380, 480, 480, -1, nullptr, kImage1Id, false, false, false,
-     ControlPicture::ProgramIcon},
-    {"Label1", ControlKind::Label, 60, 90, 4785, 525, 0,
-     "This program will attempt to connect to test.mdb and log any problems it might have.", kLabel1Id, true},
+    ControlLayout{"Image2", ControlKind::Image, 750, 4500, 240, 240, -1, nullptr, kImage2Id}
+        .Showing(ControlPicture::Logo).Link().HandPointer(),
+    ControlLayout{"Label4", ControlKind::Label, 1020, 4530, 2340, 180, 3, "Follow Orlaquist on Facebook", kLabel4Id}
+        .Link().AutoSize().HandPointer(),
+    ControlLayout{"Image1", ControlKind::Image, 60, 4380, 480, 480, -1, nullptr, kImage1Id}
+        .Showing(ControlPicture::ProgramIcon),
+    ControlLayout{"Label1", ControlKind::Label, 60, 90, 4785, 525, 0,
+                  "This program will attempt to connect to test.mdb and log any problems it might have.", kLabel1Id}
+        .Centred(),
 };
 
 // The controls that another one names to a screen reader: the log box by the sentence above it, the

@@ -78,38 +78,30 @@ TEST_F(WineOwnComponentsFrmMain, OpensCentredWithItsCaptionFrameAndClientSize) {
 
 TEST_F(WineOwnComponentsFrmMain, HasItsSixControlsWithTheirClassPlaceTextAndFont) {
     if (ScreenPixelsPerInch() != 96) GTEST_SKIP() << "the control rectangles are known at 96 dpi only";
-    struct Expected {
-        int id;
-        const wchar_t* className;
-        RECT rect;  // right and bottom 0: sized to the caption
-        const wchar_t* text;
-    };
-    const Expected kControls[] = {
-        {kText1Id, L"Edit", {4, 46, 323, 285}, L""},
-        {kCommand1Id, L"Button", {240, 290, 323, 325}, L"Start Test"},
-        {kImage2Id, L"Static", {50, 300, 66, 316}, L""},
-        {kLabel4Id, L"Static", {68, 302, 0, 0}, L"Follow Orlaquist on Facebook"},
-        {kImage1Id, L"Static", {4, 292, 36, 324}, L""},
-        {kLabel1Id, L"Static", {4, 6, 323, 41},
-         L"This program will attempt to connect to test.mdb and log any problems it might have."},
-    };
-    for (const Expected& want : kControls) {
-        SCOPED_TRACE(want.id);
-        HWND control = Control(want.id);
+    // Each control where the layout puts it at 15 twips a pixel; a label sized to its caption as
+    // wide and as tall as the caption's text.
+    for (const ControlLayout& layout : frm_main::kControls) {
+        SCOPED_TRACE(layout.name);
+        HWND control = Control(layout.controlId);
         ASSERT_NE(control, nullptr);
-        EXPECT_EQ(ClassName(control), want.className);
-        RECT rect = RectInParent(control);
-        RECT wanted = want.rect;
-        if (wanted.right == 0) {
-            const SIZE extent = CaptionExtent(want.text);
+        const wchar_t* className = layout.kind == ControlKind::TextBox         ? L"Edit"
+                                   : layout.kind == ControlKind::CommandButton ? L"Button"
+                                                                               : L"Static";
+        EXPECT_EQ(ClassName(control), className);
+        const std::wstring text = layout.caption ? FromUtf8(layout.caption) : L"";
+        const PixelRect at = ToPixels(layout, 15.0);
+        RECT wanted = {at.left, at.top, at.left + at.width, at.top + at.height};
+        if (layout.autoSize) {
+            const SIZE extent = CaptionExtent(text.c_str());
             EXPECT_GT(extent.cx, 0);
             EXPECT_GT(extent.cy, 0);
             wanted.right = wanted.left + extent.cx;
             wanted.bottom = wanted.top + extent.cy;
         }
+        const RECT rect = RectInParent(control);
         EXPECT_EQ(std::vector<LONG>({rect.left, rect.top, rect.right, rect.bottom}),
                   std::vector<LONG>({wanted.left, wanted.top, wanted.right, wanted.bottom}));
-        EXPECT_EQ(WindowText(control).value_or(L"<no answer>"), want.text);
+        EXPECT_EQ(WindowText(control).value_or(L"<no answer>"), text);
     }
     const std::vector<ControlFont> fonts = ControlFonts(window_, File(L"fonts.bin"));
     ASSERT_EQ(fonts.size(), 6u) << "font_probe.dll gave no report";
