@@ -3,6 +3,7 @@
 
 #include <windows.h>
 
+#include <cstring>
 #include <fstream>
 #include <memory>
 #include <string>
@@ -199,9 +200,17 @@ std::string SystemFolderFile(const char* name) {
     return std::string(folder, length) + "\\" + name;
 }
 
-// Every table asks for its library by its full path in the system folder, never by a name that
-// Windows would look for in the program's folder first; kernel32 is the module already there.
-TEST(Win32Services, BindingTablesAskForTheirLibrariesInTheSystemFolder) {
+// Every trusted library is asked for where its row says: by its full path in the system folder
+// (comctl32 too: the checks carry no manifest), never by a name that Windows would look for in the
+// program's folder first; kernel32 is the module already there. The binding tables ask as their rows.
+TEST(Win32Services, TrustedLibrariesAreAskedForWhereTheirRowsSay) {
+    const auto where = [](const win32::TrustedLibrary& row) {
+        const std::string file = std::string(row.name) + (std::strchr(row.name, '.') ? "" : ".dll");
+        return row.origin == win32::LibraryOrigin::kInProcess ? std::string(row.name) : SystemFolderFile(file.c_str());
+    };
+    for (const win32::TrustedLibrary& row : win32::kTrustedLibraries) {
+        EXPECT_EQ(win32::LoadLibraryFrom(row.name, row.origin).requested, where(row)) << row.name;
+    }
     win32::Uxtheme().pIsThemeActive();
     win32::Msimg32().pTransparentBlt(nullptr, 0, 0, 0, 0, nullptr, 0, 0, 0, 0, 0u);
     DLLVERSIONINFO version = {};
@@ -210,14 +219,11 @@ TEST(Win32Services, BindingTablesAskForTheirLibrariesInTheSystemFolder) {
     win32::Gdi32().pDeleteObject(nullptr);
     win32::User32().pGetFocus();
     win32::Kernel32().pOutputDebugStringA("");
-    win32::BoundLibrary shell32("shell32.dll");  // not the process table: that one would open a page
-    EXPECT_NE(shell32.Resolve("ShellExecuteA"), nullptr);
-    const std::pair<const win32::BoundLibrary*, const char*> tables[] = {  // comctl32: this program has no manifest
-        {&win32::Uxtheme().library, "uxtheme.dll"}, {&win32::Msimg32().library, "msimg32.dll"},
-        {&win32::Comctl32().library, "comctl32.dll"},
-        {&win32::Gdi32().library, "gdi32.dll"}, {&win32::User32().library, "user32.dll"}, {&shell32, "shell32.dll"}};
-    for (const auto& [table, file] : tables) EXPECT_EQ(table->Requested(), SystemFolderFile(file));
-    EXPECT_EQ(win32::Kernel32().library.Requested(), "kernel32");
+    for (const win32::BoundLibrary* table : {&win32::Uxtheme().library, &win32::Msimg32().library,
+                                             &win32::Comctl32().library, &win32::Gdi32().library,
+                                             &win32::User32().library, &win32::Kernel32().library}) {
+        EXPECT_EQ(table->Requested(), where(win32::Trusted(table->Name()))) << table->Name();
+    }
 }
 
 // Manifests that make an activation context: one asking for common controls 6 from the system, and

@@ -22,11 +22,11 @@ mkdir -p "$app/fixtures"
 cp "$exe" "$app/wine_checks.exe"
 cp "$fixtures"/*.mdb "$app/fixtures/"
 standin_place "$standin" "$build/wine-app/standin"
-# The libraries of the binding tables, planted beside the checks under their names: the first group
-# looks for them as Windows does (the program's folder first) and drives every table; a planted
-# library that a process loads and keeps leaves a marker beside itself.
+# The searched libraries that the program's own calls ask for, planted beside the checks under their
+# names: the first group looks for them as Windows does (the program's folder first) and drives
+# every table; a planted library that a process loads and keeps leaves a marker beside itself.
 # velkorin_beside.dll is no system library: only a bare-name search of the checks' folder finds it.
-planted_names="uxtheme.dll comctl32.dll msimg32.dll velkorin_beside.dll"
+planted_names="$(trusted_libraries Search::kSearched kWithoutSearchSetting) velkorin_beside.dll"
 for name in $planted_names; do cp "$planted" "$app/$name"; done
 
 # One group of checks; a group that fails says so and the next one still runs.
@@ -42,8 +42,8 @@ first_group='WineOwnComponents.*:Win32Services.*:LibraryRedirection.*:PictureDra
 # Under emulation (run-pe32.sh), where each 32-bit process is slow: the binding tables' group only,
 # which holds what differs in 32 bits (every function bound by name with its calling convention).
 [ -z "${VELKORIN_PE32_EMULATED:-}" ] ||
-    first_group='Win32Services.BindingTables*:Win32Services.Libraries*:Win32Services.Unbound*:LibraryRedirection.*'
-WINEDLLOVERRIDES="uxtheme,comctl32,msimg32=n,b" run_group "$first_group"
+    first_group='Win32Services.TrustedLibraries*:Win32Services.Libraries*:Win32Services.Unbound*:LibraryRedirection.*'
+WINEDLLOVERRIDES="$(sed 's/\.dll//g; s/ /,/g' <<<"${planted_names% *}")=n,b" run_group "$first_group"
 for name in $planted_names; do
     if [ -e "$app/$name.loaded" ]; then
         echo "FAILED: the $name planted beside the checks was loaded" >&2

@@ -142,3 +142,14 @@ if [ -n "${VELKORIN_PE32_PREFIX:-}" ]; then
         "$WINESERVER" -w
     }
 fi
+
+# The file names of the trusted libraries whose rows in the program's own table
+# (src/runtime/win32/LibraryPolicy.h) match a pattern and not a second one: what the checks plant.
+trusted_libraries() {  # <pattern> [<pattern to leave out>]
+    local names
+    names=$(grep -- "$1" "$(dirname "${BASH_SOURCE[0]}")/../../src/runtime/win32/LibraryPolicy.h" |
+        { [ -n "${2:-}" ] && grep -v -- "$2" || cat; } |
+        sed -n 's/^ *{"\([a-z0-9]*\)\(\.dll\)\{0,1\}".*/\1.dll/p')
+    [ -n "$names" ] || { echo "trusted_libraries: no row matches $1" >&2; return 1; }
+    echo $names
+}

@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "runtime/Failure.h"
+#include "runtime/win32/LibraryPolicy.h"
 #include "runtime/win32/SystemLibraryLoading.h"
 
 namespace velkorin::win32 {
@@ -16,6 +17,7 @@ class BoundLibrary {
 public:
     explicit BoundLibrary(const char* name, LibraryOrigin origin = LibraryOrigin::kSystemFolder)
         : name_(name), origin_(origin) {}
+    explicit BoundLibrary(const TrustedLibrary& trusted) : BoundLibrary(trusted.name, trusted.origin) {}
     BoundLibrary(const BoundLibrary&) = delete;
     BoundLibrary& operator=(const BoundLibrary&) = delete;
 

@@ -2,9 +2,8 @@
 
 #include <windows.h>
 
-#include <iterator>
-
 #include "runtime/Failure.h"
+#include "runtime/win32/LibraryPolicy.h"
 #include "runtime/win32/SystemLibraries.h"
 #include "runtime/win32/SystemLibraryLoading.h"
 
@@ -14,20 +13,10 @@ namespace {
 
 constexpr DWORD kSearchSystemFolder = 0x00000800;  // LOAD_LIBRARY_SEARCH_SYSTEM32, newer than our headers
 
-// What the platform code that the program calls asks for by bare name after the program has
-// started. The visual-style library paints with msimg32, which it loads by name when it first needs
-// it: where a loader does not apply the system-folder setting to such a deferred load (Wine's does
-// not), only a copy already in the process keeps the program's folder out, so these two are loaded
-// on every system.
-constexpr const char* kAskedForByTheProgramsOwnCalls[] = {"uxtheme", "msimg32"};
-// The names that the system's own libraries (COM, the shell, the common controls and visual styles)
-// are known to load by bare name as they go, and that are not known DLLs everywhere.
-constexpr const char* kAskedForBySystemLibraries[] = {"version", "dwmapi", "cryptbase", "propsys", "apphelp",
-                                                      "userenv", "oleacc",  "setupapi",  "clbcatq"};
-
-void LoadFromTheSystemFolder(const char* const* names, size_t count) {
-    for (size_t i = 0; i < count; ++i) {
-        LoadLibraryFrom(names[i], LibraryOrigin::kSystemFolder);  // absent ones stay absent
+// The rows of the trusted libraries that are loaded ahead so; absent ones stay absent.
+void LoadAhead(LoadedAhead which) {
+    for (const TrustedLibrary& library : kTrustedLibraries) {
+        if (library.ahead == which) LoadLibraryFrom(library.name, library.origin);
     }
 }
 
@@ -63,10 +52,8 @@ void KeepLibrarySearchOutOfTheProgramFolder() {
     // A library of a name already in the process answers a bare-name request, so the system
     // folder's are loaded now by their full paths (none where a "<program>.local" is honoured: the
     // loads refuse to go there).
-    LoadFromTheSystemFolder(kAskedForByTheProgramsOwnCalls, std::size(kAskedForByTheProgramsOwnCalls));
-    if (!onlyTheSystemFolder) {
-        LoadFromTheSystemFolder(kAskedForBySystemLibraries, std::size(kAskedForBySystemLibraries));
-    }
+    LoadAhead(LoadedAhead::kAlways);
+    if (!onlyTheSystemFolder) LoadAhead(LoadedAhead::kWithoutSearchSetting);
 }
 
 }  // namespace velkorin::win32

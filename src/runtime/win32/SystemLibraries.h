@@ -7,16 +7,16 @@
 #include <uxtheme.h>
 
 #include "runtime/win32/BoundLibrary.h"
+#include "runtime/win32/LibraryPolicy.h"
 
 // The platform functions the program calls by name, one table per library, each bound at its first
-// call so that a system without one of them still runs the program. Every library but kernel32 is
-// loaded by its full path from the system folder (comctl32 from the side-by-side store where the
-// activation context sends it there), never found through the program's own folder.
+// call so that a system without one of them still runs the program. Each library comes from where
+// its row of LibraryPolicy.h says, never found through the program's own folder.
 
 namespace velkorin::win32 {
 
 struct Kernel32Library {
-    BoundLibrary library{"kernel32", LibraryOrigin::kInProcess};
+    BoundLibrary library{Trusted("kernel32")};
     using SetProcessDEPPolicyFn = BOOL(WINAPI*)(DWORD);
     using OutputDebugStringAFn = void(WINAPI*)(LPCSTR);
     using SetDefaultDllDirectoriesFn = BOOL(WINAPI*)(DWORD);
@@ -28,13 +28,13 @@ struct Kernel32Library {
 };
 
 struct Shell32Library {
-    BoundLibrary library{"shell32.dll"};
+    BoundLibrary library{Trusted("shell32.dll")};
     using ShellExecuteAFn = HINSTANCE(WINAPI*)(HWND, LPCSTR, LPCSTR, LPCSTR, LPCSTR, INT);
     VELKORIN_BIND(ShellExecuteA);
 };
 
 struct Comctl32Library {
-    BoundLibrary library{"comctl32.dll", LibraryOrigin::kCommonControls};
+    BoundLibrary library{Trusted("comctl32.dll")};
     using DllGetVersionFn = HRESULT(CALLBACK*)(DLLVERSIONINFO*);
     using InitCommonControlsExFn = BOOL(WINAPI*)(const INITCOMMONCONTROLSEX*);
     using DefSubclassProcFn = LRESULT(WINAPI*)(HWND, UINT, WPARAM, LPARAM);
@@ -46,7 +46,7 @@ struct Comctl32Library {
 };
 
 struct User32Library {
-    BoundLibrary library{"user32"};
+    BoundLibrary library{Trusted("user32")};
     using DefWindowProcAFn = LRESULT(WINAPI*)(HWND, UINT, WPARAM, LPARAM);
     using GetPropAFn = HANDLE(WINAPI*)(HWND, LPCSTR);
     using SetPropAFn = BOOL(WINAPI*)(HWND, LPCSTR, HANDLE);
@@ -90,7 +90,7 @@ struct User32Library {
 };
 
 struct Gdi32Library {
-    BoundLibrary library{"gdi32"};
+    BoundLibrary library{Trusted("gdi32")};
     using CreateSolidBrushFn = HBRUSH(WINAPI*)(COLORREF);
     using CreateCompatibleDCFn = HDC(WINAPI*)(HDC);
     using CreateCompatibleBitmapFn = HBITMAP(WINAPI*)(HDC, int, int);
@@ -108,13 +108,13 @@ struct Gdi32Library {
 };
 
 struct Msimg32Library {
-    BoundLibrary library{"msimg32"};
+    BoundLibrary library{Trusted("msimg32")};
     using TransparentBltFn = BOOL(WINAPI*)(HDC, int, int, int, int, HDC, int, int, int, int, UINT);
     VELKORIN_BIND(TransparentBlt);
 };
 
 struct UxthemeLibrary {
-    BoundLibrary library{"uxtheme"};
+    BoundLibrary library{Trusted("uxtheme")};
     using IsAppThemedFn = BOOL(WINAPI*)();
     using IsThemeActiveFn = BOOL(WINAPI*)();
     using GetThemeAppPropertiesFn = DWORD(WINAPI*)();
@@ -138,7 +138,7 @@ struct UxthemeLibrary {
 };
 
 struct OleaccLibrary {
-    BoundLibrary library{"oleacc.dll"};
+    BoundLibrary library{Trusted("oleacc.dll")};
     using CreateStdAccessibleObjectFn = HRESULT(WINAPI*)(HWND, LONG, REFIID, void**);
     using LresultFromObjectFn = LRESULT(WINAPI*)(REFIID, WPARAM, LPUNKNOWN);
     VELKORIN_BIND(CreateStdAccessibleObject);

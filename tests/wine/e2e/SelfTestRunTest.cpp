@@ -1,8 +1,10 @@
 // A click on "Start Test", end to end: the box's transcript, and log.txt beside the program.
+#include <cstring>
 #include <fstream>
 #include <string>
 #include <vector>
 
+#include "runtime/win32/LibraryPolicy.h"
 #include "wine/e2e/BoxLines.h"
 #include "wine/e2e/E2eSupport.h"
 #include "wine/e2e/VelkorinTest.h"
@@ -97,7 +99,7 @@ INSTANTIATE_TEST_SUITE_P(StandIn, FolderNames, ::testing::Values(L" semi;colon",
 // reach Wine's loader, so the driver's own environment carries it).
 struct PlantedRow {
     const char* name;
-    std::vector<const wchar_t*> libraries;
+    std::vector<std::wstring> libraries;
     const char* manifest;  // Velkorin.exe.manifest beside the program, or nullptr
 };
 
@@ -109,8 +111,8 @@ protected:
         ASSERT_TRUE(length > 0 && length < MAX_PATH);
         std::wstring planted(driver, length);
         planted.replace(planted.rfind(L'\\') + 1, std::wstring::npos, L"planted_library.dll");
-        for (const wchar_t* library : GetParam().libraries) {
-            ASSERT_TRUE(CopyFileW(planted.c_str(), File(library).c_str(), TRUE)) << ToUtf8(planted);
+        for (const std::wstring& library : GetParam().libraries) {
+            ASSERT_TRUE(CopyFileW(planted.c_str(), File(library.c_str()).c_str(), TRUE)) << ToUtf8(planted);
         }
         if (GetParam().manifest) std::ofstream(File(L"Velkorin.exe.manifest").c_str()) << GetParam().manifest;
     }
@@ -120,24 +122,28 @@ TEST_P(PlantedLibraries, NoneIsKeptByARunAndAClose) {
     ExpectTranscript(RunSelfTest(1), ExpectedBoxLines(expected::Concat({expected::kDaoSuccess, expected::kAdoSuccess})));
     velkorin_->Close(window_);
     EXPECT_EQ(velkorin_->ExitCode(), 0u);
-    for (const wchar_t* library : GetParam().libraries) {
-        const std::wstring marker = File(library) + L".loaded";
+    for (const std::wstring& library : GetParam().libraries) {
+        const std::wstring marker = File(library.c_str()) + L".loaded";
         EXPECT_EQ(GetFileAttributesW(marker.c_str()), INVALID_FILE_ATTRIBUTES) << ToUtf8(library) << " was loaded";
     }
 }
 
-// FrmMain itself asks for comctl32 only (its version, at start-up); the system's libraries ask for
-// msimg32 (as they paint), version.dll and the names planted with it by bare name. The manifest
-// names a comctl32.dll or an msimg32.dll of its own assembly: the system's side-by-side rule would
-// send every bare-name request for it into the folder, were the manifest taken.
+// Every library of the program's table that Windows would look for in the program's folder (FrmMain
+// asks for comctl32 at start-up, the system's libraries for msimg32 as they paint, version.dll and
+// the others by bare name), all at once, and msimg32 alone; and manifests that name a comctl32.dll
+// or an msimg32.dll of their own assembly: the system's side-by-side rule would send every
+// bare-name request for it into the folder, were the manifest taken.
+std::vector<std::wstring> SearchedLibraries() {
+    std::vector<std::wstring> names;
+    for (const win32::TrustedLibrary& row : win32::kTrustedLibraries) {
+        if (row.search != win32::Search::kSearched) continue;
+        names.push_back(FromUtf8(row.name) + (std::strchr(row.name, '.') ? L"" : L".dll"));
+    }
+    return names;
+}
 const PlantedRow kPlantedRows[] = {
-    {"Comctl32", {L"comctl32.dll"}, nullptr},
-    {"AllThree", {L"uxtheme.dll", L"comctl32.dll", L"msimg32.dll"}, nullptr},
+    {"EverySearchedOne", SearchedLibraries(), nullptr},
     {"Msimg32Alone", {L"msimg32.dll"}, nullptr},
-    {"VersionAndOthers",
-     {L"version.dll", L"dwmapi.dll", L"cryptbase.dll", L"propsys.dll", L"apphelp.dll", L"userenv.dll", L"oleacc.dll",
-      L"setupapi.dll"},
-     nullptr},
     {"PrivateComctl32Manifest", {L"comctl32.dll"},
      R"(<assembly xmlns="urn:schemas-microsoft-com:asm.v1" manifestVersion="1.0">)"
      R"(<assemblyIdentity type="win32" name="Velkorin" version="1.0.0.3"/><file name="comctl32.dll"/></assembly>)"},

@@ -58,10 +58,11 @@ standin_unregister
 [ -z "$own" ] || "$WINE" "$driver" --gtest_filter="$own" || status=$?
 standin_register "$work/standin/standin_components.dll"
 "$WINE" "$driver" --gtest_filter="$standin" || status=$?
-# Libraries planted beside the program, with Wine looking for them as Windows does (the program's
-# folder first), under Wine's Light style (it paints with msimg32). Not version.dll: Wine's own user32
-# imports it, so a planted one loads before the program's first line (Windows' user32 does not).
-planted="uxtheme,comctl32,msimg32,dwmapi,cryptbase,propsys,apphelp,userenv,oleacc,setupapi"
+# Libraries planted beside the program (every searched one of the program's table), with Wine looking
+# for them as Windows does (the program's folder first), under Wine's Light style (it paints with
+# msimg32). Not version.dll: Wine's own user32 imports it, so a planted one loads before the
+# program's first line (Windows' user32 does not).
+planted=$(trusted_libraries Search::kSearched | sed 's/\.dll//g; s/ /,/g; s/,version,/,/')
 wine_theme light
 WINEDLLOVERRIDES="$planted=n,b" "$WINE" "$driver" --gtest_filter="$planted_rows" || status=$?
 wine_theme none
