@@ -8,6 +8,7 @@
 #include <utility>
 #include <vector>
 
+#include "runtime/win32/ScopedHandles.h"
 #include "ui/win32/FrmMain.h"
 #include "wine/WineTestSupport.h"
 
@@ -55,7 +56,6 @@ public:
     explicit RefuseWindowsOfClass(const wchar_t* className) : hook_(SetWindowsHookExW(WH_CBT, &Hook, nullptr, GetCurrentThreadId())) {
         refused_ = className;
     }
-    ~RefuseWindowsOfClass() { UnhookWindowsHookEx(hook_); }
     RefuseWindowsOfClass(const RefuseWindowsOfClass&) = delete;
     RefuseWindowsOfClass& operator=(const RefuseWindowsOfClass&) = delete;
 
@@ -68,7 +68,7 @@ private:
         }
         return CallNextHookEx(nullptr, code, wParam, lParam);
     }
-    HHOOK hook_;
+    win32::UniqueHook hook_;
     static inline const wchar_t* refused_ = L"";
 };
 

@@ -8,6 +8,7 @@
 #include <memory>
 #include <string>
 
+#include "runtime/win32/ScopedHandles.h"
 #include "fakes/FailureNumber.h"
 #include "runtime/win32/BoundLibrary.h"
 #include "runtime/win32/SystemLibraries.h"
@@ -75,10 +76,10 @@ TEST(Win32Services, LogFileThatCannotBeOpenedIsAFailureOfThatCallOnly) {
 
     const std::wstring path = AppFile(L"held.txt");
     RemoveFile(path);
-    HANDLE held = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+    win32::UniqueHandle held = win32::OwnFile(CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
+    ASSERT_TRUE(held);
     EXPECT_EQ(NumberOf([&] { files.AppendLine(win32::WideToUtf8(path), "x"); }), 70);
-    CloseHandle(held);
+    held.reset();
     files.AppendLine(win32::WideToUtf8(path), "after");
     EXPECT_EQ(ReadBytes(path), "after\r\n");
     RemoveFile(path);
@@ -88,11 +89,11 @@ TEST(Win32Services, LogHeldByAnotherWriterStillReachesTheBox) {
     PlaceDatabase(L"test.mdb");
     const std::wstring log = AppFile(L"log.txt");
     RemoveFile(log);
-    HANDLE held = CreateFileW(log.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+    win32::UniqueHandle held = win32::OwnFile(CreateFileW(log.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
+    ASSERT_TRUE(held);
     RealSelfTest self;
     self.log.AddToLogs("first");
-    CloseHandle(held);
+    held.reset();
     self.log.AddToLogs("second");
     EXPECT_EQ(self.text1.text, "first\r\nsecond");
     EXPECT_EQ(ReadBytes(log), "second\r\n");

@@ -7,6 +7,8 @@
 // it (Windows' user32 takes the system's). The program's binding tables never free a library.
 #include <windows.h>
 
+#include "runtime/win32/ScopedHandles.h"
+
 namespace {
 wchar_t marker[32768 + 8];  // any path the system can give
 }
@@ -16,8 +18,7 @@ extern "C" BOOL WINAPI DllMain(HINSTANCE self, DWORD reason, LPVOID reserved) {
         const DWORD length = GetModuleFileNameW(self, marker, 32768);
         if (length == 0 || length >= 32768) return TRUE;
         lstrcatW(marker, L".loaded");
-        const HANDLE file = CreateFileW(marker, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-        if (file != INVALID_HANDLE_VALUE) CloseHandle(file);
+        velkorin::win32::OwnFile(CreateFileW(marker, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));  // made, closed
     } else if (reason == DLL_PROCESS_DETACH && reserved == nullptr) {  // FreeLibrary, not the process's end
         DeleteFileW(marker);
     }

@@ -77,8 +77,7 @@ bool Chattr(const wchar_t* flag, const std::wstring& path) {
     bool done = false;
     if (!shell.empty() && !hostPath.empty() && !hostStatus.empty() &&
         CreateProcessW(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &info)) {
-        if (info.hThread) CloseHandle(info.hThread);
-        if (info.hProcess) CloseHandle(info.hProcess);
+        const win32::UniqueHandle thread(info.hThread), process(info.hProcess);
         std::string exitStatus;
         done = WaitFor([&] { return EndsWith((exitStatus = ReadBytes(status)), std::string("\n")); }) &&
                exitStatus == "0\n";

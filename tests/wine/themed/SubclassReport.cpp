@@ -5,6 +5,7 @@
 
 #include <cstdio>
 
+#include "runtime/win32/ScopedHandles.h"
 #include "runtime/win32/forms/WindowedControl.h"
 #include "xptheme/win32/Win32Subclassing.h"
 
@@ -60,14 +61,16 @@ bool WriteSubclassReport(const std::wstring& path, uint32_t libraryMajor, uint32
         "comctl32 library=" + std::to_string(libraryMajor) + " assembly=" + std::to_string(assemblyMajor) + "\n";
     for (const auto& [name, control] : controls) text += Line(getWindowSubclass, name, *control);
     const std::wstring partial = path + L".partial";
-    HANDLE file =
-        CreateFileW(partial.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return false;
-    DWORD written = 0;
-    const bool wrote = WriteFile(file, text.data(), static_cast<DWORD>(text.size()), &written, nullptr) &&
-                       written == text.size();
-    CloseHandle(file);
-    return wrote && MoveFileExW(partial.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING);
+    {
+        const win32::UniqueHandle file = win32::OwnFile(
+            CreateFileW(partial.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+        DWORD written = 0;
+        if (!file || !WriteFile(file.get(), text.data(), static_cast<DWORD>(text.size()), &written, nullptr) ||
+            written != text.size()) {
+            return false;
+        }
+    }
+    return MoveFileExW(partial.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING);
 }
 
 }  // namespace velkorin::themed
