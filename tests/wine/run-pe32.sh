@@ -19,27 +19,10 @@ build=$(realpath -m "$1")
 shift
 source "$here/wine-env.sh"
 source "$here/wine32-env.sh"
-# One preparation at a time, as the short session does: `make test` may be making the prefix.
-mkdir -p "$build"
-exec 9>"$build/.wine32-preparing"
-flock 9
-if [ -n "${VELKORIN_OWN_BINFMT:-}" ]; then
-    wine32_install native
-elif wine32_native; then
-    wine32_install native  # first: apt cannot work in the user namespace
-    if [ -n "$WINE32_OWN_BINFMT" ]; then
-        exec 9>&-
-        wine32_own_binfmt_exec "$(realpath "$0")" "$build" "$@"
-        exit
-    fi
-    echo "32-bit code runs natively."
-else
-    echo "32-bit code runs under emulation: $WINE32_NATIVE_WHY."
+wine32_prepare "$build" "$(realpath "$0")" "$build" "$@"
+if [ -n "$WINE32_EMULATED" ]; then
     export VELKORIN_PE32_EMULATED=1
     export E2E_DEADLINE_MS=${E2E_DEADLINE_MS:-600000}  # every call is emulated
-    wine32_install
 fi
-wine32_wow64_prefix_init "$build/wineprefix-wow64"
-exec 9>&-
 export VELKORIN_PE32_PREFIX=$WINEPREFIX
 exec bash "$@"

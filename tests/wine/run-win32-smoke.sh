@@ -22,28 +22,7 @@ build=$(realpath -m "$1") exe=${2:-} driver=${3:-} standin=${4:-} fixtures=${5:-
 [ -n "$prepare" ] || [ -f "$driver" ] || { echo "no driver at $driver: build the win64 tree first" >&2; exit 1; }
 source "$here/wine-env.sh"
 source "$here/wine32-env.sh"
-# One preparation at a time: the run waits for one that `make test` started ahead.
-mkdir -p "$build"
-exec 9>"$build/.wine32-preparing"
-flock 9
-if [ -n "${VELKORIN_OWN_BINFMT:-}" ]; then
-    echo "32-bit code runs natively, in a binfmt_misc of its own."
-    wine32_install native
-elif wine32_native; then
-    # Installed first: apt cannot work in the user namespace.
-    wine32_install native
-    if [ -n "$WINE32_OWN_BINFMT" ]; then
-        exec 9>&-  # the run in the namespace takes it again
-        wine32_own_binfmt_exec "$(realpath "$0")" $prepare "$@"
-        exit
-    fi
-    echo "32-bit code runs natively."
-else
-    echo "32-bit code runs under emulation: $WINE32_NATIVE_WHY."
-    wine32_install
-fi
-wine32_wow64_prefix_init "$build/wineprefix-wow64"
-exec 9>&-
+wine32_prepare "$build" "$(realpath "$0")" $prepare "$@"
 [ -z "$prepare" ] || exit 0
 wine_server_keep
 trap wine_server_stop EXIT

@@ -260,3 +260,35 @@ wine32_windows_version() {
         "$WINE32_WINE64" reg query "$key" /v Version 2>/dev/null | grep -qiE "Version[[:space:]]+REG_SZ[[:space:]]+$1" ||
         { _wine32_err "wine32_windows_version: cannot set Version=$1 in $WINEPREFIX"; return 1; }
 }
+
+# Before a run of 32-bit programs (the short session, the PE32's checks): one preparation at a time
+# (a run waits for the one that `make test` started ahead), 32-bit Wine installed, the WoW64 prefix
+# of the win32 build made and WINEPREFIX pointing at it. Where 32-bit code runs natively only in a
+# binfmt_misc of its own, the caller runs again there (given as the arguments after the build
+# folder) and this one exits. WINE32_EMULATED=1 where 32-bit code runs under emulation.
+wine32_prepare() {  # <win32 build dir> <the caller's path and arguments...>
+    local build=$1
+    shift
+    WINE32_EMULATED=
+    mkdir -p "$build"
+    exec 9>"$build/.wine32-preparing"
+    flock 9
+    if [ -n "${VELKORIN_OWN_BINFMT:-}" ]; then
+        echo "32-bit code runs natively, in a binfmt_misc of its own."
+        wine32_install native
+    elif wine32_native; then
+        wine32_install native  # first: apt cannot work in the user namespace
+        if [ -n "$WINE32_OWN_BINFMT" ]; then
+            exec 9>&-  # the run in the namespace takes it again
+            wine32_own_binfmt_exec "$@"
+            exit
+        fi
+        echo "32-bit code runs natively."
+    else
+        echo "32-bit code runs under emulation: $WINE32_NATIVE_WHY."
+        WINE32_EMULATED=1
+        wine32_install
+    fi
+    wine32_wow64_prefix_init "$build/wineprefix-wow64"
+    exec 9>&-
+}
