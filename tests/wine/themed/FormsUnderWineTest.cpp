@@ -3,6 +3,8 @@
 // which windows and control objects go, out of memory too.
 #include "wine/themed/FormsUnderWine.h"
 
+#include "runtime/win32/forms/WindowLink.h"
+
 namespace velkorin::themed {
 namespace {
 
@@ -49,6 +51,9 @@ TEST_F(FormsUnderWine, MissingMembersAre438AndFixedOnesRefuseWrites) {
     EXPECT_EQ(NumberOf([&] { check->Put("Font", Value()); }), 380);
     EXPECT_EQ(check->Get("MaskColor").AsInteger(), 0xC0C0C0);
     EXPECT_EQ(static_cast<uint32_t>(check->Get("BackColor").AsInteger()), 0x8000000Fu);
+    // A frame's window is its own object's: describing it fails and leaves it so.
+    EXPECT_EQ(NumberOf([&] { frame->Describe(AccessibleRole::Link, nullptr); }), 5);
+    EXPECT_EQ(win32::forms::LinkedObject<FrameControl>(frame->Hwnd()), frame.get());
 }
 
 TEST_F(FormsUnderWine, SettingAnOptionClearsOnlyTheOthersOfItsContainer) {

@@ -15,6 +15,9 @@ UINT DoDefaultActionMessage() {
 }  // namespace
 
 ControlWindow::ControlWindow(HWND hwnd) : hwnd_(hwnd) {
+    // One owner per window's user data: a window that is already an object's (a frame is its
+    // FrameControl's) stays so, and that object answers for it.
+    if (LinkedObject<void>(hwnd_)) throw Failure::InvalidCall();
     LinkWindow(hwnd_, this);
     original_ = reinterpret_cast<WNDPROC>(
         SetWindowLongPtrW(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&ControlWindow::WindowProc)));

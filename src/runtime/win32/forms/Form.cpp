@@ -7,6 +7,7 @@
 #include "runtime/RegisteredMessage.h"
 #include "runtime/win32/ComFailure.h"
 #include "runtime/win32/forms/FormKeyboard.h"
+#include "runtime/win32/forms/WindowClass.h"
 #include "runtime/win32/forms/WindowLink.h"
 #include "runtime/win32/MessagePreTranslation.h"
 #include "runtime/win32/TextConversion.h"

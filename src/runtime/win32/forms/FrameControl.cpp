@@ -4,6 +4,7 @@
 #include "runtime/win32/ScopedHandles.h"
 #include "runtime/win32/forms/FontObject.h"
 #include "runtime/win32/forms/OleColor.h"
+#include "runtime/win32/forms/WindowClass.h"
 #include "runtime/win32/forms/WindowLink.h"
 
 namespace velkorin::win32::forms {

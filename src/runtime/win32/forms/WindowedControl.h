@@ -43,8 +43,8 @@ public:
     virtual HBRUSH OnCtlColor(HDC dc);
     // The mouse pointer over the control: its custom cursor, or nullptr for the default arrow.
     HCURSOR Cursor() const;
-    // What accessibility clients are told of a control of a system class (not a frame): its role,
-    // and the window whose text names it.
+    // What accessibility clients are told of a control of a system class: its role, and the window
+    // whose text names it. Not a frame: its window is its own object's, and describing it fails.
     void Describe(AccessibleRole role, HWND namedBy) { Front().Describe({role, namedBy}); }
 
 protected:

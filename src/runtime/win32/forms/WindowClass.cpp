@@ -1,4 +1,4 @@
-#include "runtime/win32/forms/WindowLink.h"
+#include "runtime/win32/forms/WindowClass.h"
 
 #include "runtime/win32/ComFailure.h"
 
