@@ -7,7 +7,6 @@
 #include "common/BenchTable.h"
 #include "common/Stopwatch.h"
 #include "wine/launcher/ChildProcess.h"
-#include "wine/launcher/OtherWindowText.h"
 
 namespace velkorin::bench {
 

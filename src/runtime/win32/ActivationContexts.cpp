@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "runtime/Names.h"
+#include "runtime/win32/InProcessFunction.h"
 #include "runtime/win32/TextConversion.h"
 
 namespace velkorin::win32 {
@@ -12,15 +13,10 @@ namespace {
 using QueryActCtxWFn = BOOL(WINAPI*)(DWORD, HANDLE, PVOID, ULONG, PVOID, SIZE_T, SIZE_T*);
 using ReleaseActCtxFn = void(WINAPI*)(HANDLE);
 
-template <class Fn>
-Fn Kernel32FunctionAs(const char* name) {
-    return reinterpret_cast<Fn>(reinterpret_cast<void*>(Kernel32Function(name)));
-}
-
 // One record of QueryActCtxW, in a buffer aligned for the pointers it holds; empty when it cannot
 // be read. `subject` is what the class asks about (a roster index), or null.
 std::vector<ULONG_PTR> QueryContext(HANDLE context, ULONG infoClass, void* subject) {
-    const auto query = Kernel32FunctionAs<QueryActCtxWFn>("QueryActCtxW");
+    const auto query = InProcessFunction<QueryActCtxWFn>("kernel32", "QueryActCtxW");
     if (!query) return {};
     SIZE_T needed = 0;
     query(0, context, subject, infoClass, nullptr, 0, &needed);
@@ -55,10 +51,8 @@ std::string SideBySideStoreRoot() {
 
 }  // namespace
 
-FARPROC Kernel32Function(const char* name) { return GetProcAddress(GetModuleHandleA("kernel32"), name); }
-
 ActivationContextRef::~ActivationContextRef() {
-    const auto release = Kernel32FunctionAs<ReleaseActCtxFn>("ReleaseActCtx");
+    const auto release = InProcessFunction<ReleaseActCtxFn>("kernel32", "ReleaseActCtx");
     if (context_ && release) release(context_);
 }
 

@@ -9,10 +9,6 @@ namespace velkorin::win32 {
 // Activation contexts as the loader reads them. Windows 2000 has none: there every query answers
 // "nothing", as for a context that redirects nothing. Paths here are UTF-8.
 
-// A function of kernel32 looked up by name, null where this system lacks it. The binding tables
-// stand on library loading, which stands on this, so it takes nothing from them.
-FARPROC Kernel32Function(const char* name);
-
 // An activation context handle that the system handed out, released at the end (every system that
 // hands one out has the function that releases it).
 class ActivationContextRef {

@@ -2,6 +2,7 @@
 
 #include "runtime/Failure.h"
 #include "runtime/win32/ActivationContexts.h"
+#include "runtime/win32/InProcessFunction.h"
 #include "runtime/win32/TextConversion.h"
 #include "runtime/win32/Win32ProgramFolder.h"
 
@@ -15,18 +16,11 @@ using RegCloseKeyFn = LONG(WINAPI*)(HKEY);
 
 constexpr REGSAM kRegistry64BitView = 0x0100;  // KEY_WOW64_64KEY, newer than our headers
 
-// advapi32 is in every process that has OLE (ole32 imports it), and a known DLL: nothing new is
-// loaded to read the setting.
-template <class Fn>
-Fn Advapi32Function(const char* name) {
-    const HMODULE advapi32 = GetModuleHandleA("advapi32");
-    return advapi32 ? reinterpret_cast<Fn>(reinterpret_cast<void*>(GetProcAddress(advapi32, name))) : nullptr;
-}
-
+// advapi32 is a known DLL, and in every process that has OLE: nothing new is loaded to read this.
 bool DevOverrideEnabledIn(REGSAM view) {
-    const auto open = Advapi32Function<RegOpenKeyExWFn>("RegOpenKeyExW");
-    const auto query = Advapi32Function<RegQueryValueExWFn>("RegQueryValueExW");
-    const auto close = Advapi32Function<RegCloseKeyFn>("RegCloseKey");
+    const auto open = InProcessFunction<RegOpenKeyExWFn>("advapi32", "RegOpenKeyExW");
+    const auto query = InProcessFunction<RegQueryValueExWFn>("advapi32", "RegQueryValueExW");
+    const auto close = InProcessFunction<RegCloseKeyFn>("advapi32", "RegCloseKey");
     if (!open || !query || !close) return false;
     HKEY key = nullptr;
     if (open(HKEY_LOCAL_MACHINE, L"Software\\Microsoft\\Windows NT\\CurrentVersion\\Image File Execution Options", 0,

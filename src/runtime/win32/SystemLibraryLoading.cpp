@@ -4,6 +4,7 @@
 
 #include "runtime/Failure.h"
 #include "runtime/win32/ActivationContexts.h"
+#include "runtime/win32/InProcessFunction.h"
 #include "runtime/win32/LibraryRedirection.h"
 #include "runtime/win32/TextConversion.h"
 
@@ -35,8 +36,7 @@ std::string SystemLibraryPath(const std::string& name) {
 }
 
 std::string SideBySideLibraryPath(const char* dll) {
-    const auto find = reinterpret_cast<FindActCtxSectionStringAFn>(
-        reinterpret_cast<void*>(Kernel32Function("FindActCtxSectionStringA")));
+    const auto find = InProcessFunction<FindActCtxSectionStringAFn>("kernel32", "FindActCtxSectionStringA");
     ACTCTX_SECTION_KEYED_DATA data = {};
     data.cbSize = sizeof(data);
     if (!find || !find(FIND_ACTCTX_SECTION_KEY_RETURN_HACTCTX, nullptr, ACTIVATION_CONTEXT_SECTION_DLL_REDIRECTION,

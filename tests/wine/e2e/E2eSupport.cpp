@@ -3,7 +3,7 @@
 #include <cstdlib>
 
 #include "runtime/win32/ScopedHandles.h"
-#include "wine/launcher/OtherWindowText.h"
+#include "wine/launcher/ChildProcess.h"
 
 namespace velkorin::e2e {
 

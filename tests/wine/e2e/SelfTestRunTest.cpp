@@ -100,7 +100,7 @@ INSTANTIATE_TEST_SUITE_P(StandIn, FolderNames, ::testing::Values(L" semi;colon",
 struct PlantedRow {
     const char* name;
     std::vector<std::wstring> libraries;
-    const char* manifest;  // Velkorin.exe.manifest beside the program, or nullptr
+    std::string manifest;  // Velkorin.exe.manifest beside the program, or none
 };
 
 class PlantedLibraries : public SelfTestRun, public ::testing::WithParamInterface<PlantedRow> {
@@ -114,7 +114,7 @@ protected:
         for (const std::wstring& library : GetParam().libraries) {
             ASSERT_TRUE(CopyFileW(planted.c_str(), File(library.c_str()).c_str(), TRUE)) << ToUtf8(planted);
         }
-        if (GetParam().manifest) std::ofstream(File(L"Velkorin.exe.manifest").c_str()) << GetParam().manifest;
+        if (!GetParam().manifest.empty()) std::ofstream(File(L"Velkorin.exe.manifest").c_str()) << GetParam().manifest;
     }
 };
 
@@ -141,15 +141,15 @@ std::vector<std::wstring> SearchedLibraries() {
     }
     return names;
 }
+std::string PrivateManifest(const std::string& file) {
+    return R"(<assembly xmlns="urn:schemas-microsoft-com:asm.v1" manifestVersion="1.0">)"
+           R"(<assemblyIdentity type="win32" name="Velkorin" version="1.0.0.3"/><file name=")" + file + R"("/></assembly>)";
+}
 const PlantedRow kPlantedRows[] = {
-    {"EverySearchedOne", SearchedLibraries(), nullptr},
-    {"Msimg32Alone", {L"msimg32.dll"}, nullptr},
-    {"PrivateComctl32Manifest", {L"comctl32.dll"},
-     R"(<assembly xmlns="urn:schemas-microsoft-com:asm.v1" manifestVersion="1.0">)"
-     R"(<assemblyIdentity type="win32" name="Velkorin" version="1.0.0.3"/><file name="comctl32.dll"/></assembly>)"},
-    {"PrivateMsimg32Manifest", {L"msimg32.dll"},
-     R"(<assembly xmlns="urn:schemas-microsoft-com:asm.v1" manifestVersion="1.0">)"
-     R"(<assemblyIdentity type="win32" name="Velkorin" version="1.0.0.3"/><file name="msimg32.dll"/></assembly>)"},
+    {"EverySearchedOne", SearchedLibraries(), ""},
+    {"Msimg32Alone", {L"msimg32.dll"}, ""},
+    {"PrivateComctl32Manifest", {L"comctl32.dll"}, PrivateManifest("comctl32.dll")},
+    {"PrivateMsimg32Manifest", {L"msimg32.dll"}, PrivateManifest("msimg32.dll")},
 };
 INSTANTIATE_TEST_SUITE_P(StandIn, PlantedLibraries, ::testing::ValuesIn(kPlantedRows),
                          [](const auto& info) { return std::string(info.param.name); });

@@ -59,4 +59,9 @@ private:
     DWORD endDeadlineMs_;
 };
 
+// Another process's window text, asked with a timeout: a program answers only while its thread
+// takes messages (a self-test run answers when it yields). Nothing where it did not answer in time.
+std::optional<size_t> OtherWindowTextLength(HWND hwnd, UINT timeoutMs);
+std::optional<std::wstring> OtherWindowText(HWND hwnd, UINT timeoutMs);
+
 }  // namespace velkorin::launcher
