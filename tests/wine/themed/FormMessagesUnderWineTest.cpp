@@ -30,7 +30,8 @@ using namespace win32::forms;
 enum Who { kForm, kFrame, kFramed, kCommand, kBox, kLabel, kImage, kQueue };  // the queue: a message left there
 const char* const kWhoNames[] = {"Form", "Frame", "Framed", "Command", "Box", "Label", "Image", "Queue"};
 constexpr int kWindows = kQueue;
-constexpr UINT kClick = WM_APP + 1;  // not a message: the Click event of the control
+constexpr UINT kClick = WM_APP + 1;   // not a message: the Click event of the control
+constexpr UINT kLinked = WM_APP + 2;  // not a message: the window is its object's when WM_NCCREATE returns
 
 #define NAMED(message) {message, #message}
 const std::pair<UINT, const char*> kWatched[] = {
@@ -38,7 +39,7 @@ const std::pair<UINT, const char*> kWatched[] = {
     NAMED(WM_CTLCOLORSTATIC), NAMED(WM_SETCURSOR), NAMED(WM_SYSCOLORCHANGE), NAMED(WM_ACTIVATE), NAMED(WM_SETFOCUS),
     NAMED(WM_KILLFOCUS), NAMED(WM_CLOSE), NAMED(WM_DESTROY), NAMED(WM_NCDESTROY), NAMED(WM_ERASEBKGND),
     NAMED(WM_PAINT), NAMED(WM_PRINT), NAMED(WM_PRINTCLIENT), NAMED(WM_ENABLE), NAMED(WM_QUIT),
-    {kClick, "Click"}};
+    NAMED(WM_NCCREATE), NAMED(WM_CREATE), NAMED(WM_SETFONT), {kClick, "Click"}, {kLinked, "Linked"}};
 #undef NAMED
 
 const char* NameOf(UINT message) {
@@ -84,8 +85,33 @@ LRESULT CALLBACK RecordMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lP
     const bool watched = NameOf(message) != nullptr;
     if (watched) record.seen.push_back({++record.depth, static_cast<Who>(who), message});
     const LRESULT result = DefSubclassProc(hwnd, message, wParam, lParam);
+    if (message == WM_NCCREATE && GetWindowLongPtrW(hwnd, GWLP_USERDATA)) {
+        record.seen.push_back({record.depth + 1, static_cast<Who>(who), kLinked});
+    }
     record.depth -= watched;
     return result;
+}
+
+// A form with a frame, recorded from the first message of each window: the form, then the frame.
+Record* creating = nullptr;
+int made = 0;
+LRESULT CALLBACK RecordFromCreation(int code, WPARAM hwnd, LPARAM create) {
+    if (code == HCBT_CREATEWND) {
+        SetWindowSubclass(reinterpret_cast<HWND>(hwnd), &RecordMessage, made++ ? kFrame : kForm,
+                          reinterpret_cast<DWORD_PTR>(creating));
+    }
+    return CallNextHookEx(nullptr, code, hwnd, create);
+}
+LRESULT MakeRecordedForm(Record& record) {
+    creating = &record;
+    made = 0;
+    win32::UniqueHook hook(SetWindowsHookExW(WH_CBT, &RecordFromCreation, nullptr, GetCurrentThreadId()));
+    auto form = Form::Create(FormArgs{});
+    form->AddFrame({});
+    hook.reset();
+    RemoveWindowSubclass(form->Hwnd(), &RecordMessage, kForm);
+    RemoveWindowSubclass(GetWindow(form->Hwnd(), GW_CHILD), &RecordMessage, kFrame);
+    return made;
 }
 
 ControlArgs At(int left, int top, int width, int height, int tabIndex, std::shared_ptr<FrameControl> in = nullptr) {
@@ -186,6 +212,9 @@ void CheckLabelColours(Scene& s, LRESULT brush) {
 }
 
 const Row kFormRows[] = {
+    {"EachWindowIsItsObjectsFromItsFirstMessage", [](Scene& s) { return MakeRecordedForm(s.record); }, 2,
+     {{1, kForm, WM_NCCREATE}, {2, kForm, kLinked}, {1, kForm, WM_CREATE}, {2, kForm, WM_SETFONT},
+      {1, kFrame, WM_NCCREATE}, {2, kFrame, kLinked}, {1, kFrame, WM_CREATE}, {1, kFrame, WM_SETFONT}}},
     {"CommandFromAButtonRaisesItsClick",
      [](Scene& s) { return s.Send(kForm, WM_COMMAND, MAKEWPARAM(0, BN_CLICKED), s.Handle(kCommand)); }, 0,
      {{1, kForm, WM_COMMAND}, {2, kCommand, kClick}}},

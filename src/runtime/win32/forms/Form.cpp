@@ -77,15 +77,13 @@ void Form::Open(const FormArgs& args) {
     const int width = frame.right - frame.left, height = frame.bottom - frame.top;
     const int left = args.centred ? (GetSystemMetrics(SM_CXSCREEN) - width) / 2 : args.left;
     const int top = args.centred ? (GetSystemMetrics(SM_CYSCREEN) - height) / 2 : args.top;
-    hwnd_ = CreateWindowExW(0, className.c_str(), Utf8ToWide(args.caption).c_str(), style, left, top, width, height,
-                            nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
-    if (!hwnd_) throw FailureFromLastError();
-    LinkWindow(hwnd_, this);
-    SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font_->Handle()), FALSE);
+    // The icons first: the window takes them, with its font, while it is made (WM_CREATE).
     icon_.reset(LoadFormIcon(args.iconModule, args.iconId, GetSystemMetrics(SM_CXICON)));
     smallIcon_.reset(LoadFormIcon(args.iconModule, args.iconId, GetSystemMetrics(SM_CXSMICON)));
-    if (icon_) SendMessageW(hwnd_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_.get()));
-    if (smallIcon_) SendMessageW(hwnd_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon_.get()));
+    if (!CreateWindowExW(0, className.c_str(), Utf8ToWide(args.caption).c_str(), style, left, top, width, height,
+                         nullptr, nullptr, GetModuleHandleW(nullptr), this)) {
+        throw FailureFromLastError();
+    }
 
     properties_.Add("hWnd", [this] { return HandleValue(hwnd_); });
     properties_.Add(
@@ -135,12 +133,13 @@ void Form::ArrangeTabOrder() {
     }
 }
 
-HWND Form::CreateChild(const wchar_t* className, const ControlArgs& args, DWORD style, DWORD exStyle) {
+HWND Form::CreateChild(const wchar_t* className, const ControlArgs& args, DWORD style, DWORD exStyle,
+                       void* object) {
     HWND parent = args.container ? args.container->Hwnd() : hwnd_;
     const int id = args.id ? args.id : nextControlId_;
     HWND child = CreateWindowExW(exStyle, className, Utf8ToWide(args.caption).c_str(), WS_CHILD | WS_VISIBLE | style,
                                  args.left, args.top, args.width, args.height, parent,
-                                 reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr), nullptr);
+                                 reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr), object);
     if (!child) throw FailureFromLastError();
     nextControlId_ = std::max(nextControlId_, id) + 1;
     SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font_->Handle()), FALSE);
@@ -155,8 +154,9 @@ std::shared_ptr<Control> Form::Keep(std::shared_ptr<Control> control, const Cont
 }
 
 std::shared_ptr<FrameControl> Form::AddFrame(const ControlArgs& args) {
-    HWND hwnd = CreateChild(FrameControl::kClassName, args, WS_CLIPSIBLINGS, WS_EX_CONTROLPARENT);
-    return Keep(std::make_shared<FrameControl>(hwnd, weak_from_this(), font_), args);
+    auto frame = std::make_shared<FrameControl>(weak_from_this(), font_);
+    CreateChild(FrameControl::kClassName, args, WS_CLIPSIBLINGS, WS_EX_CONTROLPARENT, frame.get());
+    return Keep(std::move(frame), args);
 }
 
 std::shared_ptr<ButtonControl> Form::AddButton(ButtonKind kind, const ControlArgs& args) {
@@ -225,7 +225,7 @@ void Form::OnActivate(bool active) {
 }
 
 LRESULT CALLBACK Form::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    auto* self = LinkedObject<Form>(hwnd);
+    auto* self = ObjectForMessage<Form>(hwnd, message, lParam);
     if (!self) return DefWindowProcW(hwnd, message, wParam, lParam);
     try {
         return self->HandleMessage(hwnd, message, wParam, lParam);
@@ -258,6 +258,11 @@ LRESULT Form::HandleMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPara
         return !InSendMessage() && PreTranslate(*reinterpret_cast<const MSG*>(lParam));
     }
     switch (message) {
+    case WM_CREATE:
+        SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(font_->Handle()), FALSE);
+        if (icon_) SendMessageW(hwnd, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_.get()));
+        if (smallIcon_) SendMessageW(hwnd, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon_.get()));
+        return 0;
     case WM_COMMAND: {
         WindowedControl* control = WindowedOf(reinterpret_cast<HWND>(lParam));
         if (control && control->OnCommand(HIWORD(wParam))) return 0;

@@ -94,7 +94,13 @@ private:
     static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT HandleMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 
-    HWND CreateChild(const wchar_t* className, const ControlArgs& args, DWORD style, DWORD exStyle);
+    // A child window; `object` is what a window of the runtime's own classes is linked to.
+    HWND CreateChild(const wchar_t* className, const ControlArgs& args, DWORD style, DWORD exStyle,
+                     void* object = nullptr);
+    // Its window, from its first message on.
+    void Attach(HWND hwnd) { hwnd_ = hwnd; }
+    template <class Object>
+    friend Object* ObjectForMessage(HWND, UINT, LPARAM);
     template <class Control>
     std::shared_ptr<Control> Keep(std::shared_ptr<Control> control, const ControlArgs& args);
     void ArrangeTabOrder();

@@ -46,8 +46,8 @@ void FrameControl::RegisterWindowClass() {
     forms::RegisterWindowClass(kClassName, &FrameControl::WindowProc, nullptr);
 }
 
-FrameControl::FrameControl(HWND hwnd, std::weak_ptr<ControlSite> site, ObjectRef font)
-    : WindowedControl(hwnd, control_kind::kFrame, std::move(site)),
+FrameControl::FrameControl(std::weak_ptr<ControlSite> site, ObjectRef font)
+    : WindowedControl(nullptr, control_kind::kFrame, std::move(site)),
       font_(std::move(font)),
       backColor_(ole_color::kButtonFace) {
     AddHandleProperty();
@@ -69,11 +69,10 @@ FrameControl::FrameControl(HWND hwnd, std::weak_ptr<ControlSite> site, ObjectRef
             InvalidateRect(Hwnd(), nullptr, TRUE);
         });
     AddParentProperty();
-    LinkWindow(hwnd, this);
 }
 
 FrameControl::~FrameControl() {
-    if (IsWindow(Hwnd())) UnlinkWindow(Hwnd());
+    if (Hwnd() && IsWindow(Hwnd()) && LinkedObject<FrameControl>(Hwnd()) == this) UnlinkWindow(Hwnd());
 }
 
 void FrameControl::EraseBackground(HDC dc) const {
@@ -108,7 +107,7 @@ void FrameControl::Paint(HDC dc) const {
 
 LRESULT CALLBACK FrameControl::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     if (IsForwardedToParent(message)) return SendMessageW(GetParent(hwnd), message, wParam, lParam);
-    auto* self = LinkedObject<FrameControl>(hwnd);
+    auto* self = ObjectForMessage<FrameControl>(hwnd, message, lParam);
     if (!self) return DefWindowProcW(hwnd, message, wParam, lParam);
     try {
         switch (message) {

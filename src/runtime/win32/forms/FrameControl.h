@@ -19,8 +19,9 @@ public:
     // Registers the window class once per process; windows of it are made by the form.
     static void RegisterWindowClass();
 
-    // Takes over `hwnd`, a window of the class, until the window is destroyed.
-    FrameControl(HWND hwnd, std::weak_ptr<ControlSite> site, ObjectRef font);
+    // The object comes first: its window is made with it as the creation parameter and is its
+    // own from its first message until it is destroyed.
+    FrameControl(std::weak_ptr<ControlSite> site, ObjectRef font);
     ~FrameControl() override;
 
     // The border and the caption; the background is left to the erase.
@@ -28,6 +29,8 @@ public:
     void EraseBackground(HDC dc) const;
 
 private:
+    template <class Object>
+    friend Object* ObjectForMessage(HWND, UINT, LPARAM);
     static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 
     ObjectRef font_;

@@ -18,4 +18,18 @@ Object* LinkedObject(HWND hwnd) {
 }
 inline void UnlinkWindow(HWND hwnd) { SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0); }
 
+// The object behind a window of one of the runtime's own classes. Such a window is made with its
+// object as the creation parameter and linked at its first message that carries it, WM_NCCREATE,
+// so that the object sees its window's whole life, WM_CREATE included. The object learns its
+// window there (`Attach`), before CreateWindowExW returns.
+template <class Object>
+Object* ObjectForMessage(HWND hwnd, UINT message, LPARAM lParam) {
+    if (message != WM_NCCREATE) return LinkedObject<Object>(hwnd);
+    auto* object = static_cast<Object*>(reinterpret_cast<const CREATESTRUCTW*>(lParam)->lpCreateParams);
+    if (!object || LinkedObject<void>(hwnd)) return nullptr;
+    LinkWindow(hwnd, object);
+    object->Attach(hwnd);
+    return object;
+}
+
 }  // namespace velkorin::win32::forms

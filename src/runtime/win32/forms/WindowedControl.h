@@ -49,7 +49,9 @@ public:
 
 protected:
     // `kind` is one of control_kind's identifiers, or empty for a kind the module does not know.
+    // `hwnd` may come later (`Attach`) for a window that is made with its object.
     WindowedControl(HWND hwnd, std::string kind, std::weak_ptr<ControlSite> site = {});
+    void Attach(HWND hwnd) { hwnd_ = hwnd; }
 
     // The form that holds the control; nothing once the form is gone.
     std::shared_ptr<ControlSite> Site() const { return site_.lock(); }
