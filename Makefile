@@ -45,7 +45,7 @@ build: host win32 win64
 # breaks them shows at once rather than at the next `make bench`.
 bench-programs: win64 win32
 	+cmake --build $(BUILD)/win64 --target velkorin_bench $(if $(filter -j%,$(MAKEFLAGS)),,-j $(JOBS))
-	+cmake --build $(BUILD)/win32 --target bench_bare bench_floor $(if $(filter -j%,$(MAKEFLAGS)),,-j $(JOBS))
+	+cmake --build $(BUILD)/win32 --target bench_bare bench_floor bench_stages $(if $(filter -j%,$(MAKEFLAGS)),,-j $(JOBS))
 
 # Every layer: host unit tests (plain and under the sanitizers), the Windows checks and end-to-end
 # runs under 64-bit Wine, and the product's own checks (its PE, a second build from other folders

@@ -27,7 +27,7 @@ cmake --build "$win64" --target velkorin_bench Velkorin standin_components -j "$
 # (under emulation a start takes a minute and says nothing of the program).
 pe32=
 if "$root/tools/run-velkorin.sh" --native-i386; then pe32=1; fi
-cmake --build "$win32" --target bench_bare Velkorin ${pe32:+bench_floor} -j "$jobs" >/dev/null
+cmake --build "$win32" --target bench_bare Velkorin ${pe32:+bench_floor bench_stages} -j "$jobs" >/dev/null
 
 echo "bench: builds done ($(date +%T))" >&2
 source "$root/tests/wine/wine-env.sh"
@@ -37,14 +37,16 @@ wine_prefix_init "$win64/bench-prefix"
 # Every program runs from a folder of its own; Velkorin.exe's holds the real test.mdb.
 work="$win64/bench-work"
 rm -rf "$work"
-mkdir -p "$work"/{bare,floor,velkorin,appender,paint,runs,bare32,floor32,velkorin32}
+mkdir -p "$work"/{bare,floor,velkorin,stages,appender,paint,runs,bare32,floor32,velkorin32,stages32}
 cp "$win64/bench/bench_bare.exe" "$work/bare/"
 cp "$win64/bench/bench_floor.exe" "$work/floor/"
+cp "$win64/bench/bench_stages.exe" "$work/stages/"
 cp "$win64/src/startup/Velkorin.exe" "$root/tests/fixtures/test.mdb" "$work/velkorin/"
 cp "$win64/bench/bench_appender.exe" "$work/appender/"
 cp "$win64/bench/bench_paint.exe" "$work/paint/"
 cp "$win32/bench/bench_bare.exe" "$work/bare32/"
 [ -z "$pe32" ] || cp "$win32/bench/bench_floor.exe" "$work/floor32/"
+[ -z "$pe32" ] || cp "$win32/bench/bench_stages.exe" "$work/stages32/"
 cp "$win32/src/startup/Velkorin.exe" "$root/tests/fixtures/test.mdb" "$work/velkorin32/"
 cp "$win64/bench/bench_runs.exe" "$root/tests/fixtures/test.mdb" "$work/runs/"
 standin_place "$win64/tests/wine/standin/standin_components.dll" "$work/standin"
@@ -79,6 +81,14 @@ if [ -n "$pe32" ]; then  # the same figure for the PE32 and a PE32 floor and bar
 else
     echo "| the PE32: start until the window is visible | - | - | - | - | - | not measured: this machine runs 32-bit code only under emulation |" >"$work/out/startup32"
 fi
+# Where the start goes: each stage of Velkorin's against the floor's, in fresh processes.
+run_wine stages "$win64/bench/bench_driver.exe" stages "$(winpath "$work/stages/bench_stages.exe")" start "$reps"
+if [ -n "$pe32" ]; then
+    run_wine stages32 "$win64/bench/bench_driver.exe" stages "$(winpath "$work/stages32/bench_stages.exe")" \
+        "the PE32: start" "$reps"
+else
+    echo "| the PE32: start, stage by stage | - | - | - | - | - | not measured: this machine runs 32-bit code only under emulation |" >"$work/out/stages32"
+fi
 run_wine run "$win64/bench/bench_driver.exe" run "$(winpath "$work/velkorin/Velkorin.exe")" \
     "$(winpath "$work/appender/bench_appender.exe")" "$reps"
 run_wine paint "$work/paint/bench_paint.exe" time "$reps" "$paints"
@@ -87,8 +97,8 @@ run_wine runs-profile "$work/runs/bench_runs.exe" profile 30
 run_wine paint-count "$work/paint/bench_paint.exe" count &
 run_wine runs "$work/runs/bench_runs.exe" count "$runs"
 wait
-rows=$(cd "$work/out" && cat startup startup32 run runs-profile paint paint-count runs)
-notes=$(cd "$work/out" && cat startup.notes run.notes paint.notes runs-profile.notes)
+rows=$(cd "$work/out" && cat startup startup32 stages stages32 run runs-profile paint paint-count runs)
+notes=$(cd "$work/out" && cat startup.notes stages.notes stages32.notes run.notes paint.notes runs-profile.notes 2>/dev/null)
 
 # The product is the PE32: its size against the bare program built the same way, and its imports.
 exe="$win32/src/startup/Velkorin.exe" bare="$win32/bench/bench_bare.exe"

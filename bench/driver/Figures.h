@@ -20,6 +20,10 @@ inline constexpr unsigned long kCloseDeadlineMs = 10000;
 void StartupFigure(const std::wstring& bareExe, const std::wstring& floorExe, const std::wstring& velkorinExe,
                    int repetitions);
 
+// The start stage by stage (bench_stages): for each stage, its median over `repetitions` fresh
+// processes for the floor and for Velkorin's own pieces, as one note on stderr headed `label`.
+void StartStagesNotes(const std::wstring& stagesExe, int repetitions, const std::string& label);
+
 // A full run against the stand-in components: from the click on "Start Test" until the box ends
 // with the run's last separator, against 19 lines appended by bench_appender; a fresh process per
 // repetition, in Velkorin.exe's folder, which holds test.mdb.

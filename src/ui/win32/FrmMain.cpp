@@ -19,8 +19,7 @@ namespace velkorin::win32 {
 
 namespace {
 
-// A picture of the program's own resources; without it the control shows none, and the window
-// still loads.
+// A picture of the program's own resources, or none.
 ObjectRef OptionalPicture(const std::function<ObjectRef()>& load) {
     try {
         return load();
@@ -41,7 +40,10 @@ void FrmMain::Show() {
     form_->Show();
 }
 
-void FrmMain::Load() {
+void FrmMain::Load(const std::function<void(const char* stage)>& reached) {
+    const auto stage = [&](const char* name) {
+        if (reached) reached(name);
+    };
     const double twipsPerPixel = TwipsPerPixel(ScreenPixelsPerInch(LOGPIXELSX));
     forms::FormArgs args;
     args.name = "FrmMain";
@@ -52,38 +54,40 @@ void FrmMain::Load() {
     args.minButton = false;
     args.font = forms::FontObject::Create(frm_main::kFontFace, frm_main::kFontPoints, frm_main::kFontWeight >= FW_BOLD,
                                           ANSI_CHARSET);
+    stage("fonts");
     args.iconModule = instance_;
     args.iconId = IDI_PROGRAM_ICON;
     args.endLoopOnClose = true;
     form_ = forms::Form::Create(args);
+    stage("form");
     try {
+        LoadPictures();
+        stage("pictures");
         AddControls(twipsPerPixel);
     } catch (...) {
         form_.reset();  // a window that cannot be loaded goes, so that nothing waits for it
         throw;
     }
     Form_Load();
+    stage("controls");
 }
 
-ObjectRef FrmMain::PictureFor(ControlPicture picture) const {
-    switch (picture) {
-    case ControlPicture::Logo:
-        return OptionalPicture([this] { return forms::LoadPictureResource(instance_, IDR_LOGO_GIF); });
-    case ControlPicture::ProgramIcon:
-        return OptionalPicture([this] {
-            const auto icon = static_cast<HICON>(
-                LoadImageW(instance_, MAKEINTRESOURCEW(IDI_PROGRAM_ICON), IMAGE_ICON, 32, 32, 0));
-            return forms::PictureFromIcon(icon, true);
-        });
-    case ControlPicture::None: break;
-    }
-    return nullptr;
-}
-
-void FrmMain::AddControls(double twipsPerPixel) {
+// The pictures of the program's own resources, each made once: without one the control shows
+// none, and the window still loads.
+void FrmMain::LoadPictures() {
     hand_ = OptionalPicture([this] {
         return forms::PictureFromIcon(LoadCursorW(instance_, MAKEINTRESOURCEW(IDC_HAND_CURSOR)), false);
     });
+    pictures_[static_cast<int>(ControlPicture::Logo)] =
+        OptionalPicture([this] { return forms::LoadPictureResource(instance_, IDR_LOGO_GIF); });
+    pictures_[static_cast<int>(ControlPicture::ProgramIcon)] = OptionalPicture([this] {
+        const auto icon =
+            static_cast<HICON>(LoadImageW(instance_, MAKEINTRESOURCEW(IDI_PROGRAM_ICON), IMAGE_ICON, 32, 32, 0));
+        return forms::PictureFromIcon(icon, true);
+    });
+}
+
+void FrmMain::AddControls(double twipsPerPixel) {
     std::vector<std::shared_ptr<forms::WindowedControl>> made;  // in the layout's order
     for (const ControlLayout& layout : frm_main::kControls) {
         const PixelRect at = ToPixels(layout, twipsPerPixel);
@@ -106,7 +110,7 @@ void FrmMain::AddControls(double twipsPerPixel) {
         case ControlKind::CommandButton: control = form_->AddButton(forms::ButtonKind::Command, args); break;
         case ControlKind::Image:
             control = form_->AddImage(args);
-            control->Put("Picture", Value(PictureFor(layout.picture)));
+            control->Put("Picture", Value(pictures_[static_cast<int>(layout.picture)]));
             break;
         case ControlKind::Label:
             control = form_->AddLabel(args, layout.centred ? forms::label_alignment::kCenter : forms::label_alignment::kLeft);

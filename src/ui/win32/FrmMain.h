@@ -30,15 +30,17 @@ public:
     // shows it centred, without waiting. Throws a Failure when the window cannot be loaded; no
     // window is left behind then.
     void Show();
+    // Loads the window and its controls without showing it; `reached`, when given, is told each
+    // stage of the load as it ends ("fonts", "form", "pictures", "controls"), for the bench.
+    void Load(const std::function<void(const char* stage)>& reached = nullptr);
     HWND Hwnd() const { return form_ ? form_->Hwnd() : nullptr; }
 
     // Public method of the window: one line to log.txt and to Text1.
     void AddToLogs(const std::string& sMsg) { log_.AddToLogs(sMsg); }
 
 private:
-    void Load();
+    void LoadPictures();
     void AddControls(double twipsPerPixel);
-    ObjectRef PictureFor(ControlPicture picture) const;
     std::function<void()> ClickHandler(const char* controlName);
 
     void Form_Load();
@@ -51,6 +53,7 @@ private:
     mdXpThemeSupport& theme_;
     std::shared_ptr<forms::Form> form_;  // its controls outlive their windows
     ObjectRef hand_;
+    ObjectRef pictures_[3];  // by ControlPicture: none, the logo, the program icon
     ControlLogBox text1_;
     LogWriter log_;
     TestRun run_;

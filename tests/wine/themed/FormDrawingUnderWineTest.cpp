@@ -85,6 +85,12 @@ TEST(PicturesUnderWine, LoadFromResourcesAndFilesOrSayWhyNot) {
     EXPECT_EQ(bitmap->Get("Type").AsInteger(), 1);      // PICTYPE_BITMAP
     EXPECT_EQ(bitmap->Get("Width").AsInteger(), 635);   // 24 pixels at 96 per inch, in HIMETRIC
     EXPECT_EQ(bitmap->Get("Height").AsInteger(), 635);
+    BITMAPINFOHEADER info = {sizeof info, 2, 1, 1, 24, BI_RGB, 0, 0, 0, 0, 0};  // 2 x 1: width and height apart
+    BITMAPFILEHEADER file = {0x4D42, sizeof file + sizeof info + 8, 0, 0, sizeof file + sizeof info};
+    const std::string wide = std::string(reinterpret_cast<char*>(&file), sizeof file) +
+                             std::string(reinterpret_cast<char*>(&info), sizeof info) + std::string(8, '\0');
+    ObjectRef twoByOne = win32::forms::LoadPictureBytes(wide.data(), wide.size());
+    EXPECT_EQ(twoByOne->Get("Width").AsInteger() * 10 / twoByOne->Get("Height").AsInteger(), 20);
     ObjectRef icon = Picture(IDR_OPTION_ICO).AsObject();
     ASSERT_TRUE(icon);
     EXPECT_EQ(icon->Get("Type").AsInteger(), 3);  // PICTYPE_ICON

@@ -17,6 +17,24 @@ bool IsRender(const std::string& name) { return SameName(name, "Render"); }
 PictureObject::PictureObject(ComPtr<IDispatch> dispatch, ComPtr<IPicture> picture)
     : DispatchObject(std::move(dispatch)), picture_(std::move(picture)) {}
 
+Value PictureObject::Get(const std::string& property) {
+    HRESULT hr = S_OK;
+    OLE_HANDLE handle = 0;
+    LONG size = 0;  // HIMETRIC
+    if (SameName(property, "Handle")) {
+        hr = picture_->get_Handle(&handle);
+        size = static_cast<LONG>(handle);
+    } else if (SameName(property, "Width")) {
+        hr = picture_->get_Width(&size);
+    } else if (SameName(property, "Height")) {
+        hr = picture_->get_Height(&size);
+    } else {
+        return DispatchObject::Get(property);
+    }
+    if (FAILED(hr)) throw FailureFromHresult(hr);
+    return Value(static_cast<int32_t>(size));
+}
+
 Value PictureObject::Call(const std::string& method, const std::vector<Value>& arguments) {
     if (!IsRender(method)) return DispatchObject::Call(method, arguments);
     if (arguments.size() != kRenderArguments) {
