@@ -6,6 +6,7 @@
 #include "common/Arguments.h"
 #include "common/BenchTable.h"
 #include "common/Stopwatch.h"
+#include "selftest/LogLines.h"
 #include "wine/launcher/ChildProcess.h"
 
 namespace velkorin::bench {
@@ -15,8 +16,8 @@ namespace {
 using launcher::ChildProcess;
 
 constexpr UINT kAskTimeoutMs = 5000;
-const std::wstring kSeparator(56, L'\'');
-const std::wstring kEndOfRun = L"Done, Test Complete.\r\n" + kSeparator;
+std::wstring Widened(const char* ascii) { return std::wstring(ascii, ascii + std::char_traits<char>::length(ascii)); }
+const std::wstring kEndOfRun = Widened(log_lines::kEndLine) + L"\r\n" + Widened(log_lines::kSeparator);
 
 bool EndsWithEndOfRun(const std::wstring& text) {
     return text.size() >= kEndOfRun.size() &&

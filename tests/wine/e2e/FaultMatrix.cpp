@@ -18,14 +18,15 @@ win32::UniqueHandle HoldWithoutSharing(const std::wstring& path) {
     return win32::OwnFile(CreateFileW(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr));
 }
 
+// In place of the real test.mdb that the folder holds.
 bool PlaceDatabase(Database database, const std::wstring& fixtures, const std::wstring& target) {
     switch (database) {
-    case Database::Missing: return true;
+    case Database::Missing: return DeleteFileW(target.c_str()) != FALSE;
     case Database::ZeroBytes: return WriteBytes(target, std::string());
-    case Database::Damaged: return CopyFileW((fixtures + L"\\damaged.mdb").c_str(), target.c_str(), TRUE);
-    case Database::WithoutTableTest: return CopyFileW((fixtures + L"\\no_table.mdb").c_str(), target.c_str(), TRUE);
+    case Database::Damaged: return CopyFileW((fixtures + L"\\damaged.mdb").c_str(), target.c_str(), FALSE);
+    case Database::WithoutTableTest: return CopyFileW((fixtures + L"\\no_table.mdb").c_str(), target.c_str(), FALSE);
     case Database::Real:
-    case Database::HeldExclusively: return CopyFileW((fixtures + L"\\test.mdb").c_str(), target.c_str(), TRUE);
+    case Database::HeldExclusively: return true;
     }
     return false;
 }
@@ -72,9 +73,7 @@ private:
 }  // namespace
 
 void FaultMatrix::SetUp() {
-    LayOutFolder();
-    if (HasFatalFailure()) return;
-    StartProgram();
+    VelkorinTest::SetUp();
     if (HasFatalFailure()) return;
     const FaultRow& row = GetParam();
     if (row.log == LogFile::HeldWholeRun || row.log == LogFile::HeldUntilDaoSeparator) {
@@ -87,19 +86,10 @@ void FaultMatrix::SetUp() {
     }
 }
 
-void FaultMatrix::LayOutFolder() {
+void FaultMatrix::PrepareFolder() {
     const FaultRow& row = GetParam();
-    const std::wstring work = EnvironmentVariable(L"E2E_WORK");
-    const std::wstring exe = EnvironmentVariable(L"VELKORIN_EXE");
-    const std::wstring fixtures = EnvironmentVariable(L"E2E_FIXTURES");
-    ASSERT_FALSE(work.empty() || exe.empty() || fixtures.empty())
-        << "E2E_WORK, VELKORIN_EXE and E2E_FIXTURES are needed";
-    // Characters the ANSI code page cannot hold, in the paths that the error lines quote.
-    const std::wstring base = work + L"\\FaultMatrix." + FromUtf8(row.name) + L" Pr\u00fcfung \u65e5\u672c";
-    folder_ = FreshFolder(base);
-    ASSERT_FALSE(folder_.empty()) << "cannot make a program folder under " << ToUtf8(work);
-    ASSERT_TRUE(CopyFileW(exe.c_str(), File(L"Velkorin.exe").c_str(), TRUE));
-    ASSERT_TRUE(PlaceDatabase(row.database, fixtures, File(L"test.mdb")));
+    SetEnvironmentVariableW(L"STANDIN_FAIL", row.standInFail);  // the program inherits it
+    ASSERT_TRUE(PlaceDatabase(row.database, fixtures_, File(L"test.mdb")));
     // A read-only folder holds no log.txt: the program would have to create it.
     if (row.log == LogFile::HardLinkElsewhere) {
         ASSERT_TRUE(WriteBytes(Elsewhere(), EarlierLog()));
@@ -114,21 +104,8 @@ void FaultMatrix::LayOutFolder() {
     }
 }
 
-void FaultMatrix::StartProgram() {
-    const wchar_t* fail = GetParam().standInFail;
-    const EnvironmentChanges environment = {
-        {L"STANDIN_FAIL", fail ? std::optional<std::wstring>(fail) : std::nullopt},
-        {L"STANDIN_RECORD", std::nullopt},
-        {L"URL_RECORD", File(L"urls.txt")},
-    };
-    velkorin_ = std::make_unique<VelkorinProcess>(File(L"Velkorin.exe"), folder_, environment);
-    ASSERT_TRUE(velkorin_->Started()) << "CreateProcessW failed, error " << GetLastError();
-    window_ = velkorin_->WaitForWindow();
-    ASSERT_NE(window_, nullptr) << "no visible VelkorinFrmMain window of the process within the deadline";
-}
-
 void FaultMatrix::TearDown() {
-    velkorin_.reset();
+    VelkorinTest::TearDown();
     heldLog_.reset();
     heldDatabase_.reset();
     // Writable again, newest first (the folder before its log.txt), so the work folder can go.
@@ -179,20 +156,12 @@ WideLines FaultMatrix::ExpectedBox() const {
     return lines;
 }
 
-WideLines FaultMatrix::BoxWithoutDate(const std::wstring& box) const {
-    WideLines lines = BoxLines(box);
-    if (lines.size() < 2) return lines;
-    EXPECT_TRUE(IsDateLine(lines[1], dates_)) << ToUtf8(lines[1]) << " (today is " << ToUtf8(dates_.front()) << ")";
-    lines[1] = L"<date line>";
-    return lines;
-}
-
 std::string FaultMatrix::ExpectedLogGain(const WideLines& box) const {
     size_t first = 0;
     switch (GetParam().log) {
     case LogFile::Writable: first = 0; break;
     case LogFile::HeldUntilDaoSeparator:
-        first = static_cast<size_t>(std::find(box.begin(), box.end(), L"Connecting To Test.mdb using ADO...") -
+        first = static_cast<size_t>(std::find(box.begin(), box.end(), Widened(log_lines::kAdoStageLine)) -
                                     box.begin());
         break;
     case LogFile::ReadOnly:

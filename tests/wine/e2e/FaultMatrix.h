@@ -10,7 +10,7 @@
 
 #include "fakes/ExpectedTranscript.h"
 #include "runtime/win32/ScopedHandles.h"
-#include "wine/e2e/VelkorinProcess.h"
+#include "wine/e2e/VelkorinTest.h"
 
 namespace velkorin::e2e {
 
@@ -41,16 +41,14 @@ struct FaultRow {
 // Failures name the row, not its bytes.
 void PrintTo(const FaultRow& row, std::ostream* out);
 
-// A fresh program folder under E2E_WORK per row, laid out as the row says, with earlier bytes in
-// log.txt; one Velkorin.exe per row, ended with the test on every path.
-class FaultMatrix : public ::testing::TestWithParam<FaultRow> {
+// A fresh program folder per row, laid out as the row says, with earlier bytes in log.txt, and
+// Velkorin.exe started with the row's stand-in failure.
+class FaultMatrix : public VelkorinTest, public ::testing::WithParamInterface<FaultRow> {
 protected:
     void SetUp() override;
     void TearDown() override;
-    // The folder as the row wants it: the program, test.mdb, log.txt, and what cannot be written.
-    void LayOutFolder();
-    // Velkorin.exe with the row's stand-in failure, until its window is up.
-    void StartProgram();
+    // The folder as the row wants it: test.mdb, log.txt, and what cannot be written.
+    void PrepareFolder() override;
 
     // Clicks "Start Test", does the row's part at the end of the DAO stage, and returns the box
     // once the run has ended and the program is idle again.
@@ -59,23 +57,15 @@ protected:
     std::string EarlierLog() const;
     // The box the row expects, its date line as "<date line>".
     WideLines ExpectedBox() const;
-    // The box's lines with the date line checked against the run's dates and replaced likewise.
-    WideLines BoxWithoutDate(const std::wstring& box) const;
     // The bytes log.txt must have gained: the box's lines that came after log.txt could be written.
     std::string ExpectedLogGain(const WideLines& box) const;
     // Every top-level window of the program other than FrmMain, visible or not, but the system's own.
     std::vector<std::wstring> OtherWindows() const;
 
-    HWND Control(int id) const { return GetDlgItem(window_, id); }
-    std::wstring File(const wchar_t* name) const { return folder_ + L"\\" + name; }
     std::wstring Elsewhere() const { return folder_ + L".elsewhere.txt"; }  // beside the folder, not in it
 
-    std::wstring folder_;
     std::vector<std::wstring> unwritable_;  // made unwritable, in that order
     win32::UniqueHandle heldLog_, heldDatabase_;   // opened without sharing, as another program would
-    std::unique_ptr<VelkorinProcess> velkorin_;
-    HWND window_ = nullptr;
-    std::vector<std::wstring> dates_;
     std::vector<std::wstring> windowsAtPause_;
 };
 

@@ -192,6 +192,18 @@ protected:
         ExpectPicture(shot, name, at, kGreen, kFramedBlock, kFramedBlock / 2, top);
         ExpectPicture(shot, name, at, kBlue, kFramedBlock, kFramedBlock / 2, top + kFramedBlock / 2);
     }
+    // The three enabled buttons' pictures (the option's an icon, rendered as it is) and captions,
+    // where `place` puts them.
+    void ExpectPicturesAndCaptions(const ScreenCapture& shot, Placement (*place)(HWND, const wchar_t*)) const {
+        const Placement framed = place(Control(kCommand1), L"Framed");
+        const Placement option = place(Control(kOption1), L"Option"), check = place(Control(kCheck1), L"Check");
+        ExpectFramedPicture(shot, kCommand1, framed);
+        ExpectPicture(shot, kOption1, option, kOrange, kSmallBlock, kSmallBlock);
+        ExpectPicture(shot, kCheck1, check, kPurple, kSmallBlock, kSmallBlock);
+        for (const auto& [name, at] : {std::pair(kCommand1, framed), {kOption1, option}, {kCheck1, check}}) {
+            ExpectCaption(shot, name, at);
+        }
+    }
 
     // Dark pixels on the top edge of the content rectangle, where a focus rectangle runs.
     int FocusDots(const ScreenCapture& shot, const char* name, const Placement& at) const {
@@ -283,15 +295,7 @@ TEST_F(ThemedWindow, ThemedFacesShowPicturesAndCaptionsWhereTheModulePutsThem) {
     ASSERT_TRUE(shot.Valid());
     Save(shot);
 
-    const Placement framed = ThemedPlacement(Control(kCommand1), L"Framed");
-    ExpectFramedPicture(shot, kCommand1, framed);
-    ExpectCaption(shot, kCommand1, framed);
-    const Placement option = ThemedPlacement(Control(kOption1), L"Option");
-    ExpectPicture(shot, kOption1, option, kOrange, kSmallBlock, kSmallBlock);  // an icon, rendered as it is
-    ExpectCaption(shot, kOption1, option);
-    const Placement check = ThemedPlacement(Control(kCheck1), L"Check");
-    ExpectPicture(shot, kCheck1, check, kPurple, kSmallBlock, kSmallBlock);
-    ExpectCaption(shot, kCheck1, check);
+    ExpectPicturesAndCaptions(shot, &ThemedPlacement);
     EXPECT_EQ(BoxOf(PixelsOf(shot), InForm(Control(kCheck1)), kTeal).count, 0) << "not set: no down picture";
     for (const char* name : {kCommand1, kOption1, kCheck1}) {
         EXPECT_EQ(FocusDots(shot, name, ThemedPlacement(Control(name), L"")), 0) << name << ": no focus, no rectangle";
@@ -334,15 +338,7 @@ TEST_F(ClassicWindow, GraphicalButtonsDrawTheirClassicFaceThemselves) {
     // The module still sits on them; it just lets every message through.
     for (const char* name : kGraphical) EXPECT_TRUE(report_.at(name).button) << name;
 
-    const Placement framed = ClassicPlacement(Control(kCommand1), L"Framed");
-    ExpectFramedPicture(shot, kCommand1, framed);
-    ExpectCaption(shot, kCommand1, framed);
-    const Placement option = ClassicPlacement(Control(kOption1), L"Option");
-    ExpectPicture(shot, kOption1, option, kOrange, kSmallBlock, kSmallBlock);
-    ExpectCaption(shot, kOption1, option);
-    const Placement check = ClassicPlacement(Control(kCheck1), L"Check");
-    ExpectPicture(shot, kCheck1, check, kPurple, kSmallBlock, kSmallBlock);
-    ExpectCaption(shot, kCheck1, check);
+    ExpectPicturesAndCaptions(shot, &ClassicPlacement);
     // Disabled with a disabled picture of its own: that picture as it is, black.
     const Placement off = ClassicPlacement(Control(kCommand2), L"Off");
     ExpectPicture(shot, kCommand2, off, RGB(0, 0, 0), kDisabledBlock, kDisabledBlock);
