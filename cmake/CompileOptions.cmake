@@ -8,6 +8,13 @@
 add_library(velkorin_code INTERFACE)
 target_compile_options(velkorin_code INTERFACE
     $<$<COMPILE_LANGUAGE:CXX>:-Wall -Wextra $<$<BOOL:${VELKORIN_WARNINGS_AS_ERRORS}>:-Werror>>)
+# What Clang sees beyond that set and GCC does not: a value read where one path leaves it unset, a
+# loop whose condition its body never changes, a stray comma operator, a string literal taken as a
+# bool, code that can never run, a lambda's local hiding one of the function around it, and a
+# function defined for other files with no declaration to check it against.
+target_compile_options(velkorin_code INTERFACE $<$<AND:$<COMPILE_LANGUAGE:CXX>,$<CXX_COMPILER_ID:Clang>>:
+    -Wconditional-uninitialized -Wloop-analysis -Wcomma -Wstring-conversion -Wunreachable-code-aggressive
+    -Wshadow-uncaptured-local -Wmissing-prototypes>)
 # The host tests once more under AddressSanitizer and UndefinedBehaviorSanitizer, in a build folder
 # of their own: any report stops the test that caused it.
 if(VELKORIN_SANITIZE AND NOT WIN32)

@@ -62,10 +62,10 @@ FrameControl::FrameControl(std::weak_ptr<ControlSite> site, ObjectRef font)
     properties_.Add(
         "Font", [this] { return Value(font_); },
         [this](const Value& value) {
-            ObjectRef font = value.AsObject();
-            if (!font) throw Failure::InvalidPropertyValue();
-            FontHandleOf(*font);  // a font object, or the write fails here
-            font_ = std::move(font);
+            ObjectRef chosen = value.AsObject();
+            if (!chosen) throw Failure::InvalidPropertyValue();
+            FontHandleOf(*chosen);  // a font object, or the write fails here
+            font_ = std::move(chosen);
             InvalidateRect(Hwnd(), nullptr, TRUE);
         });
     AddParentProperty();
