@@ -139,6 +139,7 @@ if [ -n "${VELKORIN_PE32_PREFIX:-}" ]; then
     wine_prefix_init() {
         _wine32_env "$VELKORIN_PE32_PREFIX" win64
         wine32_windows_version winxp
+        wine32_no_crash_dialog
         "$WINESERVER" -w
     }
 fi

@@ -87,13 +87,15 @@ void Press(const Chord& chord);
 bool PostedMessagesHandled(HWND edit);
 
 // Waits until the box of FrmMain's `window` holds one whole run (its start line once, its end last)
-// and `more` holds too; `box` is left with the box's text.
+// and `more` holds too; `box` is left with the box's text. False at once if the window goes (the
+// program ended mid-run), not at the deadline.
 template <class More>
 bool WaitForRunToEnd(HWND window, std::wstring& box, More more) {
     return WaitFor([&] {
+        if (!IsWindow(window)) return true;
         box = WindowText(GetDlgItem(window, kText1Id)).value_or(L"");
         return Count(box, Widened(log_lines::kStartLine)) == 1 && EndsWith(box, kEndOfRun) && more();
-    });
+    }) && IsWindow(window);
 }
 inline bool WaitForRunToEnd(HWND window, std::wstring& box) {
     return WaitForRunToEnd(window, box, [] { return true; });

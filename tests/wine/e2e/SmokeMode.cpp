@@ -41,7 +41,9 @@ int RunSmoke(const std::wstring& folder) {
 
     const std::wstring logPath = folder + L"\\log.txt";
     std::wstring box;
-    if (!RunOnce(window, logPath, box)) return Fail("the first run did not end within the deadline");
+    if (!RunOnce(window, logPath, box)) {
+        return Fail("the first run did not end (the program ended, or the deadline passed)");
+    }
     PrintRun("run 1:", box);
 
     std::printf("waiting for the stand-in\n");
@@ -50,7 +52,9 @@ int RunSmoke(const std::wstring& folder) {
     if (!WaitFor([&] { return GetFileAttributesW(ready.c_str()) != INVALID_FILE_ATTRIBUTES; })) {
         return Fail("the stand-in was not registered within the deadline");
     }
-    if (!RunOnce(window, logPath, box)) return Fail("the second run did not end within the deadline");
+    if (!RunOnce(window, logPath, box)) {
+        return Fail("the second run did not end (the program ended, or the deadline passed)");
+    }
     PrintRun("run 2:", box);
 
     PostMessageW(window, WM_CLOSE, 0, 0);
