@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds the bench programs, runs every figure several times under 64-bit Wine, prints one markdown
 # table and writes it, with the machine and the Wine version, to bench/results.md.
-# usage: bench/run-bench.sh [build-dir]      (default: build; it holds win64/ and win32/ built)
+# usage: bench/run-bench.sh [build-dir]      (default: build; it holds win64/ and win32/ built, and
+#   win32-clang/ where the product by Clang is to be measured beside them)
 #   REPS (default 7): repetitions per timed figure; RUNS (default 1000): in-process runs;
 #   PAINTS (default 200): themed paints per timed block (ten times as many baseline calls).
 set -euo pipefail
@@ -17,6 +18,9 @@ build=$(realpath "${1:-$root/build}")
 reps=${REPS:-7} runs=${RUNS:-1000} paints=${PAINTS:-200}
 jobs=${JOBS:-2}
 win64="$build/win64" win32="$build/win32"
+# The product by the second compiler, where that tree is built: its start and size beside the first's.
+clang="$build/win32-clang"
+[ -f "$clang/CMakeCache.txt" ] || clang=
 
 for dir in "$win64" "$win32"; do
     [ -f "$dir/CMakeCache.txt" ] || { echo "no build in $dir: run make win64 win32 BUILD=... first" >&2; exit 1; }
@@ -28,6 +32,7 @@ cmake --build "$win64" --target velkorin_bench Velkorin standin_components -j "$
 pe32=
 if "$root/tools/run-velkorin.sh" --native-i386; then pe32=1; fi
 cmake --build "$win32" --target bench_bare Velkorin ${pe32:+bench_floor bench_stages} -j "$jobs" >/dev/null
+[ -z "$clang" ] || cmake --build "$clang" --target Velkorin -j "$jobs" >/dev/null
 
 echo "bench: builds done ($(date +%T))" >&2
 source "$root/tests/wine/wine-env.sh"
@@ -37,7 +42,7 @@ wine_prefix_init "$win64/bench-prefix"
 # Every program runs from a folder of its own; Velkorin.exe's holds the real test.mdb.
 work="$win64/bench-work"
 rm -rf "$work"
-mkdir -p "$work"/{bare,floor,velkorin,stages,appender,paint,runs,bare32,floor32,velkorin32,stages32}
+mkdir -p "$work"/{bare,floor,velkorin,stages,appender,paint,runs,bare32,floor32,velkorin32,stages32,velkorin32clang}
 cp "$win64/bench/bench_bare.exe" "$work/bare/"
 cp "$win64/bench/bench_floor.exe" "$work/floor/"
 cp "$win64/bench/bench_stages.exe" "$work/stages/"
@@ -48,6 +53,7 @@ cp "$win32/bench/bench_bare.exe" "$work/bare32/"
 [ -z "$pe32" ] || cp "$win32/bench/bench_floor.exe" "$work/floor32/"
 [ -z "$pe32" ] || cp "$win32/bench/bench_stages.exe" "$work/stages32/"
 cp "$win32/src/startup/Velkorin.exe" "$root/tests/fixtures/test.mdb" "$work/velkorin32/"
+[ -z "$clang" ] || cp "$clang/src/startup/Velkorin.exe" "$root/tests/fixtures/test.mdb" "$work/velkorin32clang/"
 cp "$win64/bench/bench_runs.exe" "$root/tests/fixtures/test.mdb" "$work/runs/"
 standin_place "$win64/tests/wine/standin/standin_components.dll" "$work/standin"
 
@@ -78,6 +84,13 @@ if [ -n "$pe32" ]; then  # the same figure for the PE32 and a PE32 floor and bar
     run_wine startup32 "$win64/bench/bench_driver.exe" startup "$(winpath "$work/bare32/bench_bare.exe")" \
         "$(winpath "$work/floor32/bench_floor.exe")" "$(winpath "$work/velkorin32/Velkorin.exe")" "$reps"
     sed -i 's/^| start until/| the PE32: start until/; s/Velkorin\.exe: /Velkorin.exe (PE32): /' "$work/out/startup32"
+    if [ -n "$clang" ]; then  # the second compiler's PE32 against the same floor, in the same run
+        run_wine startup32clang "$win64/bench/bench_driver.exe" startup "$(winpath "$work/bare32/bench_bare.exe")" \
+            "$(winpath "$work/floor32/bench_floor.exe")" "$(winpath "$work/velkorin32clang/Velkorin.exe")" "$reps"
+        sed -i 's/^| start until/| the PE32 by Clang: start until/; s/Velkorin\.exe: /Velkorin.exe (PE32, Clang): /' \
+            "$work/out/startup32clang"
+        cat "$work/out/startup32clang" >>"$work/out/startup32"
+    fi
 else
     echo "| the PE32: start until the window is visible | - | - | - | - | - | not measured: this machine runs 32-bit code only under emulation |" >"$work/out/startup32"
 fi
@@ -102,15 +115,17 @@ notes=$(cd "$work/out" && cat startup.notes stages.notes stages32.notes run.note
 
 # The product is the PE32: its size against the bare program built the same way, and its imports.
 exe="$win32/src/startup/Velkorin.exe" bare="$win32/bench/bench_bare.exe"
-size=$(stat -c %s "$exe") bare_size=$(stat -c %s "$bare")
+bare_size=$(stat -c %s "$bare")
 limit=$((256 * 1024))
 imports() { i686-w64-mingw32-objdump -p "$1" | awk '/DLL Name:/ { print $3 }' | paste -sd, - | sed 's/,/, /g'; }
 # What every Windows since XP ships in its system folder.
 system_dlls='^(kernel32|user32|gdi32|advapi32|ole32|oleaut32|shell32|comctl32|comdlg32|uxtheme|msimg32|msvcrt|shlwapi|version|winmm|ws2_32|rpcrt4|ntdll)\.dll$'
 foreign=$(i686-w64-mingw32-objdump -p "$exe" | awk '/DLL Name:/ { print tolower($3) }' | grep -Ev "$system_dlls" || true)
-size_row=$(awk -v s="$size" -v b="$bare_size" -v l="$limit" 'BEGIN {
-    printf "| Velkorin.exe size (the PE32) | bare one-window program, same flags: %d B | %d B (%.1f KB) | %.2fx | - | ≤ 256 KB | %s |\n",
-        b, s, s / 1024, s / b, (s <= l ? "yes" : sprintf("**no** (%.1f KB over)", (s - l) / 1024)) }')
+size_row() {  # <label> <exe> <the bare program's label>
+    awk -v what="$1" -v s="$(stat -c %s "$2")" -v base="$3" -v b="$bare_size" -v l="$limit" 'BEGIN {
+        printf "| Velkorin.exe size (%s) | %s: %d B | %d B (%.1f KB) | %.2fx | - | ≤ 256 KB | %s |\n",
+            what, base, b, s, s / 1024, s / b, (s <= l ? "yes" : sprintf("**no** (%.1f KB over)", (s - l) / 1024)) }'
+}
 imports_row="| Velkorin.exe DLL imports (PE32) | bare program: $(imports "$bare") | $(imports "$exe") | - | - | system DLLs only | $([ -z "$foreign" ] && echo yes || echo "**no** ($(echo $foreign))") |"
 
 cpu=$(awk -F': ' '/^model name/ { print $2; exit }' /proc/cpuinfo)
@@ -127,7 +142,8 @@ cores=$(grep -c '^processor' /proc/cpuinfo)
     echo "| figure | baseline | program | ratio (median) | spread (min - max) | goal | met? |"
     echo "|---|---|---|---|---|---|---|"
     echo "$rows"
-    echo "$size_row"
+    size_row "the PE32" "$exe" "bare one-window program, same flags"
+    [ -z "$clang" ] || size_row "the PE32 by Clang" "$clang/src/startup/Velkorin.exe" "the same bare program (GCC)"
     echo "$imports_row"
     echo
     echo "Where the time goes (from the same run):"
