@@ -26,17 +26,8 @@
 namespace velkorin::themed {
 
 using fakes::NumberOf;
-using win32::ClientDc;
-using win32::GdiObject;
-using win32::SelectionGuard;
-using win32::forms::ButtonControl;
-using win32::forms::ButtonKind;
-using win32::forms::ControlArgs;
-using win32::forms::Form;
-using win32::forms::FormArgs;
-using win32::forms::FrameControl;
-using win32::MemoryDc;
-namespace button_style = win32::forms::button_style;
+using namespace win32;
+using namespace win32::forms;
 
 inline Value Picture(int id) { return Value(win32::forms::LoadPictureResource(GetModuleHandleW(nullptr), id)); }
 

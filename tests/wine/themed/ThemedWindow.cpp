@@ -23,12 +23,8 @@ namespace velkorin::themed {
 
 namespace {
 
-using win32::forms::ButtonControl;
-using win32::forms::ButtonKind;
-using win32::forms::ControlArgs;
-using win32::forms::Form;
-using win32::forms::FormArgs;
-constexpr int32_t kStandard = win32::forms::button_style::kStandard;
+using namespace win32::forms;
+constexpr int32_t kStandard = button_style::kStandard;
 
 struct Options {
     bool classic = false;
