@@ -271,7 +271,7 @@ TEST(Win32Services, LibrariesComeOnlyFromTheSystemFolderOrTheSideBySideStore) {
         const ManifestContext context(manifest);
         ULONG_PTR cookie = 0;
         EXPECT_EQ(manifest && ActivateActCtx(context.Get(), &cookie), manifest != nullptr) << GetLastError();
-        win32::BoundLibrary library("comctl32.dll", win32::LibraryOrigin::kCommonControls);
+        win32::BoundLibrary library(win32::Trusted("comctl32.dll"));
         EXPECT_NE(library.Resolve("DllGetVersion"), nullptr);
         if (cookie) DeactivateActCtx(0, cookie);
         EXPECT_EQ(library.Requested().substr(0, asked.size()), asked);

@@ -29,7 +29,7 @@ trap wine_server_stop EXIT
 # A system the product must run on. Every process of the prefix reads it: the 64-bit driver too
 # gets 5.1 (Wine 8 does not turn it into XP x64's 5.2) and works the same.
 wine32_windows_version winxp
-wine32_no_crash_dialog
+wine_no_crash_dialog
 
 # 32-bit classes live in the registry's 32-bit view; Wine's own are put back afterwards.
 registered=0

@@ -83,10 +83,15 @@ wine_prefix_init() {
         flock 9
         if [ ! -f "$WINEPREFIX/system.reg" ]; then
             "$WINE" wineboot --init >/dev/null 2>&1
+            wine_no_crash_dialog
             "$WINESERVER" -w
         fi
     ) 9>"$WINEPREFIX/.making"
 }
+
+# A program of $WINEPREFIX that crashes ends there instead of waiting behind Wine's crash dialog,
+# which no one here closes: what waits for its window fails at once rather than at its deadline.
+wine_no_crash_dialog() { wine_reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f; }
 
 # Machine-wide registration: Wine's own msado15 is registered there too, and only HKLM wins over it.
 # Lays the stand-in components out in a folder of their own with the file engine that they import
@@ -139,7 +144,7 @@ if [ -n "${VELKORIN_PE32_PREFIX:-}" ]; then
     wine_prefix_init() {
         _wine32_env "$VELKORIN_PE32_PREFIX" win64
         wine32_windows_version winxp
-        wine32_no_crash_dialog
+        wine_no_crash_dialog
         "$WINESERVER" -w
     }
 fi

@@ -251,13 +251,6 @@ wine32_wow64_prefix_init() {
     _wine32_prefix_make "$WINE32_WINE64" wine32_wow64_prefix_init
 }
 
-# A program of $WINEPREFIX that crashes ends there instead of waiting behind Wine's crash dialog,
-# which no one here closes: what waits for its window fails at once rather than at its deadline.
-wine32_no_crash_dialog() {
-    "$WINE32_WINE64" reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null 2>&1 ||
-        { _wine32_err "wine32_no_crash_dialog: cannot set ShowCrashDialog=0 in $WINEPREFIX"; return 1; }
-}
-
 # Which Windows release Wine reports to the programs of $WINEPREFIX (winxp, win2k, win7, ...):
 # HKCU\Software\Wine, value Version, read by every process that starts afterwards.
 wine32_windows_version() {

@@ -53,7 +53,7 @@ private:
     mdXpThemeSupport& theme_;
     std::shared_ptr<forms::Form> form_;  // its controls outlive their windows
     ObjectRef hand_;
-    ObjectRef pictures_[3];  // by ControlPicture: none, the logo, the program icon
+    ObjectRef pictures_[static_cast<int>(ControlPicture::ProgramIcon) + 1];  // by ControlPicture, its last the icon
     ControlLogBox text1_;
     LogWriter log_;
     TestRun run_;

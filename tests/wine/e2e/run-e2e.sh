@@ -62,7 +62,7 @@ standin_register "$work/standin/standin_components.dll"
 # for them as Windows does (the program's folder first), under Wine's Light style (it paints with
 # msimg32). Not version.dll: Wine's own user32 imports it, so a planted one loads before the
 # program's first line (Windows' user32 does not).
-planted=$(trusted_libraries Search::kSearched | sed 's/\.dll//g; s/ /,/g; s/,version,/,/')
+planted=$(trusted_libraries Search::kSearched '{"version"' | sed 's/\.dll//g; s/ /,/g')
 wine_theme light
 WINEDLLOVERRIDES="$planted=n,b" "$WINE" "$driver" --gtest_filter="$planted_rows" || status=$?
 wine_theme none
