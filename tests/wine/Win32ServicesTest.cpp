@@ -101,19 +101,14 @@ TEST(Win32Services, LogHeldByAnotherWriterStillReachesTheBox) {
 }
 
 // One of the user's regional settings, changed for one test and put back after it.
-class UserLocaleSetting {
-public:
-    UserLocaleSetting(LCTYPE type, const std::wstring& value) : type_(type) {
-        wchar_t old[128] = L"";
+struct UserLocaleSetting {
+    UserLocaleSetting(LCTYPE setting, const std::wstring& value) : type(setting) {
         GetLocaleInfoW(LOCALE_USER_DEFAULT, type, old, 128);
-        old_ = old;
         EXPECT_TRUE(SetLocaleInfoW(LOCALE_USER_DEFAULT, type, value.c_str()));
     }
-    ~UserLocaleSetting() { SetLocaleInfoW(LOCALE_USER_DEFAULT, type_, old_.c_str()); }
-
-private:
-    LCTYPE type_;
-    std::wstring old_;
+    ~UserLocaleSetting() { SetLocaleInfoW(LOCALE_USER_DEFAULT, type, old); }
+    const LCTYPE type;
+    wchar_t old[128] = L"";
 };
 
 TEST(Win32Services, TimeTextOfAUserFormatFarPast128Characters) {
@@ -251,9 +246,7 @@ struct ManifestContext {
         context = CreateActCtxW(&request);
         EXPECT_NE(context, INVALID_HANDLE_VALUE) << GetLastError();
     }
-    ~ManifestContext() {
-        if (context != INVALID_HANDLE_VALUE) ReleaseActCtx(context);
-    }
+    ~ManifestContext() { if (context != INVALID_HANDLE_VALUE) ReleaseActCtx(context); }
     HANDLE Get() const { return context == INVALID_HANDLE_VALUE ? nullptr : context; }
     HANDLE context = INVALID_HANDLE_VALUE;
 };

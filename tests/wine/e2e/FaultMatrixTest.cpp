@@ -40,20 +40,14 @@ const std::string kNoTable = "The Microsoft Jet database engine cannot find the 
 // clang-format off
 const FaultRow kRows[] = {
     // name                               test.mdb              log.txt and folder          STANDIN_FAIL, during the run
-    //   the DAO stage's lines,           the ADO stage's lines
-    {"FullRun",                            Db::Real,             Log::Writable,              nullptr, Mid::None,
-     kDaoOk, kAdoOk},
+    //   the DAO stage's lines and the ADO stage's, on a line of their own where a stage fails
+    {"FullRun",                            Db::Real,             Log::Writable,              nullptr, Mid::None, kDaoOk, kAdoOk},
 
-    {"FolderReadOnly",                     Db::Real,             Log::FolderReadOnly,        nullptr, Mid::None,
-     kDaoOk, kAdoOk},
-    {"LogReadOnly",                        Db::Real,             Log::ReadOnly,              nullptr, Mid::None,
-     kDaoOk, kAdoOk},
-    {"LogHeldForTheWholeRun",              Db::Real,             Log::HeldWholeRun,          nullptr, Mid::None,
-     kDaoOk, kAdoOk},
-    {"LogHeldUntilTheDaoStageEnds",        Db::Real,             Log::HeldUntilDaoSeparator, nullptr, Mid::None,
-     kDaoOk, kAdoOk},
-    {"LogHardLinkToAFileElsewhere",        Db::Real,             Log::HardLinkElsewhere,     nullptr, Mid::None,
-     kDaoOk, kAdoOk},
+    {"FolderReadOnly",                     Db::Real,             Log::FolderReadOnly,        nullptr, Mid::None, kDaoOk, kAdoOk},
+    {"LogReadOnly",                        Db::Real,             Log::ReadOnly,              nullptr, Mid::None, kDaoOk, kAdoOk},
+    {"LogHeldForTheWholeRun",              Db::Real,             Log::HeldWholeRun,          nullptr, Mid::None, kDaoOk, kAdoOk},
+    {"LogHeldUntilTheDaoStageEnds",        Db::Real,             Log::HeldUntilDaoSeparator, nullptr, Mid::None, kDaoOk, kAdoOk},
+    {"LogHardLinkToAFileElsewhere",        Db::Real,             Log::HardLinkElsewhere,     nullptr, Mid::None, kDaoOk, kAdoOk},
     {"LogReadOnlyDatabaseMissing",         Db::Missing,          Log::ReadOnly,              nullptr, Mid::None,
      DaoOpen("3024 - " + kNoFile), AdoOpen("-2147467259 - " + kNoFile)},
 
@@ -75,8 +69,7 @@ const FaultRow kRows[] = {
      DaoOpen("3024 - first"), AdoQuery("-2147467259 - second")},
 
     // "Start Test" twice and the link once each, handled at the run's next yield: the run goes on alone.
-    {"ClicksWhileTheRunIsInProgress",      Db::Real,             Log::Writable,              nullptr, Mid::Clicks,
-     kDaoOk, kAdoOk},
+    {"ClicksWhileTheRunIsInProgress",      Db::Real,             Log::Writable,              nullptr, Mid::Clicks, kDaoOk, kAdoOk},
 };
 // clang-format on
 

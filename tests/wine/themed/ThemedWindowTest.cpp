@@ -83,13 +83,10 @@ Placement ThemedPlacement(HWND button, const wchar_t* caption) {
     HTHEME theme = OpenThemeData(nullptr, L"BUTTON");
     GetThemeBackgroundContentRect(theme, nullptr, BP_PUSHBUTTON, PBS_NORMAL, &client, &content);
     CloseThemeData(theme);
-    const int measuredBottom = content.top + CaptionHeight(caption, content.right - content.left);
-    Placement at;
-    at.content = content;
-    at.caption = {content.left, content.bottom - measuredBottom + 1, content.right, content.bottom};
-    at.picture.x = RoundHalfEven((content.right - content.left - kPictureSize) / 2.0 + content.left);
-    at.picture.y = RoundHalfEven((at.caption.top - content.top - kPictureSize) / 2.0 + content.top);
-    return at;
+    const int captionTop = content.bottom - (content.top + CaptionHeight(caption, content.right - content.left)) + 1;
+    return {content, {content.left, captionTop, content.right, content.bottom},
+            {RoundHalfEven((content.right - content.left - kPictureSize) / 2.0 + content.left),
+             RoundHalfEven((captionTop - content.top - kPictureSize) / 2.0 + content.top)}};
 }
 
 // Classic: the same arrangement inside the face's two-pixel edge and a margin of two.
@@ -97,13 +94,10 @@ Placement ClassicPlacement(HWND button, const wchar_t* caption) {
     RECT content = {};
     GetClientRect(button, &content);
     InflateRect(&content, -4, -4);
-    const int height = CaptionHeight(caption, content.right - content.left);
-    Placement at;
-    at.content = content;
-    at.caption = {content.left, content.bottom - height, content.right, content.bottom};
-    at.picture.x = content.left + (content.right - content.left - kPictureSize) / 2;
-    at.picture.y = content.top + (at.caption.top - content.top - kPictureSize) / 2;
-    return at;
+    const int captionTop = content.bottom - CaptionHeight(caption, content.right - content.left);
+    return {content, {content.left, captionTop, content.right, content.bottom},
+            {content.left + (content.right - content.left - kPictureSize) / 2,
+             content.top + (captionTop - content.top - kPictureSize) / 2}};
 }
 
 class ThemedWindowTest : public ::testing::Test {
