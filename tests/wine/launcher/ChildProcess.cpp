@@ -48,11 +48,15 @@ ChildProcess::ChildProcess(const LaunchArgs& args)
     }
     std::wstring block = args.environment.empty() ? std::wstring() : EnvironmentBlock(args.environment);
     PROCESS_INFORMATION info = {};
-    if (!CreateProcessW(args.exe.c_str(), &commandLine[0], nullptr, nullptr, args.stdOut != nullptr,
-                        CREATE_SUSPENDED | CREATE_UNICODE_ENVIRONMENT, block.empty() ? nullptr : &block[0],
-                        args.folder.empty() ? nullptr : args.folder.c_str(), &startup, &info)) {
-        return;
-    }
+    const auto create = [&] {
+        return CreateProcessW(args.exe.c_str(), &commandLine[0], nullptr, nullptr, args.stdOut != nullptr,
+                              CREATE_SUSPENDED | CREATE_UNICODE_ENVIRONMENT, block.empty() ? nullptr : &block[0],
+                              args.folder.empty() ? nullptr : args.folder.c_str(), &startup, &info);
+    };
+    // Wine answers ERROR_INTERNAL_ERROR when the new process's loader died before the process was
+    // set up (a rare failure to map its address space, seen once in a loaded run): none of the
+    // program's code ran, so it is started once more.
+    if (!create() && (GetLastError() != ERROR_INTERNAL_ERROR || !create())) return;
     win32::UniqueHandle thread(info.hThread);
     win32::UniqueHandle process(info.hProcess);
     if (!AssignProcessToJobObject(job_.get(), process.get())) {
