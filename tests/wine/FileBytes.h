@@ -29,4 +29,10 @@ inline bool WriteBytes(const std::wstring& path, const std::string& bytes) {
            written == bytes.size();
 }
 
+// The file opened for reading and writing with no sharing at all (made empty where there is none), as
+// a program that wants it to itself: no one else opens it until the handle goes.
+inline win32::UniqueHandle HoldWithoutSharing(const std::wstring& path) {
+    return win32::OwnFile(CreateFileW(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_ALWAYS, 0, nullptr));
+}
+
 }  // namespace velkorin::wine

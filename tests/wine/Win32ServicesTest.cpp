@@ -76,7 +76,7 @@ TEST(Win32Services, LogFileThatCannotBeOpenedIsAFailureOfThatCallOnly) {
 
     const std::wstring path = AppFile(L"held.txt");
     RemoveFile(path);
-    win32::UniqueHandle held = win32::OwnFile(CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
+    win32::UniqueHandle held = HoldWithoutSharing(path);
     ASSERT_TRUE(held);
     EXPECT_EQ(NumberOf([&] { files.AppendLine(win32::WideToUtf8(path), "x"); }), 70);
     held.reset();
@@ -89,7 +89,7 @@ TEST(Win32Services, LogHeldByAnotherWriterStillReachesTheBox) {
     PlaceDatabase(L"test.mdb");
     const std::wstring log = AppFile(L"log.txt");
     RemoveFile(log);
-    win32::UniqueHandle held = win32::OwnFile(CreateFileW(log.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
+    win32::UniqueHandle held = HoldWithoutSharing(log);
     ASSERT_TRUE(held);
     RealSelfTest self;
     self.log.AddToLogs("first");

@@ -12,7 +12,7 @@
 
 namespace velkorin::e2e {
 
-using wine::ReadBytes, wine::WriteBytes;
+using wine::HoldWithoutSharing, wine::ReadBytes, wine::WriteBytes;
 
 // How long anything may take: a minute, or E2E_DEADLINE_MS where every call is emulated (32-bit Wine).
 DWORD DeadlineFromEnvironment();

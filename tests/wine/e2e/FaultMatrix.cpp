@@ -13,11 +13,6 @@ using namespace std::string_literals;
 
 namespace {
 
-// Open for reading and writing with no sharing at all, as a program that wants a file to itself.
-win32::UniqueHandle HoldWithoutSharing(const std::wstring& path) {
-    return win32::OwnFile(CreateFileW(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr));
-}
-
 // In place of the real test.mdb that the folder holds.
 bool PlaceDatabase(Database database, const std::wstring& fixtures, const std::wstring& target) {
     switch (database) {
